@@ -1,0 +1,37 @@
+#include "core/sql/runner.h"
+
+#include <QSqlError>
+
+namespace ledgrix {
+
+std::optional<QSqlQuery> SqlRunner::select(const QString& sql) const {
+    QSqlDatabase db = database();
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    if (!db.isOpen() || !q.exec(sql)) {
+        if (onError_) onError_(db.isOpen() ? q.lastError().databaseText() : QStringLiteral("Connection is not open"));
+        return std::nullopt;
+    }
+    return q;
+}
+
+QVariant SqlRunner::scalar(const QString& sql) const {
+    auto q = select(sql);
+    if (!q || !q->next()) return {};
+    return q->value(0);
+}
+
+bool SqlRunner::execute(const QString& sql) const {
+    QSqlDatabase db = database();
+    QSqlQuery q(db);
+    if (!db.isOpen() || !q.exec(sql)) {
+        if (onError_) onError_(db.isOpen() ? q.lastError().databaseText() : QStringLiteral("Connection is not open"));
+        return false;
+    }
+    // QIBASE runs each statement outside an explicit transaction in its own
+    // auto-committed one, so the change is already durable here.
+    return true;
+}
+
+}  // namespace ledgrix
