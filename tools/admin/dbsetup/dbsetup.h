@@ -26,4 +26,11 @@ Result addUser(const QString& location, const QString& company, const QString& u
 // The demo company "001" with its administrator and clerk.
 Result createDemo(const QString& location, const Options& options = {});
 
+// Demo users, for the documentation and the tests.
+inline constexpr const char* kDemoCompany = "001";
+inline constexpr const char* kDemoAdmin = "ADMIN";
+inline constexpr const char* kDemoAdminPassword = "admin";
+inline constexpr const char* kDemoClerk = "AUXILIAR";
+inline constexpr const char* kDemoClerkPassword = "auxiliar";
+
 }  // namespace ledgrix::dbsetup

@@ -1,0 +1,107 @@
+/* Every setting the programs read, with the value a new Colombian company
+   starts with. The programs supply no defaults: a missing row is reported to
+   the user each time it is asked for, so every property must be here. Flags
+   are 'SI'/'NO'; an empty value means "not set". */
+
+/* GENERAL / GENERAL */
+INSERT INTO CONFIGURACION VALUES ('GENERAL', 'GENERAL', 'DURACION DE LAS ADVERTENCIAS', '30'); /* tenths of a second for warnings (3 s), seconds for reminders (30 s) */
+INSERT INTO CONFIGURACION VALUES ('GENERAL', 'GENERAL', 'DURACION DE LAS BUSQUEDAS', '1'); /* seconds of pause before an incremental search runs */
+INSERT INTO CONFIGURACION VALUES ('GENERAL', 'GENERAL', 'ESTABLECER CONTROL DEL PORQUE SE ANULAN LOS DOCUMENTOS', 'SI'); /* auditors ask why each document was annulled */
+INSERT INTO CONFIGURACION VALUES ('GENERAL', 'GENERAL', 'FINAL DE LA CADENA DE MONTOS EN LETRAS', 'M/CTE'); /* "moneda corriente", as Colombian cheques and vouchers close the amount */
+INSERT INTO CONFIGURACION VALUES ('GENERAL', 'GENERAL', 'FRACCION DE MONEDA EN MONTOS EN LETRAS', 'CENTAVOS'); /* the peso's hundredth */
+INSERT INTO CONFIGURACION VALUES ('GENERAL', 'GENERAL', 'NOMBRE DE LA MONEDA A USAR EN LOS MONTOS EN LETRAS', 'PESOS'); /* local currency */
+INSERT INTO CONFIGURACION VALUES ('GENERAL', 'GENERAL', 'MAXIMO NUMERO DE DIAS PARA DOCUMENTOS FUTUROS', '30'); /* one month ahead catches a mistyped year without blocking post-dated documents */
+INSERT INTO CONFIGURACION VALUES ('GENERAL', 'GENERAL', 'MONEDA PREDETERMINADA EN OPERACIONES CON EL EXTERIOR', '2'); /* TIMO_COD of the US dollar, the usual foreign currency of imports */
+INSERT INTO CONFIGURACION VALUES ('GENERAL', 'GENERAL', 'NOMBRE COMPANIA', ''); /* replaced by the company's name when its database is created */
+INSERT INTO CONFIGURACION VALUES ('GENERAL', 'GENERAL', 'PREGUNTAR TASA DE CAMBIO EN DOCUMENTOS DE CARTERA', 'NO'); /* most companies invoice in pesos only */
+INSERT INTO CONFIGURACION VALUES ('GENERAL', 'GENERAL', 'PREGUNTAR TASA DE CAMBIO EN DOCUMENTOS DE CUENTAS POR PAGAR', 'NO'); /* most suppliers bill in pesos; turn on for importers */
+INSERT INTO CONFIGURACION VALUES ('GENERAL', 'GENERAL', 'PUERTO TCP PARA ENVIO DE CORREO ELECTRONICO', '587'); /* SMTP submission port that current mail providers accept */
+INSERT INTO CONFIGURACION VALUES ('GENERAL', 'GENERAL', 'USAR SSL PARA ENVIO DE CORREO ELECTRONICO', 'SI'); /* providers refuse to relay without TLS */
+
+/* CXPAGAR / GENERAL */
+INSERT INTO CONFIGURACION VALUES ('CXPAGAR', 'GENERAL', 'COLOR VENTANA PRINCIPAL', '16000'); /* hue 160, saturation 0: the module's own colouring */
+INSERT INTO CONFIGURACION VALUES ('CXPAGAR', 'GENERAL', 'MOSTRAR EL MOVIMIENTO DE LAS CXP AL ENTRAR AL MODULO', 'NO'); /* the monthly movement is slow on large books; open it on demand */
+INSERT INTO CONFIGURACION VALUES ('CXPAGAR', 'GENERAL', 'PREVISUALIZAR IMPRESION DE DOCUMENTOS', 'SI'); /* let the user choose preview, printer or PDF */
+
+/* CXPAGAR / DOCUMENTOS */
+INSERT INTO CONFIGURACION VALUES ('CXPAGAR', 'DOCUMENTOS', 'FILTRAR PREFIJOS POR USUARIO', 'NO'); /* every user may use every series until series are assigned */
+INSERT INTO CONFIGURACION VALUES ('CXPAGAR', 'DOCUMENTOS', 'INHABILITAR FECHA EN DOCUMENTOS', 'NO'); /* documents are often recorded a few days after they happen */
+INSERT INTO CONFIGURACION VALUES ('CXPAGAR', 'DOCUMENTOS', 'NUMERO DE DOCUMENTO DEL PROVEEDOR OBLIGATORIO', 'NO'); /* support documents are issued to suppliers who have no invoice number */
+INSERT INTO CONFIGURACION VALUES ('CXPAGAR', 'DOCUMENTOS', 'PREGUNTAR DETALLE DE CENTROS DE COSTO EN CARGOS Y DESCUENTOS', 'NO'); /* only companies that track costs by centre need the distribution */
+INSERT INTO CONFIGURACION VALUES ('CXPAGAR', 'DOCUMENTOS', 'REDONDEO AL MULTIPLO DE DIEZ EN TOTALES', '0'); /* exponent n of 10^n: 0 rounds to whole pesos, the smallest amount paid in practice */
+
+/* CXPAGAR / ANALISIS */
+INSERT INTO CONFIGURACION VALUES ('CXPAGAR', 'ANALISIS', 'NUMERO DE DIAS POR VENCER EN DOCUMENTOS A INCLUIR EN LA PROGRAMACION DE PAGOS', '7'); /* payments are scheduled once a week */
+INSERT INTO CONFIGURACION VALUES ('CXPAGAR', 'ANALISIS', 'RANGO DE DIAS PARA EL ANALISIS DE CUENTAS POR PAGAR', '30'); /* 30-day aging buckets, as suppliers' terms are quoted */
+
+/* CXPAGAR / SALDOS */
+INSERT INTO CONFIGURACION VALUES ('CXPAGAR', 'SALDOS', 'DESCONTAR RETENCIONES POR CAUSACION', 'SI'); /* withholdings are taken when the debt is recorded, not again at payment */
+
+/* CAJA / DOCUMENTOS */
+INSERT INTO CONFIGURACION VALUES ('CAJA', 'DOCUMENTOS', 'ESPERAR PARA IMPRIMIR VARIAS COPIAS DEL DOCUMENTO', 'NO'); /* one copy per voucher unless the printer needs a pause */
+INSERT INTO CONFIGURACION VALUES ('CAJA', 'DOCUMENTOS', 'FILTRAR PREFIJOS POR USUARIO', 'NO'); /* as for payables documents */
+INSERT INTO CONFIGURACION VALUES ('CAJA', 'DOCUMENTOS', 'INHABILITAR FECHA EN DOCUMENTOS', 'NO'); /* payments are sometimes recorded after the bank statement arrives */
+INSERT INTO CONFIGURACION VALUES ('CAJA', 'DOCUMENTOS', 'NUMERO DE DIAS PARA BUSCAR DOCUMENTOS', '90'); /* searches look back one quarter */
+
+/* CAJA / EGRESOS */
+INSERT INTO CONFIGURACION VALUES ('CAJA', 'EGRESOS', 'CODIGO DE LA CUENTA DEL BANCO PARA IMPRESION ADICIONAL DE CHEQUE', ''); /* no account prints a second cheque form */
+INSERT INTO CONFIGURACION VALUES ('CAJA', 'EGRESOS', 'COMPONER CONCEPTO CON NUMERO DE PROVEEDOR', 'SI'); /* the supplier finds his own invoice numbers in the payment concept */
+INSERT INTO CONFIGURACION VALUES ('CAJA', 'EGRESOS', 'GENERAR UN SOLO EGRESO POR PROGRAMACION DE PAGOS SI SE PERMITEN VARIOS PROVEEDORES POR EGRESO', 'NO'); /* one voucher per supplier, as banks pay them */
+INSERT INTO CONFIGURACION VALUES ('CAJA', 'EGRESOS', 'IMPRIMIR CON FORMATO DEL CHEQUE SI EL PAGO ES DEL BANCO', 'NO'); /* most payments are transfers, not cheques */
+INSERT INTO CONFIGURACION VALUES ('CAJA', 'EGRESOS', 'INHABILITAR CUENTAS CONTABLES PARA EVITAR DOBLE CONTABILIZACION', 'SI'); /* documents paid are already posted; free lines would post them twice */
+INSERT INTO CONFIGURACION VALUES ('CAJA', 'EGRESOS', 'PERMITIR EGRESOS EN CERO PARA HACER CRUCES DE SALDOS', 'SI'); /* crosses between payables and receivables move no money */
+INSERT INTO CONFIGURACION VALUES ('CAJA', 'EGRESOS', 'PERMITIR REGISTRAR EGRESOS POR OTROS CONCEPTOS A PROVEEDORES', 'NO'); /* a supplier is paid against documents, so balances stay true */
+INSERT INTO CONFIGURACION VALUES ('CAJA', 'EGRESOS', 'SINCRONIZAR PREFIJOS DE EGRESOS Y DOCUMENTOS CANCELADOS', 'NO'); /* a single company pays any series from any voucher series */
+INSERT INTO CONFIGURACION VALUES ('CAJA', 'EGRESOS', 'USAR FORMATO DEL RETIRO O DEL CHEQUE SEGUN TIPO EN EL EGRESO', 'NO'); /* the voucher's own format serves transfers too */
+
+/* CARTERA */
+INSERT INTO CONFIGURACION VALUES ('CARTERA', 'ANALISIS', 'RANGO DE DIAS PARA EL ANALISIS DE CARTERA', '30'); /* 30-day aging buckets */
+INSERT INTO CONFIGURACION VALUES ('CARTERA', 'DOCUMENTOS', 'FILTRAR PREFIJOS POR USUARIO', 'NO'); /* as for payables documents */
+INSERT INTO CONFIGURACION VALUES ('CARTERA', 'SALDOS', 'DESCONTAR RETENCIONES POR CAUSACION', 'SI'); /* withholdings taken at invoicing; crosses take documents from 1990/01/01 on */
+INSERT INTO CONFIGURACION VALUES ('CARTERA', 'SALDOS', 'FECHA AUTORETENEDOR DE RETENCION CREE', ''); /* the company was never a CREE self-withholder (the tax ended in 2017) */
+
+/* COMPRAS */
+INSERT INTO CONFIGURACION VALUES ('COMPRAS', 'FACTURAS', 'ACCION A TOMAR SI SE REPITE EL NUMERO DE FACTURA DEL PROVEEDOR', 'PROHIBIR'); /* paying one supplier invoice twice is the costliest error */
+INSERT INTO CONFIGURACION VALUES ('COMPRAS', 'FACTURAS', 'PORCENTAJE DE RETENCION DE IVA PARA REGIMEN SIMPLIFICADO', '15'); /* IVA withholding is 15 % of the VAT */
+INSERT INTO CONFIGURACION VALUES ('COMPRAS', 'ORDENES', 'CUENTA PARA ENVIAR COPIA DEL CORREO ELECTRONICO DE ORDENES DE COMPRA', ''); /* no copy until purchasing gives a mailbox */
+INSERT INTO CONFIGURACION VALUES ('COMPRAS', 'ORDENES', 'FIRMA DEL CORREO ELECTRONICO PARA ENVIO DE ORDENES DE COMPRA', 'Departamento de compras'); /* signed by the department, not by a person who may leave */
+INSERT INTO CONFIGURACION VALUES ('COMPRAS', 'ORDENES', 'MENSAJE DE PIE DE CORREO ELECTRONICO PARA ENVIO DE ORDENES DE COMPRA', 'Este mensaje fue generado automáticamente; por favor no lo responda.'); /* replies would go to an unread sender address */
+
+/* CONTABILIDAD / GENERAL */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'GENERAL', 'ANO BALANCE DE APERTURA NIIF', '2015'); /* small and medium companies (group 2) opened their NIIF books on 2015/01/01 */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'GENERAL', 'FECHA DE BLOQUEO', ''); /* yyyymmdd; empty: no period is closed yet */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'GENERAL', 'FECHA DE BLOQUEO NIIF', ''); /* yyyymmdd; empty: no NIIF period is closed yet */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'GENERAL', 'GENERAR COMPROBANTES DE NIIF POR INTERFAZ O EQUIVALENCIAS', 'INTERFAZ'); /* NIIF lines come from each document's interface */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'GENERAL', 'GENERAR CONTABILIZACION LOCAL POR EQUIVALENCIA DESDE NIIF', 'NO'); /* local books are posted directly, not derived from NIIF */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'GENERAL', 'MOSTRAR VENTANAS 2649 O NIIF INICIALMENTE AL REGISTRAR COMPROBANTES Y HACER CONSULTAS', '2649'); /* the local books are what accountants review first */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'GENERAL', 'PERMITIR COMPROBANTES DESCUADRADOS', 'NO'); /* every voucher must balance */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'GENERAL', 'REDONDEO AL MULTIPLO DE DIEZ EN COMPROBANTES', '0'); /* exponent n of 10^n: whole pesos, as in document totals */
+
+/* CONTABILIDAD / COMPROBANTES */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'COMPROBANTES', 'FILTRAR CENTROS DE COSTO POR AGENCIA', 'NO'); /* cost centres are shared by all agencies */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'COMPROBANTES', 'IMPRIMIR CUENTAS 2649, NIIF O AMBAS', '2649'); /* the printed voucher shows the local accounts */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'COMPROBANTES', 'INHABILITAR PORCENTAJE EN CUENTAS DE RETENCION', 'NO'); /* the rate of a withholding line may differ from the account's */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'COMPROBANTES', 'MODIFICAR COMPROBANTES GENERADOS POR OTROS MODULOS', 'NO'); /* a posting is corrected from its document, never by hand */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'COMPROBANTES', 'MOSTRAR SALDO POR CUENTA Y POR TERCERO AL DIGITAR MOVIMIENTOS', 'SI'); /* helps spot an entry against the wrong third party */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'COMPROBANTES', 'PREGUNTAR MANDANTE EN COMPROBANTES CONTABLES', 'NO'); /* only companies acting under mandate contracts need it */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'COMPROBANTES', 'TAMANO DEL PAPEL PARA IMPRIMIR COMPROBANTES CONTABLES', 'CARTA'); /* letter size, the common office paper in Colombia */
+
+/* CONTABILIDAD / TERCEROS */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'TERCEROS', 'CODIGO DE CIUDAD A SUGERIR', '11001'); /* DANE code of Bogotá D.C. */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'TERCEROS', 'DATOS DE DIRECCION, CIUDAD, PAIS, TELEFONO Y MAIL OBLIGATORIOS', 'SI'); /* the electronic support document needs them */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'TERCEROS', 'PERMITIR LETRAS Y CARACTERES ADICIONALES EN NIT', 'NO'); /* Colombian NITs are digits; the check digit is then computed */
+INSERT INTO CONFIGURACION VALUES ('CONTABILIDAD', 'TERCEROS', 'PERMITIR MODIFICAR DIGITO DE VERIFICACION DEL NIT', 'NO'); /* a computed check digit cannot be mistyped */
+
+/* FACTURACION */
+INSERT INTO CONFIGURACION VALUES ('FACTURACION', 'FACTURAS', 'ENVIAR FACTURA ELECTRONICA AUTOMATICAMENTE AL GRABAR', 'NO'); /* off until the provider's address and tokens are configured */
+INSERT INTO CONFIGURACION VALUES ('FACTURACION', 'FACTURAS', 'URL WEBSERVICE FACTURA ELECTRONICA', ''); /* given by the electronic-document provider on enrolment */
+INSERT INTO CONFIGURACION VALUES ('FACTURACION', 'GENERAL', 'DIRECCION DE CORREO ELECTRONICO PARA COPIAS DE ENVIO DE DOCUMENTOS', ''); /* no copy until the company gives a mailbox */
+
+/* INVENTARIO */
+INSERT INTO CONFIGURACION VALUES ('INVENTARIO', 'ARTICULOS', 'COSTO PROMEDIO GENERAL O POR BODEGA', 'GENERAL'); /* one average cost per article; charges start without a warehouse */
+INSERT INTO CONFIGURACION VALUES ('INVENTARIO', 'EXISTENCIAS', 'FILTRAR BODEGAS POR USUARIO', 'NO'); /* every user sees every warehouse */
+
+/* BANCOS */
+INSERT INTO CONFIGURACION VALUES ('BANCOS', 'DEVOLUCIONES', 'CONSECUTIVOS POR CUENTA', 'SI'); /* each bank account has its own cheque book and numbering */
+
+COMMIT;

@@ -1,0 +1,8 @@
+/* Rates dated from the day the demo is installed, so that turning on the
+   exchange-rate question finds today's dollar rate already recorded. */
+
+INSERT INTO TASA_CAMBIO_MONEDA (TACA_FECHA, TIMO_COD, TACA_VALOR) VALUES (CURRENT_DATE - 1, 2, 3948.10);
+INSERT INTO TASA_CAMBIO_MONEDA (TACA_FECHA, TIMO_COD, TACA_VALOR) VALUES (CURRENT_DATE, 2, 3952.35);
+INSERT INTO TASA_CAMBIO_MONEDA (TACA_FECHA, TIMO_COD, TACA_VALOR) VALUES (CURRENT_DATE, 3, 4281.90);
+
+COMMIT;

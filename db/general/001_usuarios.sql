@@ -1,0 +1,37 @@
+/* Users and companies shared by every company database of one location. */
+
+CREATE TABLE USUARIO (
+    USUA_COD    VARCHAR(10) NOT NULL,
+    USUA_NOMBRE VARCHAR(60) NOT NULL,
+    USUA_ADMIN  VARCHAR(1) DEFAULT 'N' NOT NULL,
+    /* Day the user is connected; cleared when the last session closes. */
+    FECCON      DATE,
+    /* The embedded engine checks no password, so the programs compare
+       SHA-256(salt + password) themselves. */
+    USUA_SAL    VARCHAR(32),
+    USUA_CLAVE  VARCHAR(64),
+    CONSTRAINT PK_USUARIO PRIMARY KEY (USUA_COD),
+    CONSTRAINT CK_USUARIO_ADMIN CHECK (USUA_ADMIN IN ('S', 'N'))
+);
+
+CREATE TABLE COMPANIA (
+    COMP_COD        VARCHAR(10) NOT NULL,
+    COM_NOMBRE      VARCHAR(80) NOT NULL,
+    COMP_NIT        VARCHAR(20),
+    COMP_DIR        VARCHAR(100),
+    COMP_TELS       VARCHAR(60),
+    /* Free text printed under the company name on every voucher. */
+    COMP_ENCABEZADO VARCHAR(500),
+    COMP_LOGO       BLOB SUB_TYPE 0,
+    CONSTRAINT PK_COMPANIA PRIMARY KEY (COMP_COD)
+);
+
+CREATE TABLE COMPANIA_USUARIO (
+    COMP_COD VARCHAR(10) NOT NULL,
+    USUA_COD VARCHAR(10) NOT NULL,
+    CONSTRAINT PK_COMPANIA_USUARIO PRIMARY KEY (COMP_COD, USUA_COD),
+    CONSTRAINT FK_COMPANIA_USUARIO_COMP FOREIGN KEY (COMP_COD)
+        REFERENCES COMPANIA (COMP_COD) ON DELETE CASCADE,
+    CONSTRAINT FK_COMPANIA_USUARIO_USUA FOREIGN KEY (USUA_COD)
+        REFERENCES USUARIO (USUA_COD) ON DELETE CASCADE
+);
