@@ -1,5 +1,7 @@
 #include "core/money/currency.h"
 
+#include <limits>
+
 namespace ledgrix {
 
 int64_t divideHalfEven(ledgrix_int128 num, ledgrix_int128 den) {
@@ -12,15 +14,27 @@ int64_t divideHalfEven(ledgrix_int128 num, ledgrix_int128 den) {
     if (r != 0) {
         ledgrix_int128 twice = (r < 0 ? -r : r) * 2;
         bool away = twice > den || (twice == den && (q % 2 != 0));
-        if (away) q += (num < 0) ? -1 : 1;
+        if (away)
+            q += (num < 0) ? -1 : 1;
     }
     return static_cast<int64_t>(q);
 }
 
+namespace {
+
+// Only ASCII digits: the driver writes them, and QChar::isDigit would also take
+// other scripts' digits that no amount column can hold.
+bool asciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+}  // namespace
+
 std::optional<Currency> Currency::parse(const QString& input) {
     const QString text = input.trimmed();
-    if (text.isEmpty()) return std::nullopt;
-    int i = 0;
+    if (text.isEmpty())
+        return std::nullopt;
+    qsizetype i = 0;
     bool negative = false;
     if (text[0] == QLatin1Char('-') || text[0] == QLatin1Char('+')) {
         negative = text[0] == QLatin1Char('-');
@@ -28,9 +42,12 @@ std::optional<Currency> Currency::parse(const QString& input) {
     }
     ledgrix_int128 whole = 0;
     int wholeDigits = 0;
-    for (; i < text.size() && text[i].isDigit(); ++i) {
+    int significantDigits = 0;  // leading zeros do not make an amount larger
+    for (; i < text.size() && asciiDigit(text[i]); ++i) {
         whole = whole * 10 + text[i].digitValue();
-        if (++wholeDigits > 15) return std::nullopt;
+        ++wholeDigits;
+        if (whole != 0 && ++significantDigits > 15)
+            return std::nullopt;
     }
     ledgrix_int128 frac = 0;  // scaled to 4 decimals
     int fracDigits = 0;
@@ -38,7 +55,7 @@ std::optional<Currency> Currency::parse(const QString& input) {
     bool restNonZero = false;
     if (i < text.size() && text[i] == QLatin1Char('.')) {
         ++i;
-        for (; i < text.size() && text[i].isDigit(); ++i) {
+        for (; i < text.size() && asciiDigit(text[i]); ++i) {
             const int d = text[i].digitValue();
             if (fracDigits < kDecimals) {
                 frac = frac * 10 + d;
@@ -49,19 +66,27 @@ std::optional<Currency> Currency::parse(const QString& input) {
             }
             ++fracDigits;
         }
-        if (fracDigits == 0 && wholeDigits == 0) return std::nullopt;
     }
-    if (i != text.size() || (wholeDigits == 0 && fracDigits == 0)) return std::nullopt;
-    for (int k = fracDigits; k < kDecimals; ++k) frac *= 10;
+    if (i != text.size() || (wholeDigits == 0 && fracDigits == 0))
+        return std::nullopt;
+    for (int k = fracDigits; k < kDecimals; ++k)
+        frac *= 10;
     ledgrix_int128 units = whole * kScale + frac;
-    if (firstDropped > 5 || (firstDropped == 5 && (restNonZero || units % 2 != 0))) ++units;
+    if (firstDropped > 5 || (firstDropped == 5 && (restNonZero || units % 2 != 0)))
+        ++units;
+    // Fifteen digits can exceed the 64-bit count; refuse rather than wrap.
+    if (units > std::numeric_limits<int64_t>::max())
+        return std::nullopt;
     return fromUnits(static_cast<int64_t>(negative ? -units : units));
 }
 
-Currency Currency::fromText(const QString& text) { return parse(text).value_or(Currency()); }
+Currency Currency::fromText(const QString& text) {
+    return parse(text).value_or(Currency());
+}
 
 Currency Currency::fromVariant(const QVariant& v) {
-    if (!v.isValid() || v.isNull()) return {};
+    if (!v.isValid() || v.isNull())
+        return {};
     switch (v.typeId()) {
         case QMetaType::Int:
         case QMetaType::LongLong:
@@ -75,32 +100,41 @@ Currency Currency::fromVariant(const QVariant& v) {
 }
 
 QString Currency::toString(int decimals) const {
-    if (decimals < 0) decimals = 0;
-    if (decimals > kDecimals) decimals = kDecimals;
+    if (decimals < 0)
+        decimals = 0;
+    if (decimals > kDecimals)
+        decimals = kDecimals;
     int64_t div = 1;
-    for (int k = decimals; k < kDecimals; ++k) div *= 10;
+    for (int k = decimals; k < kDecimals; ++k)
+        div *= 10;
     const int64_t scaled = divideHalfEven(units_, div);  // in 10^-decimals
     int64_t pow = 1;
-    for (int k = 0; k < decimals; ++k) pow *= 10;
+    for (int k = 0; k < decimals; ++k)
+        pow *= 10;
     const bool neg = scaled < 0;
-    const uint64_t mag = neg ? static_cast<uint64_t>(-scaled) : static_cast<uint64_t>(scaled);
+    // Negating in unsigned arithmetic keeps the smallest count defined.
+    const uint64_t mag = neg ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
     QString out = QString::number(mag / static_cast<uint64_t>(pow));
     if (decimals > 0) {
         out += QLatin1Char('.');
-        out += QString::number(mag % static_cast<uint64_t>(pow)).rightJustified(decimals, QLatin1Char('0'));
+        out += QString::number(mag % static_cast<uint64_t>(pow))
+                   .rightJustified(decimals, QLatin1Char('0'));
     }
-    if (neg) out.prepend(QLatin1Char('-'));
+    if (neg)
+        out.prepend(QLatin1Char('-'));
     return out;
 }
 
 QString Currency::toDisplay(int decimals) const {
     QString plain = toString(decimals);
     const bool neg = plain.startsWith(QLatin1Char('-'));
-    if (neg) plain.remove(0, 1);
+    if (neg)
+        plain.remove(0, 1);
     const qsizetype dot = plain.indexOf(QLatin1Char('.'));
     QString whole = dot < 0 ? plain : plain.left(dot);
     const QString rest = dot < 0 ? QString() : plain.mid(dot);
-    for (qsizetype k = whole.size() - 3; k > 0; k -= 3) whole.insert(k, QLatin1Char(','));
+    for (qsizetype k = whole.size() - 3; k > 0; k -= 3)
+        whole.insert(k, QLatin1Char(','));
     return (neg ? QStringLiteral("-") : QString()) + whole + rest;
 }
 
@@ -109,15 +143,28 @@ Currency Currency::operator*(Currency o) const {
 }
 
 Currency Currency::operator/(Currency o) const {
-    if (o.units_ == 0) return {};
+    if (o.units_ == 0)
+        return {};
     return fromUnits(divideHalfEven(static_cast<ledgrix_int128>(units_) * kScale, o.units_));
+}
+
+CentsSplit splitCents(Currency amount) {
+    const int64_t units = amount.units();
+    return {units / Currency::kScale,
+            divideHalfEven(units % Currency::kScale, Currency::kScale / 100)};
 }
 
 Currency R(Currency x, int n) {
     const int shift = n + Currency::kDecimals;  // power of ten in units
-    if (shift <= 0) return x;
+    if (shift <= 0)
+        return x;
+    // Half of 10^19 already exceeds nearly every count, and larger powers would
+    // overflow the step itself: such a rounding leaves nothing.
+    if (shift > 18)
+        return {};
     ledgrix_int128 step = 1;
-    for (int k = 0; k < shift; ++k) step *= 10;
+    for (int k = 0; k < shift; ++k)
+        step *= 10;
     const int64_t q = divideHalfEven(x.units(), step);
     return Currency::fromUnits(static_cast<int64_t>(q * step));
 }

@@ -15,7 +15,7 @@ namespace ledgrix {
 // exact; multiplication and division round to four decimals, half to even.
 // Values come from the driver's exact decimal text, never through a double.
 class Currency {
-public:
+  public:
     static constexpr int64_t kScale = 10000;
     static constexpr int kDecimals = 4;
 
@@ -27,8 +27,10 @@ public:
     }
     static constexpr Currency fromInt(int64_t whole) { return fromUnits(whole * kScale); }
 
-    // Exact parsing of "1234.56", "-0.5", "1,234.56" is refused. Digits past the
-    // fourth decimal are rounded half to even. Empty or invalid text gives nullopt.
+    // Exact parsing of "1234.56", "-0.5", "+3", ".5", "5."; "1,234.56", exponents
+    // and non-ASCII digits are refused, as are more than 15 integer digits or a
+    // value beyond the 64-bit count. Digits past the fourth decimal are rounded
+    // half to even. Empty or invalid text gives nullopt.
     static std::optional<Currency> parse(const QString& text);
     // Parses, treating empty or invalid text as zero.
     static Currency fromText(const QString& text);
@@ -67,14 +69,24 @@ public:
 
     constexpr auto operator<=>(const Currency&) const = default;
 
-private:
+  private:
     int64_t units_ = 0;
 };
 
 // R(x, n): x rounded to a multiple of 10^n, half to even. n may be negative
 // (n = -2 rounds to cents) or positive (n = 2 rounds to hundreds). n below -4
-// leaves x unchanged.
+// leaves x unchanged; n above 14 gives zero.
 Currency R(Currency x, int n);
+
+// An amount as printed in words: the whole part (truncated toward zero) and
+// the fractional part as cents, rounded half to even on its own. The rounding
+// does not carry: x.995 gives 100 cents beside the unchanged whole part, as
+// the printed wording has always done. Both carry the sign of the amount.
+struct CentsSplit {
+    int64_t whole = 0;
+    int64_t cents = 0;
+};
+CentsSplit splitCents(Currency amount);
 
 // Divides a 128-bit numerator by a positive denominator rounding half to even.
 int64_t divideHalfEven(ledgrix_int128 numerator, ledgrix_int128 denominator);

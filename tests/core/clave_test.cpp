@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include "core/login/clave.h"
 
 using namespace ledgrix;

@@ -1,0 +1,64 @@
+#include "app/login/ingreso.h"
+
+#include "core/login/clave.h"
+#include "core/services/clock.h"
+#include "core/services/dialogs.h"
+#include "core/services/installation.h"
+#include "core/services/paths.h"
+#include "core/sql/sqltext.h"
+#include "core/tfdm/tfdm.h"
+
+namespace ledgrix {
+
+bool Ingreso::rechace() {
+    dm_.dialogs().error(QStringLiteral(
+        "Acceso no permitido. Ingrese al módulo principal o especifique un nombre de usuario válido."));
+    return false;
+}
+
+bool Ingreso::ingrese(const QStringList& args) {
+    if (args.size() < 4 || args[0] != QStringLiteral("ENTRADA") || args[3].isEmpty()) return rechace();
+    const QString usuario = args[1];
+    const QString compania = args[2];
+    const QString clave = desembrolle_clave(args[3]);
+    const QString dir = instalacion::Diraplicacion(dm_.dialogs());
+    dm_.setDirectorio(dir);
+    const QString ubicacion = instalacion::ubicaciondb(args.value(4), dir, dm_.dialogs());
+
+    if (!dm_.conecte_compania(paths::companyDatabase(ubicacion, compania), usuario, clave)) return rechace();
+    dm_.cargue_configuracion();
+    dm_.sql().execute(QStringLiteral("insert into auditoria (TIDO_COD, AUDI_IDDOC, AUDI_OPER, AUDI_COD) VALUES "
+                                     "(198, 0, 'I', ") +
+                      sql::quoted(dm_.ctx.modulo) + QStringLiteral(")"));
+    revision_ = QStringLiteral("Rev: 2022/09/21 BD: ") +
+                dm_.sql().scalar(QStringLiteral("select revi_fecha from revision")).toString();
+
+    if (!dm_.conecte_general(paths::generalDatabase(ubicacion), usuario, clave)) return rechace();
+    dm_.sqlGeneral().execute(QStringLiteral("UPDATE USUARIO SET FECCON = ") + sql::date(dm_.clock().today()) +
+                             QStringLiteral(" WHERE USUA_COD = ") + sql::quoted(usuario));
+    dm_.ctx.es_administrador =
+        dm_.sqlGeneral()
+            .scalar(QStringLiteral("select usua_admin from usuario where usua_cod = ") + sql::quoted(usuario))
+            .toString() == QStringLiteral("S");
+    dm_.ctx.nombre_usuario =
+        dm_.sqlGeneral()
+            .scalar(QStringLiteral("select usua_nombre from usuario where usua_cod = ") + sql::quoted(usuario))
+            .toString();
+
+    auto fila = dm_.sql().select(QStringLiteral("select * from usuario where user_cod = ") + sql::quoted(usuario));
+    if (!fila || !fila->next()) {
+        dm_.dialogs().error(QStringLiteral("Nombre de usuario incorrecto"));
+        return rechace();
+    }
+    dm_.ctx.usuario = fila->value(QStringLiteral("USER_COD")).toString().trimmed();
+    dm_.ctx.agencia = fila->value(QStringLiteral("SUCU_ID")).toInt();
+    dm_.ctx.compania.codigo = compania;
+    dm_.ctx.compania.nombre =
+        dm_.configuracion(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"), QStringLiteral("NOMBRE COMPANIA"));
+    dm_.ctx.duracion_busquedas = dm_.configuracion_entero(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"),
+                                                          QStringLiteral("DURACION DE LAS BUSQUEDAS")) *
+                                 1000;
+    return true;
+}
+
+}  // namespace ledgrix

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace ledgrix {
+
+class Tfdm;
+
+// The module's entry: checks the launcher's arguments, opens both databases,
+// loads the configuration and fills the login context.
+class Ingreso {
+public:
+    explicit Ingreso(Tfdm& dm) : dm_(dm) {}
+
+    // `args` are the command-line arguments without the program name:
+    // "ENTRADA", user, company, scrambled password and, optionally, the
+    // database location. False: the user was refused and told why.
+    bool ingrese(const QStringList& args);
+
+    // Text of the revision label once logged in.
+    const QString& revision() const { return revision_; }
+
+private:
+    bool rechace();
+
+    Tfdm& dm_;
+    QString revision_;
+};
+
+}  // namespace ledgrix

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "app/login/ingreso.h"
+#include "core/login/clave.h"
+#include "tests/support/module_fixture.h"
+
+using namespace ledgrix;
+using ledgrix::test::ModuleTest;
+
+namespace {
+const QString kRechazo =
+    QStringLiteral("Acceso no permitido. Ingrese al módulo principal o especifique un nombre de usuario válido.");
+}
+
+using IngresoTest = ModuleTest;
+
+TEST_F(IngresoTest, RefusesWithoutTheLaunchersWordAndOpensNoDatabase) {
+    for (const QStringList& args : {QStringList{}, QStringList{QStringLiteral("entrada"), QStringLiteral("ADMIN"),
+                                                                QStringLiteral("001"), embrolle_clave(QStringLiteral("admin"))},
+                                    QStringList{QStringLiteral("ENTRADA"), QStringLiteral("ADMIN"),
+                                                QStringLiteral("001"), QString()}}) {
+        dialogs.clear();
+        Ingreso ingreso(*dm);
+        EXPECT_FALSE(ingreso.ingrese(args));
+        EXPECT_EQ(dialogs.errors(), QStringList{kRechazo});
+        EXPECT_FALSE(dm->ledgrix().isOpen());
+    }
+}
+
+TEST_F(IngresoTest, AdministratorEntersAndTheEntryIsAudited) {
+    Ingreso ingreso(*dm);
+    ASSERT_TRUE(ingreso.ingrese({QStringLiteral("ENTRADA"), QStringLiteral("ADMIN"), QStringLiteral("001"),
+                                 embrolle_clave(QStringLiteral("admin"))}))
+        << dialogs.lastError().toStdString();
+    EXPECT_TRUE(dm->ctx.es_administrador);
+    EXPECT_EQ(dm->ctx.usuario, QStringLiteral("ADMIN"));
+    EXPECT_TRUE(ingreso.revision().startsWith(QStringLiteral("Rev: 2022/09/21 BD: ")));
+    EXPECT_EQ(dm->sql().scalar(QStringLiteral(
+                  "select count(*) from auditoria where tido_cod = 198 and audi_cod = 'C. X PAGAR'")).toInt(), 1);
+    EXPECT_EQ(dm->sqlGeneral().scalar(QStringLiteral("select FECCON from USUARIO where USUA_COD = 'ADMIN'")).toDate(),
+              QDate(2022, 9, 21));
+}
+
+TEST_F(IngresoTest, AUserUnknownToTheCompanyIsRefused) {
+    ASSERT_TRUE(dm->conecte_general(inst->generalDatabase(), QStringLiteral("SYSDBA"), QString()));
+    // Known to the general database only.
+    ASSERT_TRUE(dm->sqlGeneral().execute(QStringLiteral(
+        "insert into USUARIO (USUA_COD, USUA_NOMBRE, USUA_ADMIN) values ('INTRUSO', 'Intruso', 'N')")));
+    Ingreso ingreso(*dm);
+    EXPECT_FALSE(ingreso.ingrese({QStringLiteral("ENTRADA"), QStringLiteral("INTRUSO"), QStringLiteral("001"),
+                                  embrolle_clave(QStringLiteral("x"))}));
+    EXPECT_EQ(dialogs.errors(), (QStringList{QStringLiteral("Nombre de usuario incorrecto"), kRechazo}));
+}
+
+TEST_F(IngresoTest, TheFifthArgumentReplacesTheConnectionFile) {
+    QFile::remove(inst->dir() + QStringLiteral("/conexion.cfg"));
+    Ingreso ingreso(*dm);
+    EXPECT_TRUE(ingreso.ingrese({QStringLiteral("ENTRADA"), QStringLiteral("ADMIN"), QStringLiteral("001"),
+                                 embrolle_clave(QStringLiteral("admin")), inst->location()}))
+        << dialogs.lastError().toStdString();
+}

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QTemporaryDir>
+
+#include "core/log/activity_log.h"
+
+using ledgrix::ActivityLog;
+using ledgrix::FixedClock;
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+class ActivityLogTest : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    FixedClock clock{QDateTime(QDate(2023, 3, 7), QTime(9, 5, 3))};
+    QString user = QStringLiteral("ADMIN");
+    ActivityLog log{dir.path(), clock, [this] { return user; }};
+};
+
+}  // namespace
+
+TEST_F(ActivityLogTest, ErrorLinesCarryDateTimeUserAndMessageAndAreAppended) {
+    ASSERT_TRUE(dir.isValid());
+    EXPECT_FALSE(QFile::exists(log.errorFile()));
+    EXPECT_TRUE(log.error(QStringLiteral("violation of PRIMARY or UNIQUE KEY")));
+    clock.set(QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59)));
+    user = QStringLiteral("CAJERO");  // the user at the moment of the error
+    EXPECT_TRUE(log.error(QStringLiteral("second, with a comma")));
+
+    EXPECT_EQ(log.errorFile(), dir.filePath(QStringLiteral("ERRORES.TXT")));
+    EXPECT_EQ(contents(log.errorFile()),
+              QByteArray("2023/03/07,09:05:03,ADMIN,violation of PRIMARY or UNIQUE KEY\n"
+                         "2023/12/31,23:59:59,CAJERO,second, with a comma\n"));
+    EXPECT_FALSE(QFile::exists(log.performanceFile()));
+}
+
+TEST_F(ActivityLogTest, ExistingFileIsKeptAndAppendedTo) {
+    {
+        QFile f(dir.filePath(QStringLiteral("ERRORES.TXT")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("older line from another session\n");
+    }
+    ASSERT_TRUE(log.error(QStringLiteral("new")));
+    EXPECT_EQ(contents(log.errorFile()),
+              QByteArray("older line from another session\n2023/03/07,09:05:03,ADMIN,new\n"));
+}
+
+TEST_F(ActivityLogTest, PerformanceTraceHasNoUserField) {
+    ASSERT_TRUE(log.MensajeRend(QStringLiteral("abre egresos 120 ms")));
+    ASSERT_TRUE(log.MensajeRend(QStringLiteral("graba")));
+    EXPECT_EQ(contents(log.performanceFile()),
+              QByteArray("2023/03/07,09:05:03,abre egresos 120 ms\n2023/03/07,09:05:03,graba\n"));
+    EXPECT_FALSE(QFile::exists(log.errorFile()));
+}
+
+TEST_F(ActivityLogTest, AccentsAreWrittenAsUtf8) {
+    user = QStringLiteral("PEÑA");
+    ASSERT_TRUE(log.error(QStringLiteral("Está borrando o insertando un registro")));
+    EXPECT_EQ(QString::fromUtf8(contents(log.errorFile())),
+              QStringLiteral("2023/03/07,09:05:03,PEÑA,Está borrando o insertando un registro\n"));
+}
+
+TEST_F(ActivityLogTest, MultiLineMessagesStayOneRecordPerLine) {
+    ASSERT_TRUE(
+        log.error(QStringLiteral("Dynamic SQL Error\r\nSQL error code = -204\nTable unknown")));
+    EXPECT_EQ(contents(log.errorFile()),
+              QByteArray("2023/03/07,09:05:03,ADMIN,Dynamic SQL Error SQL error code = -204 Table "
+                         "unknown\n"));
+}
+
+TEST_F(ActivityLogTest, NoUserSourceLeavesTheFieldEmpty) {
+    ActivityLog early(dir.path(), clock, {});
+    ASSERT_TRUE(early.error(QStringLiteral("before login")));
+    EXPECT_EQ(contents(early.errorFile()), QByteArray("2023/03/07,09:05:03,,before login\n"));
+}
+
+TEST(ActivityLogFailures, UnwritablePlacesReturnFalseWithoutThrowing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    FixedClock clock(QDateTime(QDate(2023, 3, 7), QTime(9, 5, 3)));
+    auto user = [] { return QStringLiteral("ADMIN"); };
+
+    ActivityLog missing(dir.filePath(QStringLiteral("no/such/dir")), clock, user);
+    EXPECT_FALSE(missing.error(QStringLiteral("x")));
+    EXPECT_FALSE(missing.MensajeRend(QStringLiteral("x")));
+
+    ActivityLog nowhere(QString(), clock, user);
+    EXPECT_FALSE(nowhere.error(QStringLiteral("x")));
+
+    // A directory where the file should be.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ERRORES.TXT")));
+    ActivityLog blocked(dir.path(), clock, user);
+    EXPECT_FALSE(blocked.error(QStringLiteral("x")));
+    EXPECT_TRUE(blocked.MensajeRend(QStringLiteral("the other log still works")));
+
+    // A read-only directory (meaningless for root, who may write anyway).
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    ActivityLog readOnly(locked, clock, user);
+    const bool written = readOnly.error(QStringLiteral("x"));
+    EXPECT_EQ(written, QFile::exists(readOnly.errorFile()));
+    QFile::setPermissions(locked,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "core/status/status_line.h"
+#include "tests/support/module_fixture.h"
+
+using namespace ledgrix;
+using ledgrix::test::ModuleTest;
+
+using TfdmTest = ModuleTest;
+
+TEST_F(TfdmTest, ConfigurationIsAnsweredFromMemoryAndMissingKeysAreNamed) {
+    conecte();
+    EXPECT_FALSE(dm->configuracion(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"),
+                                   QStringLiteral("NOMBRE COMPANIA")).isEmpty());
+    EXPECT_TRUE(dialogs.errors().isEmpty());
+
+    // Module and category compare exactly: another letter case is another key.
+    EXPECT_EQ(dm->configuracion(QStringLiteral("general"), QStringLiteral("GENERAL"),
+                                QStringLiteral("NOMBRE COMPANIA")), QString());
+    EXPECT_EQ(dialogs.lastError(), QStringLiteral("No se encontró la configuración NOMBRE COMPANIA"));
+
+    // Changes made after loading are not seen until the next load.
+    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
+        "update CONFIGURACION set CONF_VALOR = null where CONF_PROPIEDAD = 'NOMBRE COMPANIA'")));
+    EXPECT_FALSE(dm->configuracion(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"),
+                                   QStringLiteral("NOMBRE COMPANIA")).isEmpty());
+    dm->cargue_configuracion();
+    dialogs.clear();
+    EXPECT_EQ(dm->configuracion(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"),
+                                QStringLiteral("NOMBRE COMPANIA")), QString());
+    EXPECT_TRUE(dialogs.errors().isEmpty()) << "a null value is empty text, not a missing row";
+}
+
+TEST_F(TfdmTest, AmountInWordsUsesTheConfiguredCurrencyWords) {
+    conecte();
+    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
+        "update CONFIGURACION set CONF_VALOR = 'PESOS' where CONF_PROPIEDAD = "
+        "'NOMBRE DE LA MONEDA A USAR EN LOS MONTOS EN LETRAS'")));
+    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
+        "update CONFIGURACION set CONF_VALOR = 'CENTAVOS' where CONF_PROPIEDAD = "
+        "'FRACCION DE MONEDA EN MONTOS EN LETRAS'")));
+    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
+        "update CONFIGURACION set CONF_VALOR = 'M/CTE' where CONF_PROPIEDAD = "
+        "'FINAL DE LA CADENA DE MONTOS EN LETRAS'")));
+    dm->cargue_configuracion();
+    EXPECT_EQ(dm->numero_a_letras(Currency::fromText(QStringLiteral("2500000.50"))),
+              QStringLiteral("DOS MILLONES QUINIENTOS MIL PESOS 50 CENTAVOS M/CTE"));
+    EXPECT_EQ(dm->numero_a_letras(Currency::fromInt(-5)), QString());
+}
+
+TEST_F(TfdmTest, StatementErrorsAreTranslatedLoggedAndLeaveTheModuleUsable) {
+    conecte();
+    EXPECT_FALSE(dm->sql().execute(QStringLiteral("insert into NO_EXISTE values (1)")));
+    ASSERT_EQ(dialogs.errors().size(), 1);
+    EXPECT_TRUE(dialogs.lastError().startsWith(QStringLiteral("Se presento el siguiente error: ")));
+    EXPECT_TRUE(dm->error_ocurrido);
+    QFile log(inst->dir() + QStringLiteral("/ERRORES.TXT"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QString line = QString::fromUtf8(log.readAll());
+    EXPECT_TRUE(line.startsWith(QStringLiteral("2022/09/21,10:00:00,ADMIN,"))) << line.toStdString();
+    EXPECT_TRUE(dm->sql().scalar(QStringLiteral("select count(*) from CONFIGURACION")).toInt() > 0);
+}
+
+TEST_F(TfdmTest, AMissingDatabaseIsReportedAsAMissingFile) {
+    EXPECT_FALSE(dm->conecte_compania(inst->dir() + QStringLiteral("/datos/999/ledgrix.fdb"),
+                                      QStringLiteral("ADMIN"), QString()));
+    EXPECT_EQ(dialogs.lastError(), QStringLiteral("No se encontró el archivo o la ruta ") + inst->dir() +
+                                       QStringLiteral("/datos/999/ledgrix.fdb"));
+}
+
+TEST_F(TfdmTest, WarningsLastTheConfiguredTenthsOfSecond) {
+    conecte();
+    const int d = dm->configuracion_entero(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"),
+                                           QStringLiteral("DURACION DE LAS ADVERTENCIAS"));
+    ASSERT_GT(d, 0);
+    dm->mostrar_advertencia(QStringLiteral("Saldo insuficiente"));
+    EXPECT_EQ(dm->estado().text(), QStringLiteral("Advertencia: Saldo insuficiente"));
+    EXPECT_EQ(dm->estado().timerInterval(), d * 100);
+}
