@@ -20,4 +20,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   exit 1
 fi
 export LEDGRIX_DIR="$demo"
-exec "$bin/tools/launcher/ledgrix-launch-demo" 2>/dev/null || true
+clave="$("$bin/tools/admin/ledgrix-admin" embrollar admin)"
+exec "$bin/app/ledgrix-cxp" ENTRADA ADMIN 001 "$clave"

@@ -1,6 +1,7 @@
 #include "app/login/ingreso.h"
 
 #include "core/login/clave.h"
+#include "core/login/password_hash.h"
 #include "core/services/clock.h"
 #include "core/services/dialogs.h"
 #include "core/services/installation.h"
@@ -16,6 +17,20 @@ bool Ingreso::rechace() {
     return false;
 }
 
+// A server checks the password itself. The embedded engine does not, so the
+// salted hash kept in the general database decides, before anything is written.
+bool Ingreso::clave_valida(const QString& ubicacion, const QString& usuario, const QString& clave) {
+    if (!dm_.conecte_general(paths::generalDatabase(ubicacion), usuario, clave)) return rechace();
+    auto fila = dm_.sqlGeneral().select(QStringLiteral("select USUA_SAL, USUA_CLAVE from USUARIO where USUA_COD = ") +
+                                        sql::quoted(usuario));
+    const bool valida = fila && fila->next() && passwordMatches(fila->value(0).toString(), fila->value(1).toString(), clave);
+    if (!valida) {
+        dm_.desconecte();
+        dm_.dialogs().error(QStringLiteral("El nombre de Usuario o la clave son incorrectas."));
+    }
+    return valida;
+}
+
 bool Ingreso::ingrese(const QStringList& args) {
     if (args.size() < 4 || args[0] != QStringLiteral("ENTRADA") || args[3].isEmpty()) return rechace();
     const QString usuario = args[1];
@@ -25,13 +40,15 @@ bool Ingreso::ingrese(const QStringList& args) {
     dm_.setDirectorio(dir);
     const QString ubicacion = instalacion::ubicaciondb(args.value(4), dir, dm_.dialogs());
 
+    if (!paths::isServerLocation(ubicacion) && !clave_valida(ubicacion, usuario, clave)) return false;
     if (!dm_.conecte_compania(paths::companyDatabase(ubicacion, compania), usuario, clave)) return rechace();
     dm_.cargue_configuracion();
     dm_.sql().execute(QStringLiteral("insert into auditoria (TIDO_COD, AUDI_IDDOC, AUDI_OPER, AUDI_COD) VALUES "
                                      "(198, 0, 'I', ") +
                       sql::quoted(dm_.ctx.modulo) + QStringLiteral(")"));
+    const QVariant revi = dm_.sql().scalar(QStringLiteral("select revi_fecha from revision"));
     revision_ = QStringLiteral("Rev: 2022/09/21 BD: ") +
-                dm_.sql().scalar(QStringLiteral("select revi_fecha from revision")).toString();
+                (revi.typeId() == QMetaType::QDate ? sql::dateText(revi.toDate()) : revi.toString());
 
     if (!dm_.conecte_general(paths::generalDatabase(ubicacion), usuario, clave)) return rechace();
     dm_.sqlGeneral().execute(QStringLiteral("UPDATE USUARIO SET FECCON = ") + sql::date(dm_.clock().today()) +

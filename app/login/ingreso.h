@@ -23,6 +23,7 @@ public:
 
 private:
     bool rechace();
+    bool clave_valida(const QString& ubicacion, const QString& usuario, const QString& clave);
 
     Tfdm& dm_;
     QString revision_;

@@ -1,6 +1,8 @@
 #include "core/sql/runner.h"
 
 #include <QSqlError>
+#include <QSqlField>
+#include <QSqlRecord>
 
 namespace ledgrix {
 
@@ -32,6 +34,16 @@ bool SqlRunner::execute(const QString& sql) const {
     // QIBASE runs each statement outside an explicit transaction in its own
     // auto-committed one, so the change is already durable here.
     return true;
+}
+
+Currency decimal(const QSqlQuery& query, int column) {
+    const Currency value = Currency::fromVariant(query.value(column));
+    const int scale = query.record().field(column).precision();
+    return scale >= 0 && scale < Currency::kDecimals ? R(value, -scale) : value;
+}
+
+Currency decimal(const QSqlQuery& query, const QString& column) {
+    return decimal(query, query.record().indexOf(column));
 }
 
 }  // namespace ledgrix

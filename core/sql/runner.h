@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+#include "core/money/currency.h"
+
 namespace ledgrix {
 
 // Runs statements composed as text on one connection. A statement that
@@ -36,5 +38,11 @@ private:
     QString connection_;
     ErrorHandler onError_;
 };
+
+// An amount of a result row. The driver formats scaled numerics through a
+// double ("99.99" arrives as "99.99000000000001"); rounding to the column's
+// scale gives back the stored value exactly.
+Currency decimal(const QSqlQuery& query, int column);
+Currency decimal(const QSqlQuery& query, const QString& column);
 
 }  // namespace ledgrix

@@ -1,6 +1,7 @@
 #include "core/tfdm/tfdm.h"
 
 #include <QSqlError>
+#include <QSqlQuery>
 #include <atomic>
 
 #include "core/data/configurar.h"
@@ -9,6 +10,7 @@
 #include "core/services/clock.h"
 #include "core/services/dialogs.h"
 #include "core/status/status_line.h"
+#include "core/sql/sqltext.h"
 #include "core/words/numero_a_letras.h"
 
 namespace ledgrix {
@@ -44,7 +46,7 @@ Tfdm::Tfdm(Dialogs& dialogs, const Clock& clock, QObject* parent)
     translator_ = std::make_unique<ErrorTranslator>(
         dialogs_, [this](const QString& m) { log_->error(m); },
         [this](const QString& t) { mostrar_advertencia(t); },
-        [this](const QString& column) { return column; }, &error_ocurrido);
+        [this](const QString& column) { return nombre_campo(column); }, &error_ocurrido);
 }
 
 Tfdm::~Tfdm() {
@@ -141,6 +143,17 @@ void Tfdm::mostrar_advertencia(const QString& texto) {
 void Tfdm::mostrar_alerta(const QString& texto) {
     status_->mostrar_alerta(texto, configuracion_entero(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"),
                                                         QStringLiteral("DURACION DE LAS ADVERTENCIAS")));
+}
+
+QString Tfdm::nombre_campo(const QString& columna) const {
+    // Asked while an error is being reported: a failure here must not raise another.
+    QSqlDatabase db = ledgrix();
+    if (!db.isOpen()) return columna;
+    QSqlQuery q(db);
+    if (q.exec(QStringLiteral("select DESCRIPCION from NOMBRES_CAMPOS where NOMBRE = ") + sql::quoted(columna)) &&
+        q.next() && !q.value(0).toString().isEmpty())
+        return q.value(0).toString();
+    return columna;
 }
 
 QString Tfdm::numero_a_letras(Currency monto) {

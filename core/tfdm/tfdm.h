@@ -84,6 +84,10 @@ public:
     void mostrar_advertencia(const QString& texto);
     void mostrar_alerta(const QString& texto);
 
+    // Readable name of a database column for messages (NOMBRES_CAMPOS);
+    // the column's own name when none is recorded.
+    QString nombre_campo(const QString& columna) const;
+
     // Amount in words with the currency, fraction and closing words of the configuration.
     QString numero_a_letras(Currency monto);
 

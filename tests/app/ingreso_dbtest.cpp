@@ -4,6 +4,7 @@
 
 #include "app/login/ingreso.h"
 #include "core/login/clave.h"
+#include "core/login/password_hash.h"
 #include "tests/support/module_fixture.h"
 
 using namespace ledgrix;
@@ -46,8 +47,10 @@ TEST_F(IngresoTest, AdministratorEntersAndTheEntryIsAudited) {
 TEST_F(IngresoTest, AUserUnknownToTheCompanyIsRefused) {
     ASSERT_TRUE(dm->conecte_general(inst->generalDatabase(), QStringLiteral("SYSDBA"), QString()));
     // Known to the general database only.
-    ASSERT_TRUE(dm->sqlGeneral().execute(QStringLiteral(
-        "insert into USUARIO (USUA_COD, USUA_NOMBRE, USUA_ADMIN) values ('INTRUSO', 'Intruso', 'N')")));
+    const QString sal = newSalt();
+    ASSERT_TRUE(dm->sqlGeneral().execute(
+        QStringLiteral("insert into USUARIO (USUA_COD, USUA_NOMBRE, USUA_ADMIN, USUA_SAL, USUA_CLAVE) values "
+                       "('INTRUSO', 'Intruso', 'N', '%1', '%2')").arg(sal, passwordHash(sal, QStringLiteral("x")))));
     Ingreso ingreso(*dm);
     EXPECT_FALSE(ingreso.ingrese({QStringLiteral("ENTRADA"), QStringLiteral("INTRUSO"), QStringLiteral("001"),
                                   embrolle_clave(QStringLiteral("x"))}));
@@ -60,4 +63,21 @@ TEST_F(IngresoTest, TheFifthArgumentReplacesTheConnectionFile) {
     EXPECT_TRUE(ingreso.ingrese({QStringLiteral("ENTRADA"), QStringLiteral("ADMIN"), QStringLiteral("001"),
                                  embrolle_clave(QStringLiteral("admin")), inst->location()}))
         << dialogs.lastError().toStdString();
+}
+
+TEST_F(IngresoTest, AWrongPasswordIsRefusedBeforeAnythingIsWritten) {
+    Ingreso ingreso(*dm);
+    EXPECT_FALSE(ingreso.ingrese({QStringLiteral("ENTRADA"), QStringLiteral("AUXILIAR"), QStringLiteral("001"),
+                                  embrolle_clave(QStringLiteral("Auxiliar"))}));
+    EXPECT_EQ(dialogs.errors(), QStringList{QStringLiteral("El nombre de Usuario o la clave son incorrectas.")});
+    EXPECT_FALSE(dm->ledgrix().isOpen());
+    // The clerk with his own password gets in, and is no administrator.
+    dialogs.clear();
+    Ingreso otra(*dm);
+    EXPECT_TRUE(otra.ingrese({QStringLiteral("ENTRADA"), QStringLiteral("AUXILIAR"), QStringLiteral("001"),
+                              embrolle_clave(QStringLiteral("auxiliar"))}))
+        << dialogs.lastError().toStdString();
+    EXPECT_FALSE(dm->ctx.es_administrador);
+    EXPECT_EQ(dm->ctx.agencia, 1);
+    EXPECT_EQ(dm->sql().scalar(QStringLiteral("select count(*) from auditoria where tido_cod = 198")).toInt(), 1);
 }

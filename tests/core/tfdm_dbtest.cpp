@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include "core/data/client_dataset.h"
+#include "core/data/provider.h"
+#include "core/sql/runner.h"
 #include "core/status/status_line.h"
 #include "tests/support/module_fixture.h"
 
@@ -78,4 +81,56 @@ TEST_F(TfdmTest, WarningsLastTheConfiguredTenthsOfSecond) {
     dm->mostrar_advertencia(QStringLiteral("Saldo insuficiente"));
     EXPECT_EQ(dm->estado().text(), QStringLiteral("Advertencia: Saldo insuficiente"));
     EXPECT_EQ(dm->estado().timerInterval(), d * 100);
+}
+
+TEST_F(TfdmTest, StatementAmountsComeBackExactlyAsStored) {
+    conecte();
+    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
+        "insert into TASA_CAMBIO_MONEDA (TACA_ID, TACA_FECHA, TIMO_COD, TACA_VALOR) values "
+        "(9001, '2030/01/01', 2, 9999999999999.99)")));
+    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
+        "insert into TASA_CAMBIO_MONEDA (TACA_ID, TACA_FECHA, TIMO_COD, TACA_VALOR) values "
+        "(9002, '2030/01/02', 2, 99.99)")));
+    auto q = dm->sql().select(QStringLiteral(
+        "select TACA_VALOR from TASA_CAMBIO_MONEDA where TACA_ID >= 9001 order by TACA_ID"));
+    ASSERT_TRUE(q && q->next());
+    EXPECT_EQ(decimal(*q, 0).toString(2), QStringLiteral("9999999999999.99"));
+    ASSERT_TRUE(q->next());
+    EXPECT_EQ(decimal(*q, QStringLiteral("TACA_VALOR")), Currency::fromText(QStringLiteral("99.99")));
+}
+
+// A window holding its datasets inside a panel still gets the shared wiring.
+TEST_F(TfdmTest, WiredDatasetsReportWithReadableNamesAndKeepTheUsersData) {
+    conecte();
+    QObject ventana;
+    QObject* panel = new QObject(&ventana);
+    auto* p = new Provider(panel, QStringLiteral("PPrefijos"));
+    p->setConnectionName(dm->Ledgrix());
+    p->setQueryName(QStringLiteral("QPrefijos"));
+    p->setCommandText(QStringLiteral("select * from PREFIJOS where TIDO_COD = 51"));
+    auto* c = new ClientDataset(panel, QStringLiteral("CPrefijos"));
+    c->setProvider(p);
+    c->onNewRecord = [](ClientDataset& d) {
+        d.fieldByName(QStringLiteral("PREF_AUTO")).setValue(QStringLiteral("S"));
+        d.fieldByName(QStringLiteral("PREF_IVAINC")).setValue(QStringLiteral("N"));
+        d.fieldByName(QStringLiteral("PREF_ACTIVO")).setValue(QStringLiteral("S"));
+        d.fieldByName(QStringLiteral("SUCU_ID")).setValue(0);
+    };
+    dm->ConfigurarProviders(&ventana);
+    ASSERT_TRUE(c->open());
+
+    ASSERT_TRUE(c->append());
+    c->fieldByName(QStringLiteral("TIDO_COD")).setValue(51);
+    EXPECT_FALSE(c->post());
+    EXPECT_EQ(dialogs.lastError().toStdString(), "Los campos Prefijo, Consecutivo actual,  son obligatorios.");
+    EXPECT_EQ(c->state(), ClientDataset::State::Insert);
+
+    // The demo series 0000 exists: the server refuses the duplicate and nothing is written.
+    c->fieldByName(QStringLiteral("PREF_PRE")).setValue(QStringLiteral("0000"));
+    c->fieldByName(QStringLiteral("PREF_ACTUAL")).setValue(QStringLiteral("000001"));
+    ASSERT_TRUE(c->post());
+    EXPECT_GT(c->applyUpdates(0), 0);
+    EXPECT_EQ(dialogs.lastError(), QStringLiteral("Ya existe el registro en la tabla Prefijos"));
+    EXPECT_EQ(c->changeCount(), 1);
+    EXPECT_EQ(dm->sql().scalar(QStringLiteral("select count(*) from PREFIJOS where TIDO_COD = 51")).toInt(), 1);
 }

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "core/services/dialogs.h"
+#include "tests/support/qt_printers.h"
 
 namespace ledgrix::test {
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "core/login/clave.h"
 #include "tools/admin/dbsetup/backup.h"
 #include "tools/admin/dbsetup/dbsetup.h"
 
@@ -26,6 +27,8 @@ const char* const kUsage =
     "      Respalda una base de datos con gbak.\n"
     "  restaurar <archivo.fbk> <archivo.fdb> [--reemplazar]\n"
     "      Restaura un respaldo de gbak en una base de datos nueva.\n"
+    "  embrollar <clave>\n"
+    "      Escribe la clave como la recibe el módulo en su línea de órdenes.\n"
     "\n"
     "Sin --reemplazar una base de datos existente no se toca.\n"
     "  --ayuda  muestra este texto.\n";
@@ -82,6 +85,12 @@ const QList<Command>& commands() {
          [](const QStringList& a, const QStringList& s) {
              return dbsetup::restoreDatabase(a[0], a[1],
                                              s.contains(QStringLiteral("--reemplazar")));
+         }},
+        {QStringLiteral("embrollar"),
+         1,
+         {},
+         [](const QStringList& a, const QStringList&) {
+             return dbsetup::Result{true, embrolle_clave(a[0])};
          }},
     };
     return list;
