@@ -1,22 +1,23 @@
 // ledgrix-cxp ENTRADA <user> <company> <scrambled password> [location]
-#include <QApplication>
-
+#include "app/ui/aplicacion.h"
 #include "app/ui/tfprincipal.h"
+#include "core/errors/error_translator.h"
 #include "core/services/clock.h"
 #include "core/tfdm/tfdm.h"
 #include "core/ui/desktop_dialogs.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("C x Pagar - Ledgrix"));
+    ledgrix::Aplicacion app(argc, argv);
+    ledgrix::Aplicacion::setApplicationName(QStringLiteral("C x Pagar - Ledgrix"));
     ledgrix::DesktopDialogs dialogs;
     ledgrix::SystemClock clock;
     ledgrix::Tfdm dm(dialogs, clock);
-    QStringList args = QApplication::arguments();
+    app.setNoManejada([&dm](QObject* sender, const QString& m) { dm.traductor().ENoManejada(sender, m); });
+    QStringList args = ledgrix::Aplicacion::arguments();
     args.removeFirst();
     ledgrix::Tfprincipal principal(dm, args);
     dialogs.setParent(&principal);
     principal.show();
     if (!principal.ingrese()) return 1;
-    return QApplication::exec();
+    return ledgrix::Aplicacion::exec();
 }

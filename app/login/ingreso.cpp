@@ -8,6 +8,8 @@
 #include "core/services/paths.h"
 #include "core/sql/sqltext.h"
 #include "core/tfdm/tfdm.h"
+#include "core/validaciones/auditoria.h"
+#include "core/validaciones/usuario.h"
 
 namespace ledgrix {
 
@@ -43,9 +45,7 @@ bool Ingreso::ingrese(const QStringList& args) {
     if (!paths::isServerLocation(ubicacion) && !clave_valida(ubicacion, usuario, clave)) return false;
     if (!dm_.conecte_compania(paths::companyDatabase(ubicacion, compania), usuario, clave)) return rechace();
     dm_.cargue_configuracion();
-    dm_.sql().execute(QStringLiteral("insert into auditoria (TIDO_COD, AUDI_IDDOC, AUDI_OPER, AUDI_COD) VALUES "
-                                     "(198, 0, 'I', ") +
-                      sql::quoted(dm_.ctx.modulo) + QStringLiteral(")"));
+    grabe_auditoria(dm_, true);
     const QVariant revi = dm_.sql().scalar(QStringLiteral("select revi_fecha from revision"));
     revision_ = QStringLiteral("Rev: 2022/09/21 BD: ") +
                 (revi.typeId() == QMetaType::QDate ? sql::dateText(revi.toDate()) : revi.toString());
@@ -57,10 +57,7 @@ bool Ingreso::ingrese(const QStringList& args) {
         dm_.sqlGeneral()
             .scalar(QStringLiteral("select usua_admin from usuario where usua_cod = ") + sql::quoted(usuario))
             .toString() == QStringLiteral("S");
-    dm_.ctx.nombre_usuario =
-        dm_.sqlGeneral()
-            .scalar(QStringLiteral("select usua_nombre from usuario where usua_cod = ") + sql::quoted(usuario))
-            .toString();
+    dm_.ctx.nombre_usuario = valide_usuario(dm_, usuario);
 
     auto fila = dm_.sql().select(QStringLiteral("select * from usuario where user_cod = ") + sql::quoted(usuario));
     if (!fila || !fila->next()) {

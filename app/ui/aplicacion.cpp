@@ -1,0 +1,18 @@
+#include "app/ui/aplicacion.h"
+
+#include <exception>
+
+namespace ledgrix {
+
+bool Aplicacion::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        if (noManejada_) noManejada_(receiver, QString::fromUtf8(e.what()));
+    } catch (...) {
+        if (noManejada_) noManejada_(receiver, QStringLiteral("Error desconocido"));
+    }
+    return false;
+}
+
+}  // namespace ledgrix
