@@ -1,0 +1,50 @@
+#include "core/ui/grid/grid_filter_proxy.h"
+
+namespace ledgrix {
+
+QString GridFilterProxy::folded(const QString& text) {
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    QString out;
+    out.reserve(decomposed.size());
+    for (QChar ch : decomposed)
+        if (ch.category() != QChar::Mark_NonSpacing) out += ch;
+    return out.toCaseFolded();
+}
+
+void GridFilterProxy::setColumnFilter(int column, const QString& text) {
+    const QString key = folded(text);
+    auto it = filters_.find(column);
+    if (key.isEmpty()) {
+        if (it == filters_.end()) return;
+        filters_.erase(it);
+    } else {
+        if (it != filters_.end() && it->second.second == key) {
+            it->second.first = text;
+            return;
+        }
+        filters_[column] = {text, key};
+    }
+    invalidateRowsFilter();
+}
+
+QString GridFilterProxy::columnFilter(int column) const {
+    auto it = filters_.find(column);
+    return it == filters_.end() ? QString() : it->second.first;
+}
+
+void GridFilterProxy::clearColumnFilters() {
+    if (filters_.empty()) return;
+    filters_.clear();
+    invalidateRowsFilter();
+}
+
+bool GridFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
+    const QAbstractItemModel* source = sourceModel();
+    for (const auto& [column, filter] : filters_) {
+        const QString text = source->data(source->index(sourceRow, column, sourceParent), Qt::DisplayRole).toString();
+        if (!folded(text).contains(filter.second)) return false;
+    }
+    return QSortFilterProxyModel::filterAcceptsRow(sourceRow, sourceParent);
+}
+
+}  // namespace ledgrix
