@@ -76,3 +76,20 @@ bool Ingreso::ingrese(const QStringList& args) {
 }
 
 }  // namespace ledgrix
+
+namespace ledgrix {
+
+void Ingreso::salga() {
+    if (!dm_.ledgrix().isOpen()) return;
+    grabe_auditoria(dm_, false);
+    if (!dm_.general().isOpen()) return;
+    const QString usuario = sql::quoted(dm_.general().userName());
+    const int sesiones = dm_.sqlGeneral()
+                             .scalar(QStringLiteral("SELECT COUNT(USUA_COD) FROM USUARIO WHERE FECCON = ") +
+                                     sql::date(dm_.clock().today()) + QStringLiteral(" AND USUA_COD = ") + usuario)
+                             .toInt();
+    if (sesiones == 1)
+        dm_.sqlGeneral().execute(QStringLiteral("UPDATE USUARIO SET FECCON = NULL WHERE USUA_COD = ") + usuario);
+}
+
+}  // namespace ledgrix

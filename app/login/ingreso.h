@@ -18,6 +18,10 @@ public:
     // database location. False: the user was refused and told why.
     bool ingrese(const QStringList& args);
 
+    // Leaving the module: the exit audit row, and the presence mark cleared
+    // unless another session of the same user marked it today as well.
+    void salga();
+
     // Text of the revision label once logged in.
     const QString& revision() const { return revision_; }
 

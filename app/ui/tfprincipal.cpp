@@ -34,7 +34,14 @@ bool Tfprincipal::ingrese() {
     compania_->setText(QStringLiteral("Compañia: ") + dm_.ctx.compania.nombre);
     usuario_->setText(QStringLiteral("Usuario: ") + dm_.ctx.usuario);
     revision_->setText(ingreso.revision());
+    dentro_ = true;
     return true;
+}
+
+void Tfprincipal::closeEvent(QCloseEvent* event) {
+    if (dentro_) Ingreso(dm_).salga();
+    dentro_ = false;
+    QMainWindow::closeEvent(event);
 }
 
 void Tfprincipal::pinteEstado() {

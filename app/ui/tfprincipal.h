@@ -18,6 +18,9 @@ public:
     // Runs the login once; false when the user was refused.
     bool ingrese();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void pinteEstado();
 
@@ -28,6 +31,7 @@ private:
     QLabel* usuario_;
     QLabel* estado_;
     QLabel* revision_;
+    bool dentro_ = false;
 };
 
 }  // namespace ledgrix

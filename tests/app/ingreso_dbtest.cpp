@@ -81,3 +81,13 @@ TEST_F(IngresoTest, AWrongPasswordIsRefusedBeforeAnythingIsWritten) {
     EXPECT_EQ(dm->ctx.agencia, 1);
     EXPECT_EQ(dm->sql().scalar(QStringLiteral("select count(*) from auditoria where tido_cod = 198")).toInt(), 1);
 }
+
+TEST_F(IngresoTest, LeavingAuditsTheExitAndClearsThePresenceMark) {
+    Ingreso ingreso(*dm);
+    ASSERT_TRUE(ingreso.ingrese({QStringLiteral("ENTRADA"), QStringLiteral("ADMIN"), QStringLiteral("001"),
+                                 embrolle_clave(QStringLiteral("admin"))}));
+    ingreso.salga();
+    EXPECT_EQ(dm->sql().scalar(QStringLiteral(
+                  "select count(*) from auditoria where tido_cod = 199 and audi_cod = 'C. X PAGAR'")).toInt(), 1);
+    EXPECT_TRUE(dm->sqlGeneral().scalar(QStringLiteral("select FECCON from USUARIO where USUA_COD = 'ADMIN'")).isNull());
+}
