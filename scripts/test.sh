@@ -5,5 +5,5 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/packages.sh"
 bash "$root/scripts/build.sh" asan
 cd "$root/build/asan"
-rm -rf testtmp
+rm -rf testtmp && mkdir -p testtmp
 ctest --output-on-failure -j2 "$@"
