@@ -53,6 +53,10 @@ Result build(const QString& target, const QStringList& folders, const QString& e
             break;
         r = scripts::runFolder(temp, folder);
     }
+    // The programs connect as the user's own code, not SYSDBA: every object the
+    // folders created is granted to PUBLIC once they have all run.
+    if (r.ok && !folders.isEmpty())
+        r = scripts::runFile(temp, QFileInfo(folders.first()).dir().filePath(QStringLiteral("permisos.sql")));
     if (r.ok && !extraStatements.isEmpty())
         r = scripts::runText(temp, extraStatements);
     if (!r.ok)
