@@ -8,6 +8,7 @@
 #include "core/services/paths.h"
 #include "core/sql/sqltext.h"
 #include "core/tfdm/tfdm.h"
+#include "core/validaciones/acceso.h"
 #include "core/validaciones/auditoria.h"
 #include "core/validaciones/usuario.h"
 
@@ -31,6 +32,50 @@ bool Ingreso::clave_valida(const QString& ubicacion, const QString& usuario, con
         dm_.dialogs().error(QStringLiteral("El nombre de Usuario o la clave son incorrectas."));
     }
     return valida;
+}
+
+void Ingreso::color_ventana(const QString& valor, int& matiz, int& saturacion) {
+    bool ok = false;
+    const int n = valor.trimmed().toInt(&ok);
+    if (!ok || n < 0) return;  // keeps the module's own colouring
+    matiz = n / 100;
+    saturacion = n % 100;
+}
+
+// The company row of the general database: printed headers use it all day.
+void Ingreso::cargue_compania(const QString& compania) {
+    RegistroCompania& c = dm_.ctx.compania;
+    c.codigo = compania;
+    auto fila = dm_.sqlGeneral().select(
+        QStringLiteral("select COM_NOMBRE, COMP_NIT, COMP_DIR, COMP_TELS, COMP_ENCABEZADO, COMP_LOGO "
+                       "from COMPANIA where COMP_COD = ") +
+        sql::quoted(compania));
+    if (!fila || !fila->next()) return;
+    c.nombre = fila->value(0).toString();
+    c.nit = fila->value(1).toString();
+    c.direccion = fila->value(2).toString();
+    c.telefonos = fila->value(3).toString();
+    c.encabezado = fila->value(4).toString();
+    c.logo = fila->value(5).toByteArray();
+}
+
+void Ingreso::revise_pendientes() {
+    const QString g = QStringLiteral("GENERAL");
+    if (dm_.configuracion_si(g, g, QStringLiteral("PREGUNTAR TASA DE CAMBIO EN DOCUMENTOS DE CUENTAS POR PAGAR"))) {
+        pendientes_.moneda =
+            dm_.configuracion_entero(g, g, QStringLiteral("MONEDA PREDETERMINADA EN OPERACIONES CON EL EXTERIOR"));
+        pendientes_.pedir_tasa =
+            dm_.sql()
+                .scalar(QStringLiteral("select count(*) from TASA_CAMBIO_MONEDA where TIMO_COD = ") +
+                        sql::number(pendientes_.moneda) + QStringLiteral(" and TACA_FECHA = ") +
+                        sql::date(dm_.clock().today()))
+                .toInt() == 0;
+    }
+    if (dm_.configuracion_si(QStringLiteral("CXPAGAR"), g,
+                             QStringLiteral("MOSTRAR EL MOVIMIENTO DE LAS CXP AL ENTRAR AL MODULO"))) {
+        pendientes_.abrir_movimiento = valide_acceso(dm_, QStringLiteral("C. X PAGAR"), 110);
+        if (!pendientes_.abrir_movimiento) dm_.dialogs().error(kAccesoNoPermitido);
+    }
 }
 
 bool Ingreso::ingrese(const QStringList& args) {
@@ -59,6 +104,11 @@ bool Ingreso::ingrese(const QStringList& args) {
             .toString() == QStringLiteral("S");
     dm_.ctx.nombre_usuario = valide_usuario(dm_, usuario);
 
+    cargue_compania(compania);
+    dm_.ctx.color_ventana = dm_.configuracion(QStringLiteral("CXPAGAR"), QStringLiteral("GENERAL"),
+                                              QStringLiteral("COLOR VENTANA PRINCIPAL"));
+    color_ventana(dm_.ctx.color_ventana, matiz_, saturacion_);
+
     auto fila = dm_.sql().select(QStringLiteral("select * from usuario where user_cod = ") + sql::quoted(usuario));
     if (!fila || !fila->next()) {
         dm_.dialogs().error(QStringLiteral("Nombre de usuario incorrecto"));
@@ -66,12 +116,19 @@ bool Ingreso::ingrese(const QStringList& args) {
     }
     dm_.ctx.usuario = fila->value(QStringLiteral("USER_COD")).toString().trimmed();
     dm_.ctx.agencia = fila->value(QStringLiteral("SUCU_ID")).toInt();
-    dm_.ctx.compania.codigo = compania;
-    dm_.ctx.compania.nombre =
+    compania_ =
         dm_.configuracion(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"), QStringLiteral("NOMBRE COMPANIA"));
+    if (dm_.ctx.agencia != 0) {
+        agencia_ = QString::number(dm_.ctx.agencia) + QStringLiteral("-") +
+                   dm_.sql()
+                       .scalar(QStringLiteral("select SUCU_NOMBRE from SUCURSALES where SUCU_ID = ") +
+                               sql::number(dm_.ctx.agencia))
+                       .toString();
+    }
     dm_.ctx.duracion_busquedas = dm_.configuracion_entero(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"),
                                                           QStringLiteral("DURACION DE LAS BUSQUEDAS")) *
                                  1000;
+    revise_pendientes();
     return true;
 }
 

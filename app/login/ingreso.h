@@ -24,13 +24,38 @@ public:
 
     // Text of the revision label once logged in.
     const QString& revision() const { return revision_; }
+    // The company as the status area names it (the configured name).
+    const QString& compania() const { return compania_; }
+    // "id-name" of the user's agency; empty when the user has none.
+    const QString& agencia() const { return agencia_; }
+    // The main window's colouring from "COLOR VENTANA PRINCIPAL".
+    int matiz() const { return matiz_; }
+    int saturacion() const { return saturacion_; }
+
+    // What the main window does once the user is in.
+    struct Pendientes {
+        bool pedir_tasa = false;  // no rate of the default foreign currency for today
+        int moneda = 0;
+        bool abrir_movimiento = false;  // the supplier movement window at entry
+    };
+    const Pendientes& pendientes() const { return pendientes_; }
+
+    // Hue offset and saturation encoded as hue * 100 + saturation.
+    static void color_ventana(const QString& valor, int& matiz, int& saturacion);
 
 private:
     bool rechace();
     bool clave_valida(const QString& ubicacion, const QString& usuario, const QString& clave);
+    void cargue_compania(const QString& compania);
+    void revise_pendientes();
 
     Tfdm& dm_;
     QString revision_;
+    QString compania_;
+    QString agencia_;
+    int matiz_ = 160;
+    int saturacion_ = 0;
+    Pendientes pendientes_;
 };
 
 }  // namespace ledgrix

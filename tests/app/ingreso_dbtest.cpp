@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "app/login/ingreso.h"
+#include "app/login/tasa_cambio_dia.h"
 #include "core/login/clave.h"
 #include "core/login/password_hash.h"
 #include "tests/support/module_fixture.h"
@@ -90,4 +91,64 @@ TEST_F(IngresoTest, LeavingAuditsTheExitAndClearsThePresenceMark) {
     EXPECT_EQ(dm->sql().scalar(QStringLiteral(
                   "select count(*) from auditoria where tido_cod = 199 and audi_cod = 'C. X PAGAR'")).toInt(), 1);
     EXPECT_TRUE(dm->sqlGeneral().scalar(QStringLiteral("select FECCON from USUARIO where USUA_COD = 'ADMIN'")).isNull());
+}
+
+TEST(ColorVentana, HueAndSaturationComeFromOneNumber) {
+    int h = 160, s = 0;
+    Ingreso::color_ventana(QStringLiteral("22050"), h, s);
+    EXPECT_EQ(h, 220);
+    EXPECT_EQ(s, 50);
+    Ingreso::color_ventana(QStringLiteral("16000"), h, s);
+    EXPECT_EQ(h, 160);
+    EXPECT_EQ(s, 0);
+    Ingreso::color_ventana(QStringLiteral("azul"), h, s);  // not a number: keeps what it had
+    EXPECT_EQ(h, 160);
+}
+
+TEST_F(IngresoTest, TheClerkSeesHisAgencyAndTheCompanyRecordIsKept) {
+    Ingreso ingreso(*dm);
+    ASSERT_TRUE(ingreso.ingrese({QStringLiteral("ENTRADA"), QStringLiteral("AUXILIAR"), QStringLiteral("001"),
+                                 embrolle_clave(QStringLiteral("auxiliar"))}));
+    EXPECT_TRUE(ingreso.agencia().startsWith(QStringLiteral("1-")));
+    EXPECT_GT(ingreso.agencia().size(), 2);
+    EXPECT_FALSE(dm->ctx.compania.nit.isEmpty());
+    EXPECT_FALSE(ingreso.compania().isEmpty());
+    EXPECT_FALSE(ingreso.pendientes().pedir_tasa) << "the demo does not ask for the day's rate";
+}
+
+TEST_F(IngresoTest, EntryAsksForTheDaysRateAndOpensTheMovementWhenConfigured) {
+    ASSERT_TRUE(dm->conecte_compania(inst->companyDatabase(), QStringLiteral("SYSDBA"), QString()));
+    for (const char* p : {"PREGUNTAR TASA DE CAMBIO EN DOCUMENTOS DE CUENTAS POR PAGAR",
+                          "MOSTRAR EL MOVIMIENTO DE LAS CXP AL ENTRAR AL MODULO"})
+        ASSERT_TRUE(dm->sql().execute(QStringLiteral("update CONFIGURACION set CONF_VALOR = 'SI' where "
+                                                     "CONF_PROPIEDAD = '%1'").arg(QLatin1String(p))));
+    const QStringList auxiliar{QStringLiteral("ENTRADA"), QStringLiteral("AUXILIAR"), QStringLiteral("001"),
+                               embrolle_clave(QStringLiteral("auxiliar"))};
+    {
+        Ingreso ingreso(*dm);
+        ASSERT_TRUE(ingreso.ingrese(auxiliar));
+        EXPECT_TRUE(ingreso.pendientes().pedir_tasa);
+        EXPECT_EQ(ingreso.pendientes().moneda, 2);
+        EXPECT_TRUE(ingreso.pendientes().abrir_movimiento);
+        EXPECT_TRUE(dialogs.errors().isEmpty());
+    }
+    // The rate typed in the day's window is what the next entry finds.
+    TasaCambioDia tasa(*dm, 2);
+    EXPECT_FALSE(tasa.grabe(QStringLiteral("-5")));
+    EXPECT_FALSE(tasa.grabe(QStringLiteral("abc")));
+    EXPECT_EQ(dialogs.errors().size(), 2);
+    EXPECT_TRUE(tasa.grabe(QStringLiteral("4,120.55")));
+    EXPECT_EQ(dm->sql().scalar(QStringLiteral("select TACA_VALOR from TASA_CAMBIO_MONEDA where TIMO_COD = 2 and "
+                                              "TACA_FECHA = '2022/09/21'")).toString().left(7),
+              QStringLiteral("4120.55"));
+    // Without option 110 the movement window is refused with the usual text.
+    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
+        "update acceso_usuario set acus_si = 'N' where user_cod = 'AUXILIAR' and acus_opcion = 110")));
+    dialogs.clear();
+    Ingreso otra(*dm);
+    ASSERT_TRUE(otra.ingrese(auxiliar));
+    EXPECT_FALSE(otra.pendientes().pedir_tasa);
+    EXPECT_FALSE(otra.pendientes().abrir_movimiento);
+    EXPECT_EQ(dialogs.errors(),
+              QStringList{QStringLiteral("Acceso no permitido. comuníquese con el administrador del sistema.")});
 }
