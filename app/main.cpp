@@ -1,4 +1,6 @@
 // ledgrix-cxp ENTRADA <user> <company> <scrambled password> [location]
+#include <QTimer>
+
 #include "app/ui/aplicacion.h"
 #include "app/ui/tfprincipal.h"
 #include "core/errors/error_translator.h"
@@ -19,5 +21,14 @@ int main(int argc, char** argv) {
     dialogs.setParent(&principal);
     principal.show();
     if (!principal.ingrese()) return 1;
+    // LEDGRIX_CAPTURA=file.png: a picture of the main window once logged in,
+    // then leave (documentation and checks on machines without a screen).
+    const QString captura = qEnvironmentVariable("LEDGRIX_CAPTURA");
+    if (!captura.isEmpty()) {
+        QTimer::singleShot(1500, &principal, [&principal, captura] {
+            principal.grab().save(captura);
+            principal.close();
+        });
+    }
     return ledgrix::Aplicacion::exec();
 }
