@@ -8,6 +8,7 @@
 
 #include "core/config/config_store.h"
 #include "core/money/currency.h"
+#include "core/numeracion/encontrados.h"
 #include "core/sql/runner.h"
 #include "core/tfdm/login_context.h"
 
@@ -68,6 +69,8 @@ public:
     static constexpr int kPaquete = 1000;
 
     LoginContext ctx;
+    // Documents found by the last number lookups, by kind.
+    IdsEncontrados encontrados;
     // Set by the error translation; stays set for the rest of the run.
     bool error_ocurrido = false;
     // While set, bulk reads do not show the fetching message.
