@@ -8,6 +8,7 @@ PACKAGES=(
   firebird3.0-server-core firebird3.0-utils libfbclient2 firebird-dev
   libzxing-dev libcurl4-openssl-dev libxlsxwriter-dev
   libgtest-dev googletest libbenchmark-dev
+  firebird3.0-server
   poppler-utils zbar-tools python3-aiosmtpd xvfb xauth unzip
 )
 
