@@ -2,6 +2,7 @@
 #include <QTimer>
 
 #include "app/ui/aplicacion.h"
+#include "app/ui/principal/tfacercade.h"
 #include "app/ui/tfprincipal.h"
 #include "core/errors/error_translator.h"
 #include "core/services/clock.h"
@@ -14,10 +15,12 @@ int main(int argc, char** argv) {
     ledgrix::DesktopDialogs dialogs;
     ledgrix::SystemClock clock;
     ledgrix::Tfdm dm(dialogs, clock);
+    if (qEnvironmentVariableIsEmpty("LEDGRIX_CAPTURA")) ledgrix::Tfacercade::muestre_presentacion();
     app.setNoManejada([&dm](QObject* sender, const QString& m) { dm.traductor().ENoManejada(sender, m); });
     QStringList args = ledgrix::Aplicacion::arguments();
     args.removeFirst();
     ledgrix::Tfprincipal principal(dm, args);
+    principal.aplique_color(160, 0);
     dialogs.setParent(&principal);
     principal.show();
     if (!principal.ingrese()) return 1;

@@ -119,8 +119,7 @@ bool Ingreso::ingrese(const QStringList& args) {
     compania_ =
         dm_.configuracion(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"), QStringLiteral("NOMBRE COMPANIA"));
     if (dm_.ctx.agencia != 0) {
-        agencia_ = QString::number(dm_.ctx.agencia) + QStringLiteral("-") +
-                   dm_.sql()
+        agencia_ = dm_.sql()
                        .scalar(QStringLiteral("select SUCU_NOMBRE from SUCURSALES where SUCU_ID = ") +
                                sql::number(dm_.ctx.agencia))
                        .toString();

@@ -26,8 +26,8 @@ public:
     const QString& revision() const { return revision_; }
     // The company as the status area names it (the configured name).
     const QString& compania() const { return compania_; }
-    // "id-name" of the user's agency; empty when the user has none.
-    const QString& agencia() const { return agencia_; }
+    // Name of the user's agency; empty when the user has none.
+    const QString& nombre_agencia() const { return agencia_; }
     // The main window's colouring from "COLOR VENTANA PRINCIPAL".
     int matiz() const { return matiz_; }
     int saturacion() const { return saturacion_; }
