@@ -1,6 +1,6 @@
-/* Must stay the last file of its folder: the programs connect as the user's
-   own code, never as SYSDBA, and the engine refuses any object not granted.
-   It covers every object created by the files before it. */
+/* Runs after every folder of a database: the programs connect as the user's
+   own code, never as SYSDBA, and the engine refuses any object not granted,
+   even an exception a trigger raises. */
 
 SET TERM ^ ;
 
@@ -23,6 +23,9 @@ BEGIN
     FOR SELECT TRIM(RDB$GENERATOR_NAME) FROM RDB$GENERATORS
         WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 INTO :nombre DO
         EXECUTE STATEMENT 'GRANT USAGE ON SEQUENCE "' || nombre || '" TO PUBLIC';
+    FOR SELECT TRIM(RDB$EXCEPTION_NAME) FROM RDB$EXCEPTIONS
+        WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 INTO :nombre DO
+        EXECUTE STATEMENT 'GRANT USAGE ON EXCEPTION "' || nombre || '" TO PUBLIC';
 END^
 
 SET TERM ; ^

@@ -94,8 +94,22 @@ Currency Currency::fromVariant(const QVariant& v) {
         case QMetaType::UInt:
         case QMetaType::ULongLong:
             return fromInt(v.toLongLong());
-        default:
-            return fromText(v.toString());
+        case QMetaType::Double:
+        case QMetaType::Float:
+            return fromText(QString::number(v.toDouble(), 'f', kDecimals));
+        default: {
+            // The Firebird driver writes scaled numerics through a double and
+            // round ones come in exponent form ("3e+05"). The caller rounds to
+            // the column's scale afterwards.
+            const QString text = v.toString();
+            if (auto exact = parse(text)) return *exact;
+            if (text.contains(QLatin1Char('e')) || text.contains(QLatin1Char('E'))) {
+                bool ok = false;
+                const double d = text.toDouble(&ok);
+                if (ok) return fromText(QString::number(d, 'f', kDecimals));
+            }
+            return {};
+        }
     }
 }
 

@@ -34,7 +34,8 @@ class Currency {
     static std::optional<Currency> parse(const QString& text);
     // Parses, treating empty or invalid text as zero.
     static Currency fromText(const QString& text);
-    // From a value read with QSql::HighPrecision (text), an integer or a null.
+    // From a value read with QSql::HighPrecision (text, also in exponent form
+    // as the driver writes round amounts), an integer, a double or a null.
     static Currency fromVariant(const QVariant& v);
 
     constexpr int64_t units() const { return units_; }

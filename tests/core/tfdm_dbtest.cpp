@@ -91,12 +91,17 @@ TEST_F(TfdmTest, StatementAmountsComeBackExactlyAsStored) {
     ASSERT_TRUE(dm->sql().execute(QStringLiteral(
         "insert into TASA_CAMBIO_MONEDA (TACA_ID, TACA_FECHA, TIMO_COD, TACA_VALOR) values "
         "(9002, '2030/01/02', 2, 99.99)")));
+    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
+        "insert into TASA_CAMBIO_MONEDA (TACA_ID, TACA_FECHA, TIMO_COD, TACA_VALOR) values "
+        "(9003, '2030/01/03', 2, 300000)")));
     auto q = dm->sql().select(QStringLiteral(
         "select TACA_VALOR from TASA_CAMBIO_MONEDA where TACA_ID >= 9001 order by TACA_ID"));
     ASSERT_TRUE(q && q->next());
     EXPECT_EQ(decimal(*q, 0).toString(2), QStringLiteral("9999999999999.99"));
     ASSERT_TRUE(q->next());
     EXPECT_EQ(decimal(*q, QStringLiteral("TACA_VALOR")), Currency::fromText(QStringLiteral("99.99")));
+    ASSERT_TRUE(q->next());
+    EXPECT_EQ(decimal(*q, 0), Currency::fromInt(300000)) << "round amounts arrive in exponent form";
 }
 
 // A window holding its datasets inside a panel still gets the shared wiring.
