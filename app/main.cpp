@@ -3,6 +3,7 @@
 
 #include "app/ui/aplicacion.h"
 #include "app/ui/principal/tfacercade.h"
+#include "app/ui/registro_core.h"
 #include "app/ui/tfprincipal.h"
 #include "core/errors/error_translator.h"
 #include "core/services/clock.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     app.setNoManejada([&dm](QObject* sender, const QString& m) { dm.traductor().ENoManejada(sender, m); });
     QStringList args = ledgrix::Aplicacion::arguments();
     args.removeFirst();
+    ledgrix::registre_ventanas_core();
     ledgrix::Tfprincipal principal(dm, args);
     principal.aplique_color(160, 0);
     dialogs.setParent(&principal);
