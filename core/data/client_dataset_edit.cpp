@@ -24,7 +24,11 @@ bool ClientDataset::runBefore(const Handler& h) {
 bool ClientDataset::checkBrowseMode() {
     for (ClientDataset* d : details_)
         if (d->active() && !d->checkBrowseMode()) return false;
-    if (state_ == State::Edit || state_ == State::Insert) return post();
+    if (state_ == State::Edit || state_ == State::Insert) {
+        // A before-post handler that cancelled the row (an empty line dropped
+        // silently) leaves nothing pending: the next operation goes on.
+        return post() || state_ == State::Browse;
+    }
     return true;
 }
 

@@ -49,12 +49,16 @@ TEST_F(ConsecutivosTest, NewSeriesTakesTheDefaultsAndTheUsersNameAndEmptyRowsAre
     Consecutivos c(*dm);
     ASSERT_TRUE(c.elija_documento(QStringLiteral("CARGOS A ACREEDORES")));
     nuevo(c, QStringLiteral("FE01"));
-    // A row left without prefix disappears without a word.
+    // A row left without prefix disappears without a word, and the user goes
+    // straight on to the next row.
+    ASSERT_TRUE(c.prefijos().append());
+    c.prefijos().fieldByName(QStringLiteral("PREF_ACTUAL")).setValue(QStringLiteral("000100"));
+    nuevo(c, QStringLiteral("FE02"));
     ASSERT_TRUE(c.prefijos().append());
     c.prefijos().fieldByName(QStringLiteral("PREF_ACTUAL")).setValue(QStringLiteral("000100"));
     ASSERT_TRUE(c.grabe());
     EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.errors().join('\n').toStdString();
-    EXPECT_EQ(prefijos(51), 2);
+    EXPECT_EQ(prefijos(51), 3);
     auto q = dm->sql().select(QStringLiteral(
         "select PREF_AUTO, PREF_IVAINC, PREF_ACTIVO, PREF_ACTUAL, SUCU_ID, PREF_USUARIO from PREFIJOS "
         "where TIDO_COD = 51 and PREF_PRE = 'FE01'"));
