@@ -145,7 +145,6 @@ TEST_F(TfmensajeTest, AlertShowsTheInboxAndAnswersOpenTheMessageWindow) {
     QPointer<TfAlertas> alerta = principal.findChild<TfAlertas*>();
     ASSERT_TRUE(alerta);
     EXPECT_TRUE(alerta->isVisible());
-    EXPECT_EQ(alerta->size(), QSize(300, 100));
     EXPECT_EQ(alerta->duracion().interval(), 30000);
     EXPECT_TRUE(alerta->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     for (const char* ayuda : {"Siguiente", "Anterior", "Cerrar", "Leído", "Contestar al autor"})

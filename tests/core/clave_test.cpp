@@ -7,10 +7,8 @@
 using namespace ledgrix;
 
 TEST(Clave, RoundTripsAccentsSpacesAndSymbols) {
-    const QStringList claves = {QStringLiteral("admin"), QStringLiteral("Ñandú 2024!"),
-                                QStringLiteral("  espacios  "), QStringLiteral("~`!@#$%^&*()_+{}|:\"<>?"),
-                                QStringLiteral("áéíóúÁÉÍÓÚüÜ¿¡"), QString(), QStringLiteral("a"),
-                                QStringLiteral("汉字 mixed")};
+    const QStringList claves = {QStringLiteral("Ñandú 2024!"), QStringLiteral("  espacios  "),
+                                QStringLiteral("~`!@#$%^&*()_+{}|:\"<>?"), QString(), QStringLiteral("汉字 mixed")};
     for (const QString& c : claves) {
         const QString e = embrolle_clave(c);
         EXPECT_EQ(desembrolle_clave(e), c) << c.toStdString();

@@ -37,10 +37,8 @@ TEST(ConfigurarProviders, ReachesDataObjectsNestedInPanelsAndFrames) {
 TEST(FilterText, UnderstandsTheFormsWindowsWrite) {
     EXPECT_TRUE(parseFilterText(QStringLiteral("TIDO_MODULO = 'CXPAGAR'")));
     EXPECT_TRUE(parseFilterText(QStringLiteral("REMITE = 'O''Brien' and NIVEL = -3.5")));
-    EXPECT_FALSE(parseFilterText(QStringLiteral("TIDO_MODULO <> 'CXPAGAR'")));
-    EXPECT_FALSE(parseFilterText(QStringLiteral("A = 'x' OR B = 'y'")));
-    EXPECT_FALSE(parseFilterText(QStringLiteral("A = 'x' AND")));
-    EXPECT_FALSE(parseFilterText(QStringLiteral("A = 'unterminated")));
+    for (const char* bad : {"TIDO_MODULO <> 'CXPAGAR'", "A = 'x' OR B = 'y'", "A = 'x' AND", "A = 'unterminated"})
+        EXPECT_FALSE(parseFilterText(QString::fromLatin1(bad))) << bad;
 }
 
 TEST(ProviderTable, IsTheFirstTableOfTheSelect) {

@@ -38,15 +38,13 @@ TEST_F(TfdmTest, ConfigurationIsAnsweredFromMemoryAndMissingKeysAreNamed) {
 
 TEST_F(TfdmTest, AmountInWordsUsesTheConfiguredCurrencyWords) {
     conecte();
-    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
-        "update CONFIGURACION set CONF_VALOR = 'PESOS' where CONF_PROPIEDAD = "
-        "'NOMBRE DE LA MONEDA A USAR EN LOS MONTOS EN LETRAS'")));
-    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
-        "update CONFIGURACION set CONF_VALOR = 'CENTAVOS' where CONF_PROPIEDAD = "
-        "'FRACCION DE MONEDA EN MONTOS EN LETRAS'")));
-    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
-        "update CONFIGURACION set CONF_VALOR = 'M/CTE' where CONF_PROPIEDAD = "
-        "'FINAL DE LA CADENA DE MONTOS EN LETRAS'")));
+    for (const auto& [valor, propiedad] :
+         {std::pair{"PESOS", "NOMBRE DE LA MONEDA A USAR EN LOS MONTOS EN LETRAS"},
+          {"CENTAVOS", "FRACCION DE MONEDA EN MONTOS EN LETRAS"},
+          {"M/CTE", "FINAL DE LA CADENA DE MONTOS EN LETRAS"}})
+        ASSERT_TRUE(dm->sql().execute(
+            QStringLiteral("update CONFIGURACION set CONF_VALOR = '%1' where CONF_PROPIEDAD = '%2'")
+                .arg(QLatin1String(valor), QLatin1String(propiedad))));
     dm->cargue_configuracion();
     EXPECT_EQ(dm->numero_a_letras(Currency::fromText(QStringLiteral("2500000.50"))),
               QStringLiteral("DOS MILLONES QUINIENTOS MIL PESOS 50 CENTAVOS M/CTE"));
@@ -85,15 +83,11 @@ TEST_F(TfdmTest, WarningsLastTheConfiguredTenthsOfSecond) {
 
 TEST_F(TfdmTest, StatementAmountsComeBackExactlyAsStored) {
     conecte();
-    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
-        "insert into TASA_CAMBIO_MONEDA (TACA_ID, TACA_FECHA, TIMO_COD, TACA_VALOR) values "
-        "(9001, '2030/01/01', 2, 9999999999999.99)")));
-    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
-        "insert into TASA_CAMBIO_MONEDA (TACA_ID, TACA_FECHA, TIMO_COD, TACA_VALOR) values "
-        "(9002, '2030/01/02', 2, 99.99)")));
-    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
-        "insert into TASA_CAMBIO_MONEDA (TACA_ID, TACA_FECHA, TIMO_COD, TACA_VALOR) values "
-        "(9003, '2030/01/03', 2, 300000)")));
+    const char* valores[] = {"9999999999999.99", "99.99", "300000"};
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(dm->sql().execute(
+            QStringLiteral("insert into TASA_CAMBIO_MONEDA (TACA_ID, TACA_FECHA, TIMO_COD, TACA_VALOR) "
+                           "values (%1, '2030/01/0%2', 2, %3)").arg(9001 + i).arg(1 + i).arg(QLatin1String(valores[i]))));
     auto q = dm->sql().select(QStringLiteral(
         "select TACA_VALOR from TASA_CAMBIO_MONEDA where TACA_ID >= 9001 order by TACA_ID"));
     ASSERT_TRUE(q && q->next());

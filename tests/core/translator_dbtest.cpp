@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QSqlError>
-
 #include "core/data/configurar.h"
 #include "core/errors/error_translator.h"
 #include "data_recording_dialogs.h"
@@ -60,6 +58,9 @@ protected:
         return ds;
     }
 
+    static void set(ClientDataset* ds, std::initializer_list<std::pair<const char*, QVariant>> values) {
+        for (const auto& [name, value] : values) ds->fieldByName(QString::fromLatin1(name)).setValue(value);
+    }
     int count(const QString& table) { return db.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt(); }
     QString shown() const { return events.filter(QStringLiteral("error: ")).join(u'|'); }
 
@@ -74,9 +75,7 @@ protected:
 TEST_F(TranslatorTest, DuplicateKeyIsLoggedShownAndLeavesTheChangesToRetry) {
     ClientDataset* ds = dataset(QStringLiteral("Prefijos"));
     ds->append();
-    ds->fieldByName(QStringLiteral("TIDO_COD")).setValue(51);
-    ds->fieldByName(QStringLiteral("PREF_PRE")).setValue(QStringLiteral("CG"));
-    ds->fieldByName(QStringLiteral("PREF_ACTUAL")).setValue(QStringLiteral("000009"));
+    set(ds, {{"TIDO_COD", 51}, {"PREF_PRE", "CG"}, {"PREF_ACTUAL", "000009"}});
     EXPECT_EQ(ds->applyUpdates(0), 1);
     ASSERT_EQ(events.size(), 3);
     EXPECT_TRUE(events[0].startsWith(QLatin1String("log: Error de escrituraviolation of PRIMARY or UNIQUE KEY"))) << events[0].toStdString();
@@ -87,7 +86,7 @@ TEST_F(TranslatorTest, DuplicateKeyIsLoggedShownAndLeavesTheChangesToRetry) {
     EXPECT_EQ(ds->changeCount(), 1);
 
     ds->edit();
-    ds->fieldByName(QStringLiteral("PREF_PRE")).setValue(QStringLiteral("CX"));
+    set(ds, {{"PREF_PRE", "CX"}});
     EXPECT_EQ(ds->applyUpdates(0), 0);
     EXPECT_EQ(count(QStringLiteral("PREFIJOS")), 2);
 }
@@ -95,9 +94,7 @@ TEST_F(TranslatorTest, DuplicateKeyIsLoggedShownAndLeavesTheChangesToRetry) {
 TEST_F(TranslatorTest, ServerRefusalsOfAWrite) {
     ClientDataset* ds = dataset(QStringLiteral("Terceros"));
     ds->append();
-    ds->fieldByName(QStringLiteral("TERC_NIT")).setValue(QStringLiteral("900"));
-    ds->fieldByName(QStringLiteral("TERC_NOMBRE")).setValue(QStringLiteral("PEÑA"));
-    ds->fieldByName(QStringLiteral("CIUD_COD")).setValue(QStringLiteral("99999"));
+    set(ds, {{"TERC_NIT", "900"}, {"TERC_NOMBRE", QStringLiteral("PEÑA")}, {"CIUD_COD", "99999"}});
     EXPECT_EQ(ds->applyUpdates(0), 1);
     EXPECT_EQ(shown(), QStringLiteral("error: Está borrando o insertando un registro en la tabla Terceros que tiene "
                                       "una relación con otra tabla."));
@@ -106,7 +103,7 @@ TEST_F(TranslatorTest, ServerRefusalsOfAWrite) {
     // server said it, after the 18-character prefix.
     events.clear();
     ds->edit();
-    ds->fieldByName(QStringLiteral("CIUD_COD")).setValue(QStringLiteral("05001"));
+    set(ds, {{"CIUD_COD", "05001"}});
     ds->fieldByName(QStringLiteral("TERC_NOMBRE")).setRequired(false);
     ds->fieldByName(QStringLiteral("TERC_NOMBRE")).clear();
     EXPECT_EQ(ds->applyUpdates(0), 1);
@@ -126,7 +123,7 @@ TEST_F(TranslatorTest, ServerRefusalsOfAWrite) {
 TEST_F(TranslatorTest, ClientRefusalsKeepTheRecordAsTyped) {
     ClientDataset* ds = dataset(QStringLiteral("Terceros"));
     ds->append();
-    ds->fieldByName(QStringLiteral("CIUD_COD")).setValue(QStringLiteral("05001"));
+    set(ds, {{"CIUD_COD", "05001"}});
     EXPECT_FALSE(ds->post());
     EXPECT_EQ(events, (QStringList{"log: Field 'TERC_NIT' must have a value",
                                    "warn: CTerceros: Field 'TERC_NIT' must have a value", "beep",
@@ -136,8 +133,7 @@ TEST_F(TranslatorTest, ClientRefusalsKeepTheRecordAsTyped) {
 
     events.clear();
     ds->setUniqueIndex({QStringLiteral("TERC_NIT")});
-    ds->fieldByName(QStringLiteral("TERC_NIT")).setValue(QStringLiteral("800"));
-    ds->fieldByName(QStringLiteral("TERC_NOMBRE")).setValue(QStringLiteral("Otro"));
+    set(ds, {{"TERC_NIT", "800"}, {"TERC_NOMBRE", "Otro"}});
     EXPECT_FALSE(ds->post());
     EXPECT_EQ(shown(), QStringLiteral("error: Ya existe un registro con el mismo Nit "));
     EXPECT_EQ(ds->state(), ClientDataset::State::Insert);
@@ -149,20 +145,6 @@ TEST_F(TranslatorTest, ClientRefusalsKeepTheRecordAsTyped) {
     ds->setFilterText(QStringLiteral("TERC_NIT = 'nadie'"));
     EXPECT_FALSE(ds->edit());
     EXPECT_EQ(shown(), QStringLiteral("error: Cannot perform this operation on an empty dataset"));
-}
-
-TEST_F(TranslatorTest, AMissingDatabaseFileNamesThePath) {
-    const QString missing = db.path() + QStringLiteral(".missing/none.fdb");
-    {
-        QSqlDatabase c = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), QStringLiteral("translator-missing"));
-        c.setDatabaseName(missing);
-        c.setUserName(QStringLiteral("SYSDBA"));
-        ASSERT_FALSE(c.open());
-        // The connection layer reports failures this way.
-        translator.ENoManejada(nullptr, QStringLiteral("dbExpress Error: ") + c.lastError().text());
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("translator-missing"));
-    EXPECT_EQ(shown(), QStringLiteral("error: No se encontró el archivo o la ruta ") + missing);
 }
 
 }  // namespace

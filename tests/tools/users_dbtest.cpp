@@ -26,15 +26,13 @@ class Users : public ::testing::Test {
 };
 
 TEST_F(Users, DemoPasswordsAreCheckedByTheProgram) {
-    EXPECT_TRUE(dbsetup::checkPassword(loc(), QStringLiteral("ADMIN"), QStringLiteral("admin")));
-    EXPECT_TRUE(
-        dbsetup::checkPassword(loc(), QStringLiteral("auxiliar"), QStringLiteral("auxiliar")))
-        << "user codes are the engine's, which ignores case";
-    EXPECT_FALSE(dbsetup::checkPassword(loc(), QStringLiteral("ADMIN"), QStringLiteral("Admin")));
-    EXPECT_FALSE(dbsetup::checkPassword(loc(), QStringLiteral("ADMIN"), QString()));
-    EXPECT_FALSE(
-        dbsetup::checkPassword(loc(), QStringLiteral("AUXILIAR"), QStringLiteral("admin")));
-    EXPECT_FALSE(dbsetup::checkPassword(loc(), QStringLiteral("NADIE"), QStringLiteral("admin")));
+    // User codes are the engine's, which ignores case; passwords do not.
+    for (const auto& [user, password, right] :
+         {std::tuple{"ADMIN", "admin", true}, {"auxiliar", "auxiliar", true}, {"ADMIN", "Admin", false},
+          {"ADMIN", "", false}, {"AUXILIAR", "admin", false}, {"NADIE", "admin", false}})
+        EXPECT_EQ(dbsetup::checkPassword(loc(), QString::fromLatin1(user), QString::fromLatin1(password)),
+                  right)
+            << user << "/" << password;
     EXPECT_FALSE(dbsetup::checkPassword(loc() + QStringLiteral("/no-existe"),
                                         QStringLiteral("ADMIN"), QStringLiteral("admin")));
 }
@@ -89,19 +87,13 @@ TEST_F(Users, NewUserWithAccentsGetsHisOwnSaltAndAllHisRows) {
 }
 
 TEST_F(Users, BadUserInputIsRefused) {
-    const QString c = QStringLiteral("001");
-    EXPECT_FALSE(dbsetup::addUser(loc(), c, QStringLiteral("1ABC"), QStringLiteral("Uno"),
-                                  QStringLiteral("x"), false)
-                     .ok);
-    EXPECT_FALSE(dbsetup::addUser(loc(), c, QStringLiteral("A B"), QStringLiteral("Uno"),
-                                  QStringLiteral("x"), false)
-                     .ok);
-    EXPECT_FALSE(
-        dbsetup::addUser(loc(), c, QStringLiteral("UNO"), QStringLiteral("Uno"), QString(), false)
-            .ok);
-    EXPECT_FALSE(
-        dbsetup::addUser(loc(), c, QStringLiteral("UNO"), QString(), QStringLiteral("x"), false)
-            .ok);
+    // Code starting with a digit or holding a space, no password, no name.
+    for (const auto& [code, name, password] :
+         {std::tuple{"1ABC", "Uno", "x"}, {"A B", "Uno", "x"}, {"UNO", "Uno", ""}, {"UNO", "", "x"}})
+        EXPECT_FALSE(dbsetup::addUser(loc(), QStringLiteral("001"), QString::fromLatin1(code),
+                                      QString::fromLatin1(name), QString::fromLatin1(password), false)
+                         .ok)
+            << code << "/" << name << "/" << password;
     const dbsetup::Result noCompany =
         dbsetup::addUser(loc(), QStringLiteral("009"), QStringLiteral("UNO"), QStringLiteral("Uno"),
                          QStringLiteral("x"), false);
