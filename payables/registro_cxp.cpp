@@ -1,5 +1,7 @@
 #include "payables/registro_cxp.h"
 
+#include <QSqlRecord>
+
 #include "core/data/field.h"
 #include "core/services/dialogs.h"
 #include "core/sql/runner.h"
@@ -16,6 +18,24 @@ QString busqueda(int tipo, const QString& prefijo, const QString& numero, const 
            sql::quoted(nit) + QStringLiteral(", ") + sql::date(fecha) + QStringLiteral(",") + sql::number(moneda) +
            QStringLiteral(")");
 }
+
+// Positions of the registry's answer, read once per query: asking the driver
+// for columns by name describes the whole result each time.
+struct Columnas {
+    explicit Columnas(const QSqlQuery& q) {
+        const QSqlRecord r = q.record();
+        id = r.indexOf(QStringLiteral("ID"));
+        saldo = r.indexOf(QStringLiteral("SALDO"));
+        rtfte = r.indexOf(QStringLiteral("RTFTE"));
+        rtiva = r.indexOf(QStringLiteral("RTIVA"));
+        rtica = r.indexOf(QStringLiteral("RTICA"));
+        dtof = r.indexOf(QStringLiteral("DTOF"));
+        error = r.indexOf(QStringLiteral("ERROR"));
+        numprov = r.indexOf(QStringLiteral("NUMPROV"));
+        rcree = r.indexOf(QStringLiteral("RCREE"));
+    }
+    int id, saldo, rtfte, rtiva, rtica, dtof, error, numprov, rcree;
+};
 
 }  // namespace
 
@@ -34,16 +54,21 @@ void RegistroCxp::limpie_cifras() { saldo_doc = rtfte_doc = rtiva_doc = rtica_do
 qint64 RegistroCxp::id_doc(int tipo, const QString& prefijo, const QString& numero, const QString& nit,
                            const QDate& fecha) {
     auto q = dm_.sql().select(busqueda(tipo, prefijo, numero, nit, fecha, 0));
-    if (!q || !q->next() || q->value(QStringLiteral("ERROR")).toInt() != 0) {
+    if (!q || !q->next()) {
         limpie_cifras();
         return 0;
     }
-    saldo_doc = decimal(*q, QStringLiteral("SALDO"));
-    rtfte_doc = decimal(*q, QStringLiteral("RTFTE"));
-    rtiva_doc = decimal(*q, QStringLiteral("RTIVA"));
-    rtica_doc = decimal(*q, QStringLiteral("RTICA"));
-    rcree_doc = decimal(*q, QStringLiteral("RCREE"));
-    return q->value(QStringLiteral("ID")).toLongLong();
+    const Columnas c(*q);
+    if (q->value(c.error).toInt() != 0) {
+        limpie_cifras();
+        return 0;
+    }
+    saldo_doc = decimal(*q, c.saldo);
+    rtfte_doc = decimal(*q, c.rtfte);
+    rtiva_doc = decimal(*q, c.rtiva);
+    rtica_doc = decimal(*q, c.rtica);
+    rcree_doc = decimal(*q, c.rcree);
+    return q->value(c.id).toLongLong();
 }
 
 int RegistroCxp::signo_anticipo(qint64 id) {
@@ -57,8 +82,9 @@ bool RegistroCxp::valide_doc_cxpagar(const QString& nit, int tipo, const QString
                                      const QDate& fecha, Campos c, int moneda) {
     auto q = dm_.sql().select(busqueda(tipo, prefijo, numero, nit, fecha, moneda));
     bool valido = q && q->next();
+    const Columnas col = valido ? Columnas(*q) : Columnas(QSqlQuery());
     if (valido) {
-        const int error = q->value(QStringLiteral("ERROR")).toInt();
+        const int error = q->value(col.error).toInt();
         if (error != 0) {
             const QString mensaje = mensaje_error(error);
             if (!mensaje.isEmpty()) dm_.dialogs().error(mensaje);
@@ -71,7 +97,7 @@ bool RegistroCxp::valide_doc_cxpagar(const QString& nit, int tipo, const QString
         c.numprov.setValue(QString());
         return false;
     }
-    const qint64 id = q->value(QStringLiteral("ID")).toLongLong();
+    const qint64 id = q->value(col.id).toLongLong();
     c.id.setValue(id);
     int signo = 1;
     if (tipo == 55) {
@@ -79,13 +105,13 @@ bool RegistroCxp::valide_doc_cxpagar(const QString& nit, int tipo, const QString
         if (signo == 0) return true;  // the advance row is gone: the figures stay as they were
     }
     const Currency s = Currency::fromInt(signo);
-    c.rtfte.setCurrency(decimal(*q, QStringLiteral("RTFTE")) * s);
-    c.rtiva.setCurrency(decimal(*q, QStringLiteral("RTIVA")) * s);
-    c.rtica.setCurrency(decimal(*q, QStringLiteral("RTICA")) * s);
-    c.rcree.setCurrency(decimal(*q, QStringLiteral("RCREE")) * s);
-    c.dtof.setCurrency(decimal(*q, QStringLiteral("DTOF")) * s);
-    c.saldo.setCurrency(decimal(*q, QStringLiteral("SALDO")) * s);
-    c.numprov.setValue(q->value(QStringLiteral("NUMPROV")).toString().trimmed());
+    c.rtfte.setCurrency(decimal(*q, col.rtfte) * s);
+    c.rtiva.setCurrency(decimal(*q, col.rtiva) * s);
+    c.rtica.setCurrency(decimal(*q, col.rtica) * s);
+    c.rcree.setCurrency(decimal(*q, col.rcree) * s);
+    c.dtof.setCurrency(decimal(*q, col.dtof) * s);
+    c.saldo.setCurrency(decimal(*q, col.saldo) * s);
+    c.numprov.setValue(q->value(col.numprov).toString().trimmed());
     return true;
 }
 
@@ -94,7 +120,7 @@ Currency RegistroCxp::saldo_doc_cxpagarm(int tipo, qint64 id, int moneda, const 
                               QStringLiteral(", ") + sql::number(id) + QStringLiteral(",") + sql::date(fecha) +
                               QStringLiteral(",") + sql::number(moneda) + QStringLiteral(")"));
     if (!q || !q->next()) return {};
-    const Currency saldo = decimal(*q, QStringLiteral("SALDO"));
+    const Currency saldo = decimal(*q, 0);  // the procedure's only column
     if (tipo != 55) return saldo;
     return saldo * Currency::fromInt(signo_anticipo(id));
 }

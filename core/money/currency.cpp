@@ -84,6 +84,31 @@ Currency Currency::fromText(const QString& text) {
     return parse(text).value_or(Currency());
 }
 
+namespace {
+
+// Digits that carry value, leading zeros aside: a stored NUMERIC(15,x) never
+// has more than fifteen.
+int significantDigits(const QString& text) {
+    int n = 0;
+    bool started = false;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) continue;
+        if (c != QLatin1Char('0')) started = true;
+        if (started) ++n;
+    }
+    return n;
+}
+
+// A double back to the shortest decimal text of at most fifteen significant
+// digits, which is the stored value of any NUMERIC(15,x).
+QString fromDouble(double d) {
+    QString text = QString::number(d, 'g', 15);
+    if (text.contains(QLatin1Char('e'))) text = QString::number(d, 'f', Currency::kDecimals);
+    return text;
+}
+
+}  // namespace
+
 Currency Currency::fromVariant(const QVariant& v) {
     if (!v.isValid() || v.isNull())
         return {};
@@ -96,19 +121,19 @@ Currency Currency::fromVariant(const QVariant& v) {
             return fromInt(v.toLongLong());
         case QMetaType::Double:
         case QMetaType::Float:
-            return fromText(QString::number(v.toDouble(), 'f', kDecimals));
+            return fromText(fromDouble(v.toDouble()));
         default: {
-            // The Firebird driver writes scaled numerics through a double and
-            // round ones come in exponent form ("3e+05"). The caller rounds to
-            // the column's scale afterwards.
+            // The Firebird driver formats scaled numerics through a double:
+            // "99.99" arrives as "99.99000000000001" and round amounts in
+            // exponent form ("3e+05"). Such texts have more digits than a
+            // stored amount can, or an exponent; fifteen significant digits
+            // give the stored value back.
             const QString text = v.toString();
-            if (auto exact = parse(text)) return *exact;
-            if (text.contains(QLatin1Char('e')) || text.contains(QLatin1Char('E'))) {
-                bool ok = false;
-                const double d = text.toDouble(&ok);
-                if (ok) return fromText(QString::number(d, 'f', kDecimals));
-            }
-            return {};
+            const bool exponent = text.contains(QLatin1Char('e')) || text.contains(QLatin1Char('E'));
+            if (!exponent && significantDigits(text) <= 15) return parse(text).value_or(Currency());
+            bool ok = false;
+            const double d = text.toDouble(&ok);
+            return ok ? fromText(fromDouble(d)) : Currency();
         }
     }
 }

@@ -1,7 +1,6 @@
 #include "core/sql/runner.h"
 
 #include <QSqlError>
-#include <QSqlField>
 #include <QSqlRecord>
 
 namespace ledgrix {
@@ -36,11 +35,7 @@ bool SqlRunner::execute(const QString& sql) const {
     return true;
 }
 
-Currency decimal(const QSqlQuery& query, int column) {
-    const Currency value = Currency::fromVariant(query.value(column));
-    const int scale = query.record().field(column).precision();
-    return scale >= 0 && scale < Currency::kDecimals ? R(value, -scale) : value;
-}
+Currency decimal(const QSqlQuery& query, int column) { return Currency::fromVariant(query.value(column)); }
 
 Currency decimal(const QSqlQuery& query, const QString& column) {
     return decimal(query, query.record().indexOf(column));

@@ -39,9 +39,9 @@ private:
     ErrorHandler onError_;
 };
 
-// An amount of a result row. The driver formats scaled numerics through a
-// double ("99.99" arrives as "99.99000000000001"); rounding to the column's
-// scale gives back the stored value exactly.
+// An amount of a result row, exactly as stored (see Currency::fromVariant).
+// By name costs a description of the result's columns, which the driver
+// builds with catalogue queries: read a row of many amounts by position.
 Currency decimal(const QSqlQuery& query, int column);
 Currency decimal(const QSqlQuery& query, const QString& column);
 

@@ -134,6 +134,12 @@ TEST(CurrencyVariant, ReadsDriverTextIntegersAndNulls) {
     EXPECT_EQ(Currency::fromVariant(QVariant(qlonglong{-42})), C("-42"));
     EXPECT_EQ(Currency::fromVariant(QVariant()), Currency());
     EXPECT_EQ(Currency::fromVariant(QVariant(QStringLiteral("n/a"))), Currency());
+    // Texts the Firebird driver produces for NUMERIC columns through a double.
+    EXPECT_EQ(Currency::fromVariant(QVariant(QStringLiteral("99.99000000000001"))), C("99.99"));
+    EXPECT_EQ(Currency::fromVariant(QVariant(QStringLiteral("3e+05"))), C("300000"));
+    EXPECT_EQ(Currency::fromVariant(QVariant(QStringLiteral("9999999999999.990234"))), C("9999999999999.99"));
+    EXPECT_EQ(Currency::fromVariant(QVariant(QStringLiteral("-0.07000000000000001"))), C("-0.07"));
+    EXPECT_EQ(Currency::fromVariant(QVariant(QStringLiteral("1.5e-05"))), C("0.0000"));
 }
 
 TEST(CurrencySplit, WholePartAndCentsRoundedHalfToEven) {
