@@ -1,0 +1,337 @@
+// The registry's calls on a company with a realistic volume: a document by
+// reference, a document's balance at a past date and a supplier's balance at
+// a past date, each as the program sends it (composed text, prepared on every
+// call) and as a statement prepared once (the engine's share of the time).
+//
+// The database: LEDGRIX_BENCH_DB, a company database file or an installation
+// folder; by default the installation /tmp/ledgrix-bench, generated on the
+// first run (2,000 suppliers x 50 documents) and reused afterwards.
+// Medians over repetitions: by default 9 repetitions, aggregates only
+// (--benchmark_repetitions and --benchmark_report_aggregates_only override).
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bench/generador/generador.h"
+#include "core/sql/runner.h"
+#include "core/sql/sqltext.h"
+
+namespace {
+
+using namespace ledgrix;
+
+struct Referencia {
+    int tipo = 0;
+    qint64 id = 0;
+    QString prefijo, numero, nit;
+    QDate fecha;     // the document's date
+    QDate consulta;  // a later day to ask at
+};
+
+struct Muestra {
+    std::vector<Referencia> documentos;
+    std::vector<std::pair<QString, QDate>> proveedores;  // NIT and a past day
+    std::string etiqueta;
+};
+
+const QString kConexion = QStringLiteral("ledgrix-bench");
+Muestra muestra;
+
+QSqlDatabase base() { return QSqlDatabase::database(kConexion, false); }
+
+QString busqueda(const Referencia& r) {
+    return QStringLiteral("select * from busca_id_doc_cxpagar(") + sql::number(r.tipo) + QStringLiteral(", ") +
+           sql::quoted(r.prefijo) + QStringLiteral(",") + sql::quoted(r.numero) + QStringLiteral(", ") +
+           sql::quoted(r.nit) + QStringLiteral(", ") + sql::date(r.consulta) + QStringLiteral(",0)");
+}
+QString saldoDoc(const Referencia& r) {
+    return QStringLiteral("select * from saldo_doc_cxpagar(") + sql::number(r.tipo) + QStringLiteral(", ") +
+           sql::number(r.id) + QStringLiteral(",") + sql::date(r.consulta) + QStringLiteral(",0)");
+}
+QString saldoTercero(const std::pair<QString, QDate>& p) {
+    return QStringLiteral("select * from saldo_tercero_cxpagar(") + sql::quoted(p.first) + QStringLiteral(", ") +
+           sql::date(p.second) + QStringLiteral(")");
+}
+
+// One call as the program makes it; false when the engine refused it.
+bool llamada(const QString& sql, const char* columna, Currency* valor, QString* error) {
+    QSqlQuery q(base());
+    q.setForwardOnly(true);
+    if (!q.exec(sql) || !q.next()) {
+        *error = q.lastError().text();
+        return false;
+    }
+    *valor = decimal(q, QString::fromLatin1(columna));
+    return true;
+}
+
+// `unaTransaccion`: every call inside one transaction, as against the
+// driver's own transaction (started and committed) around each statement.
+template <typename Lista, typename Texto>
+void comoElPrograma(benchmark::State& state, const Lista& lista, Texto texto, const char* columna,
+                    bool unaTransaccion = false) {
+    std::size_t i = 0;
+    QString error;
+    if (unaTransaccion) base().transaction();
+    for (auto _ : state) {
+        Currency v;
+        if (!llamada(texto(lista[i++ % lista.size()]), columna, &v, &error)) {
+            state.SkipWithError(error.toUtf8().constData());
+            break;
+        }
+        benchmark::DoNotOptimize(v);
+    }
+    if (unaTransaccion) base().commit();
+    state.SetLabel(muestra.etiqueta);
+}
+
+void BM_BuscaIdDoc(benchmark::State& state) {
+    comoElPrograma(state, muestra.documentos, busqueda, "SALDO");
+}
+void BM_SaldoDocEnFecha(benchmark::State& state) {
+    comoElPrograma(state, muestra.documentos, saldoDoc, "SALDO");
+}
+void BM_SaldoTerceroEnFecha(benchmark::State& state) {
+    comoElPrograma(state, muestra.proveedores, saldoTercero, "SALDO");
+}
+
+void BM_BuscaIdDoc_unaTransaccion(benchmark::State& state) {
+    comoElPrograma(state, muestra.documentos, busqueda, "SALDO", true);
+}
+void BM_SaldoDocEnFecha_unaTransaccion(benchmark::State& state) {
+    comoElPrograma(state, muestra.documentos, saldoDoc, "SALDO", true);
+}
+void BM_SaldoTerceroEnFecha_unaTransaccion(benchmark::State& state) {
+    comoElPrograma(state, muestra.proveedores, saldoTercero, "SALDO", true);
+}
+
+// The same procedures through statements prepared once.
+void BM_BuscaIdDoc_preparada(benchmark::State& state) {
+    QSqlQuery q(base());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("select * from busca_id_doc_cxpagar(?, ?, ?, ?, ?, 0)"));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Referencia& r = muestra.documentos[i++ % muestra.documentos.size()];
+        q.bindValue(0, r.tipo);
+        q.bindValue(1, r.prefijo);
+        q.bindValue(2, r.numero);
+        q.bindValue(3, r.nit);
+        q.bindValue(4, r.consulta);
+        if (!q.exec() || !q.next()) {
+            state.SkipWithError(q.lastError().text().toUtf8().constData());
+            break;
+        }
+        benchmark::DoNotOptimize(decimal(q, 1));
+        q.finish();
+    }
+    state.SetLabel(muestra.etiqueta);
+}
+void BM_SaldoDocEnFecha_preparada(benchmark::State& state) {
+    QSqlQuery q(base());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("select * from saldo_doc_cxpagar(?, ?, ?, 0)"));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Referencia& r = muestra.documentos[i++ % muestra.documentos.size()];
+        q.bindValue(0, r.tipo);
+        q.bindValue(1, r.id);
+        q.bindValue(2, r.consulta);
+        if (!q.exec() || !q.next()) {
+            state.SkipWithError(q.lastError().text().toUtf8().constData());
+            break;
+        }
+        benchmark::DoNotOptimize(decimal(q, 0));
+        q.finish();
+    }
+    state.SetLabel(muestra.etiqueta);
+}
+void BM_SaldoTerceroEnFecha_preparada(benchmark::State& state) {
+    QSqlQuery q(base());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("select * from saldo_tercero_cxpagar(?, ?)"));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto& p = muestra.proveedores[i++ % muestra.proveedores.size()];
+        q.bindValue(0, p.first);
+        q.bindValue(1, p.second);
+        if (!q.exec() || !q.next()) {
+            state.SkipWithError(q.lastError().text().toUtf8().constData());
+            break;
+        }
+        benchmark::DoNotOptimize(decimal(q, 0));
+        q.finish();
+    }
+    state.SetLabel(muestra.etiqueta);
+}
+
+// The call and its row only: no column description asked of the driver
+// (decimal() asks it for the column's scale).
+void BM_BuscaIdDoc_sinDescripcion(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        QSqlQuery q(base());
+        q.setForwardOnly(true);
+        if (!q.exec(busqueda(muestra.documentos[i++ % muestra.documentos.size()])) || !q.next()) {
+            state.SkipWithError(q.lastError().text().toUtf8().constData());
+            break;
+        }
+        benchmark::DoNotOptimize(q.value(1).toString());
+    }
+    state.SetLabel(muestra.etiqueta);
+}
+
+BENCHMARK(BM_BuscaIdDoc)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuscaIdDoc_sinDescripcion)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuscaIdDoc_unaTransaccion)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuscaIdDoc_preparada)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaldoDocEnFecha)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaldoDocEnFecha_unaTransaccion)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaldoDocEnFecha_preparada)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaldoTerceroEnFecha)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaldoTerceroEnFecha_unaTransaccion)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaldoTerceroEnFecha_preparada)->Unit(benchmark::kMicrosecond);
+
+// ---- The database and the sample. ----------------------------------------------
+
+QString baseDeDatos() {
+    const QString env = qEnvironmentVariable("LEDGRIX_BENCH_DB");
+    if (!env.isEmpty())
+        return QFileInfo(env).isDir() ? generador::baseEmpresa(env) : env;
+    const QString ubicacion = QStringLiteral("/tmp/ledgrix-bench");
+    const QString archivo = generador::baseEmpresa(ubicacion);
+    const QString listo = ubicacion + QStringLiteral("/generada");
+    if (QFileInfo::exists(listo))
+        return archivo;
+    std::fprintf(stderr, "Generando %s (2000 proveedores x 50 documentos)...\n", qPrintable(ubicacion));
+    if (QFileInfo::exists(ubicacion))
+        QDir(ubicacion).removeRecursively();
+    generador::Parametros p;
+    p.ubicacion = ubicacion;
+    p.proveedores = 2000;
+    p.documentosPorProveedor = 50;
+    p.progreso = [](const QString& l) { std::fprintf(stderr, "%s\n", qPrintable(l)); };
+    const generador::Resultado r = generador::generar(p);
+    if (!r.ok) {
+        std::fprintf(stderr, "No se pudo generar: %s\n", qPrintable(r.mensaje));
+        return {};
+    }
+    QFile marca(listo);
+    if (marca.open(QIODevice::WriteOnly))
+        marca.write(QByteArray::number(r.resumen.segundosTotal) + " s\n");
+    return archivo;
+}
+
+bool tomeMuestra() {
+    std::mt19937_64 rng(7);
+    QSqlQuery q(base());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select (select count(*) from movimiento_proveedor), (select count(*) from proveedores), "
+                               "(select count(*) from abonos_proveedor), current_date from rdb$database")) ||
+        !q.next()) {
+        std::fprintf(stderr, "%s\n", qPrintable(q.lastError().text()));
+        return false;
+    }
+    const QDate hoy = q.value(3).toDate();
+    muestra.etiqueta = QStringLiteral("%1 docs, %2 proveedores, %3 abonos")
+                           .arg(q.value(0).toLongLong())
+                           .arg(q.value(1).toLongLong())
+                           .arg(q.value(2).toLongLong())
+                           .toStdString();
+    // Live documents of the payables types, in random order.
+    if (!q.exec(QStringLiteral("select first 4000 mvpr_tiporef, mvpr_idref, mvpr_prefijo, mvpr_numero, terc_nit, "
+                               "mvpr_fecha from movimiento_proveedor where mvpr_anulado = 'N' and mvpr_tiporef in "
+                               "(21, 24, 51, 52) order by rand()"))) {
+        std::fprintf(stderr, "%s\n", qPrintable(q.lastError().text()));
+        return false;
+    }
+    while (q.next()) {
+        Referencia r;
+        r.tipo = q.value(0).toInt();
+        r.id = q.value(1).toLongLong();
+        r.prefijo = q.value(2).toString();
+        r.numero = q.value(3).toString();
+        r.nit = q.value(4).toString();
+        r.fecha = q.value(5).toDate();
+        const qint64 dias = std::max<qint64>(0, r.fecha.daysTo(hoy));
+        r.consulta = r.fecha.addDays(std::uniform_int_distribution<qint64>(0, dias)(rng));
+        muestra.documentos.push_back(r);
+    }
+    if (!q.exec(QStringLiteral("select first 4000 terc_nit from proveedores order by rand()"))) {
+        std::fprintf(stderr, "%s\n", qPrintable(q.lastError().text()));
+        return false;
+    }
+    while (q.next())
+        muestra.proveedores.emplace_back(q.value(0).toString(),
+                                         hoy.addDays(-std::uniform_int_distribution<int>(0, 3 * 365)(rng)));
+    if (muestra.documentos.empty() || muestra.proveedores.empty()) {
+        std::fprintf(stderr, "La base no tiene documentos ni proveedores.\n");
+        return false;
+    }
+    // Warm: every call of the sample once, so the measures see a server
+    // that has been working, not a cold cache.
+    QString error;
+    Currency v;
+    for (const auto& r : muestra.documentos)
+        if (!llamada(busqueda(r), "SALDO", &v, &error) || !llamada(saldoDoc(r), "SALDO", &v, &error))
+            break;
+    for (const auto& p : muestra.proveedores)
+        if (!llamada(saldoTercero(p), "SALDO", &v, &error))
+            break;
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+
+    std::vector<char*> args(argv, argv + argc);
+    bool repeticiones = false, agregados = false;
+    for (int i = 1; i < argc; ++i) {
+        repeticiones = repeticiones || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
+        agregados = agregados || std::strncmp(argv[i], "--benchmark_report_aggregates_only", 34) == 0;
+    }
+    char rep[] = "--benchmark_repetitions=9";
+    char agr[] = "--benchmark_report_aggregates_only=true";
+    if (!repeticiones) args.push_back(rep);
+    if (!agregados) args.push_back(agr);
+    int n = int(args.size());
+    benchmark::Initialize(&n, args.data());
+    if (benchmark::ReportUnrecognizedArguments(n, args.data())) return 1;
+
+    const QString archivo = baseDeDatos();
+    if (archivo.isEmpty()) return 1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), kConexion);
+        db.setDatabaseName(archivo);
+        db.setUserName(QStringLiteral("SYSDBA"));
+        if (!db.open()) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(archivo), qPrintable(db.lastError().text()));
+            return 1;
+        }
+    }
+    std::fprintf(stderr, "Base: %s\n", qPrintable(archivo));
+    if (!tomeMuestra()) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    base().close();
+    QSqlDatabase::removeDatabase(kConexion);
+    return 0;
+}
