@@ -1,0 +1,196 @@
+/* Accounting interfaces: how a saved document becomes a voucher. One
+   interface per document type and prefix (several allowed: the user picks
+   one), naming the voucher type and accounting prefix, and for each money
+   concept of the document where its account comes from (a source letter)
+   and, for source 'K', the fixed account. The letters are explained at the
+   top of 120_contabilizacion.sql, where they are read.
+
+   INTERFAZ_CXPAGAR serves charges (51), discounts (52) and applications
+   (53); INTERFAZ_CAJA serves payment vouchers (62). Each has a twin holding
+   the same settings for the NIIF books, and INTERFAZ_CXPAGAR additional
+   account lines. Deleting an interface takes its twin and lines with it.
+   The series is not a foreign key: deleting a series leaves its interfaces
+   unused, not in the way. */
+
+CREATE TABLE INTERFAZ_CXPAGAR (
+    INCP_ID           INTEGER NOT NULL,
+    TIDO_COD          INTEGER DEFAULT 51 NOT NULL,
+    PREF_PRE          VARCHAR(4) NOT NULL,
+    TICO_COD          VARCHAR(3),
+    PRCO_PRE          VARCHAR(4),
+    INCP_NOMBRE       VARCHAR(60),
+    INCP_BASE         VARCHAR(1) DEFAULT 'K',
+    INCP_IVA          VARCHAR(1) DEFAULT 'K',
+    INCP_RTFTE        VARCHAR(1) DEFAULT 'T',
+    INCP_RTIVA        VARCHAR(1) DEFAULT 'T',
+    INCP_RTICA        VARCHAR(1) DEFAULT 'T',
+    INCP_RTCREE       VARCHAR(1) DEFAULT 'T',
+    INCP_PROV         VARCHAR(1) DEFAULT 'T',
+    INCP_EXTRA        VARCHAR(1),
+    /* Advances set against invoices by an application. */
+    INCP_ANTI         VARCHAR(1) DEFAULT 'T',
+    INCP_CTABASE      VARCHAR(20),
+    INCP_CTAIVA       VARCHAR(20),
+    INCP_CTARTFTE     VARCHAR(20),
+    INCP_CTARTIVA     VARCHAR(20),
+    INCP_CTARTICA     VARCHAR(20),
+    INCP_CTARTCREE    VARCHAR(20),
+    INCP_CTAPROV      VARCHAR(20),
+    INCP_CTAEXTRA     VARCHAR(20),
+    INCP_CTAANTI      VARCHAR(20),
+    INCP_CONFIRMAR    VARCHAR(1) DEFAULT 'N',
+    INCP_USUARIO      VARCHAR(10),
+    INCP_EQUIVALENCIA VARCHAR(1) DEFAULT 'N',
+    CONSTRAINT PK_INTERFAZ_CXPAGAR PRIMARY KEY (INCP_ID),
+    CONSTRAINT FK_INTERFAZ_CXPAGAR_PRCO FOREIGN KEY (TICO_COD, PRCO_PRE) REFERENCES PREFIJOS_CONTA (TICO_COD, PRCO_PREF),
+    CONSTRAINT CK_INTERFAZ_CXPAGAR CHECK (INCP_BASE IN ('T', 'K', 'I', 'P', 'N')
+        AND INCP_IVA IN ('K', 'I', 'N') AND INCP_RTFTE IN ('T', 'K', 'N') AND INCP_RTIVA IN ('T', 'K', 'N')
+        AND INCP_RTICA IN ('T', 'K', 'N') AND INCP_RTCREE IN ('T', 'K', 'N') AND INCP_PROV IN ('T', 'K', 'N')
+        AND INCP_EXTRA IN ('K', 'I', 'N') AND INCP_ANTI IN ('T', 'K', 'N')
+        AND INCP_CONFIRMAR IN ('S', 'N') AND INCP_EQUIVALENCIA IN ('S', 'N'))
+);
+
+CREATE INDEX IX_INTERFAZ_CXPAGAR_DOC ON INTERFAZ_CXPAGAR (TIDO_COD, PREF_PRE);
+
+CREATE TABLE INTERFAZ_CXPAGAR_NIIF (
+    INCP_ID        INTEGER NOT NULL,
+    INCP_BASE      VARCHAR(1) DEFAULT 'N',
+    INCP_IVA       VARCHAR(1) DEFAULT 'N',
+    INCP_RTFTE     VARCHAR(1) DEFAULT 'N',
+    INCP_RTIVA     VARCHAR(1) DEFAULT 'N',
+    INCP_RTICA     VARCHAR(1) DEFAULT 'N',
+    INCP_RTCREE    VARCHAR(1) DEFAULT 'N',
+    INCP_PROV      VARCHAR(1) DEFAULT 'N',
+    INCP_EXTRA     VARCHAR(1),
+    INCP_ANTI      VARCHAR(1) DEFAULT 'N',
+    INCP_CTABASE   VARCHAR(20),
+    INCP_CTAIVA    VARCHAR(20),
+    INCP_CTARTFTE  VARCHAR(20),
+    INCP_CTARTIVA  VARCHAR(20),
+    INCP_CTARTICA  VARCHAR(20),
+    INCP_CTARTCREE VARCHAR(20),
+    INCP_CTAPROV   VARCHAR(20),
+    INCP_CTAEXTRA  VARCHAR(20),
+    INCP_CTAANTI   VARCHAR(20),
+    CONSTRAINT PK_INTERFAZ_CXPAGAR_NIIF PRIMARY KEY (INCP_ID),
+    CONSTRAINT FK_INTERFAZ_CXPAGAR_NIIF_INCP FOREIGN KEY (INCP_ID)
+        REFERENCES INTERFAZ_CXPAGAR (INCP_ID) ON DELETE CASCADE,
+    /* No project account in the NIIF books. */
+    CONSTRAINT CK_INTERFAZ_CXPAGAR_NIIF CHECK (INCP_BASE IN ('T', 'K', 'I', 'N')
+        AND INCP_IVA IN ('K', 'I', 'N') AND INCP_RTFTE IN ('T', 'K', 'N') AND INCP_RTIVA IN ('T', 'K', 'N')
+        AND INCP_RTICA IN ('T', 'K', 'N') AND INCP_RTCREE IN ('T', 'K', 'N') AND INCP_PROV IN ('T', 'K', 'N')
+        AND INCP_EXTRA IN ('K', 'I', 'N') AND INCP_ANTI IN ('T', 'K', 'N'))
+);
+
+/* Additional lines: INPC_VALOR when not 0, else INPC_PORC percent of the
+   document figure INPC_BASE names (BASE, IVA, EXTRA, TOTAL, NETO, RTFTE,
+   RTIVA, RTICA, RTCREE), rounded like every computed amount of a voucher;
+   INPC_DB 'S' debits it, 'N' credits it. The NIIF books take the account's
+   equivalent. */
+CREATE TABLE INTERFAZ_CXPAGAR_CTAS (
+    INCP_ID     INTEGER NOT NULL,
+    INPC_ITEM   INTEGER NOT NULL,
+    INPC_CUENTA VARCHAR(20),
+    INPC_BASE   VARCHAR(20),
+    INPC_VALOR  NUMERIC(15,2) DEFAULT 0,
+    INPC_PORC   NUMERIC(15,2) DEFAULT 0,
+    INPC_DB     VARCHAR(1) DEFAULT 'S',
+    CONSTRAINT PK_INTERFAZ_CXPAGAR_CTAS PRIMARY KEY (INCP_ID, INPC_ITEM),
+    CONSTRAINT FK_INTERFAZ_CXPAGAR_CTAS_INCP FOREIGN KEY (INCP_ID)
+        REFERENCES INTERFAZ_CXPAGAR (INCP_ID) ON DELETE CASCADE,
+    CONSTRAINT CK_INTERFAZ_CXPAGAR_CTAS CHECK (INPC_DB IN ('S', 'N'))
+);
+
+/* Payment vouchers. Concepts: documents paid (PROV, and ANTI for advances
+   paid out), the four withholdings and the prompt-payment discount taken,
+   the cash lines (CAJA) and the bank line (BANCO), receivables crossed
+   (CRUCE) with their discount and withholdings (CRUDTO), and the excess
+   paid over the documents (EXCE). */
+CREATE SEQUENCE GEN_INTERFAZ_CAJA;
+
+CREATE TABLE INTERFAZ_CAJA (
+    INCJ_ID           INTEGER NOT NULL,
+    TIDO_COD          INTEGER DEFAULT 62 NOT NULL,
+    PREF_PRE          VARCHAR(4) NOT NULL,
+    TICO_COD          VARCHAR(3),
+    PRCO_PRE          VARCHAR(4),
+    INCJ_NOMBRE       VARCHAR(60),
+    INCJ_PROV         VARCHAR(1) DEFAULT 'T',
+    INCJ_ANTI         VARCHAR(1) DEFAULT 'T',
+    INCJ_RTFTE        VARCHAR(1) DEFAULT 'T',
+    INCJ_RTIVA        VARCHAR(1) DEFAULT 'T',
+    INCJ_RTICA        VARCHAR(1) DEFAULT 'T',
+    INCJ_RTCREE       VARCHAR(1) DEFAULT 'T',
+    INCJ_DTOF         VARCHAR(1) DEFAULT 'K',
+    INCJ_CAJA         VARCHAR(1) DEFAULT 'K',
+    INCJ_BANCO        VARCHAR(1) DEFAULT 'K',
+    INCJ_CRUCE        VARCHAR(1) DEFAULT 'K',
+    INCJ_CRUDTO       VARCHAR(1) DEFAULT 'K',
+    INCJ_EXCE         VARCHAR(1) DEFAULT 'T',
+    INCJ_CTAPROV      VARCHAR(20),
+    INCJ_CTAANTI      VARCHAR(20),
+    INCJ_CTARTFTE     VARCHAR(20),
+    INCJ_CTARTIVA     VARCHAR(20),
+    INCJ_CTARTICA     VARCHAR(20),
+    INCJ_CTARTCREE    VARCHAR(20),
+    INCJ_CTADTOF      VARCHAR(20),
+    INCJ_CTACAJA      VARCHAR(20),
+    INCJ_CTABANCO     VARCHAR(20),
+    INCJ_CTACRUCE     VARCHAR(20),
+    INCJ_CTACRUDTO    VARCHAR(20),
+    INCJ_CTAEXCE      VARCHAR(20),
+    INCJ_CONFIRMAR    VARCHAR(1) DEFAULT 'N',
+    INCJ_USUARIO      VARCHAR(10),
+    INCJ_EQUIVALENCIA VARCHAR(1) DEFAULT 'N',
+    CONSTRAINT PK_INTERFAZ_CAJA PRIMARY KEY (INCJ_ID),
+    CONSTRAINT FK_INTERFAZ_CAJA_PRCO FOREIGN KEY (TICO_COD, PRCO_PRE) REFERENCES PREFIJOS_CONTA (TICO_COD, PRCO_PREF),
+    CONSTRAINT CK_INTERFAZ_CAJA CHECK (INCJ_PROV IN ('T', 'K', 'N') AND INCJ_ANTI IN ('T', 'K', 'N')
+        AND INCJ_RTFTE IN ('T', 'K', 'N') AND INCJ_RTIVA IN ('T', 'K', 'N') AND INCJ_RTICA IN ('T', 'K', 'N')
+        AND INCJ_RTCREE IN ('T', 'K', 'N') AND INCJ_DTOF IN ('K', 'N') AND INCJ_CAJA IN ('K', 'N')
+        AND INCJ_BANCO IN ('K', 'N') AND INCJ_CRUCE IN ('K', 'N') AND INCJ_CRUDTO IN ('K', 'N')
+        AND INCJ_EXCE IN ('T', 'K', 'N') AND INCJ_CONFIRMAR IN ('S', 'N') AND INCJ_EQUIVALENCIA IN ('S', 'N'))
+);
+
+CREATE INDEX IX_INTERFAZ_CAJA_DOC ON INTERFAZ_CAJA (TIDO_COD, PREF_PRE);
+
+CREATE TABLE INTERFAZ_CAJA_NIIF (
+    INCJ_ID        INTEGER NOT NULL,
+    INCJ_PROV      VARCHAR(1) DEFAULT 'N',
+    INCJ_ANTI      VARCHAR(1) DEFAULT 'N',
+    INCJ_RTFTE     VARCHAR(1) DEFAULT 'N',
+    INCJ_RTIVA     VARCHAR(1) DEFAULT 'N',
+    INCJ_RTICA     VARCHAR(1) DEFAULT 'N',
+    INCJ_RTCREE    VARCHAR(1) DEFAULT 'N',
+    INCJ_DTOF      VARCHAR(1) DEFAULT 'N',
+    INCJ_CAJA      VARCHAR(1) DEFAULT 'N',
+    INCJ_BANCO     VARCHAR(1) DEFAULT 'N',
+    INCJ_CRUCE     VARCHAR(1) DEFAULT 'N',
+    INCJ_CRUDTO    VARCHAR(1) DEFAULT 'N',
+    INCJ_EXCE      VARCHAR(1) DEFAULT 'N',
+    INCJ_CTAPROV   VARCHAR(20),
+    INCJ_CTAANTI   VARCHAR(20),
+    INCJ_CTARTFTE  VARCHAR(20),
+    INCJ_CTARTIVA  VARCHAR(20),
+    INCJ_CTARTICA  VARCHAR(20),
+    INCJ_CTARTCREE VARCHAR(20),
+    INCJ_CTADTOF   VARCHAR(20),
+    INCJ_CTACAJA   VARCHAR(20),
+    INCJ_CTABANCO  VARCHAR(20),
+    INCJ_CTACRUCE  VARCHAR(20),
+    INCJ_CTACRUDTO VARCHAR(20),
+    INCJ_CTAEXCE   VARCHAR(20),
+    CONSTRAINT PK_INTERFAZ_CAJA_NIIF PRIMARY KEY (INCJ_ID),
+    CONSTRAINT FK_INTERFAZ_CAJA_NIIF_INCJ FOREIGN KEY (INCJ_ID)
+        REFERENCES INTERFAZ_CAJA (INCJ_ID) ON DELETE CASCADE
+);
+
+SET TERM ^ ;
+
+CREATE PROCEDURE CAMBIE_ID_INTERCAJA RETURNS (ID INTEGER)
+AS
+BEGIN
+    ID = NEXT VALUE FOR GEN_INTERFAZ_CAJA;
+    SUSPEND;
+END^
+
+SET TERM ; ^
