@@ -3,6 +3,7 @@
 
 #include "app/ui/aplicacion.h"
 #include "app/ui/principal/tfacercade.h"
+#include "app/ui/registro_contabilidad.h"
 #include "app/ui/registro_core.h"
 #include "app/ui/tfprincipal.h"
 #include "core/errors/error_translator.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     QStringList args = ledgrix::Aplicacion::arguments();
     args.removeFirst();
     ledgrix::registre_ventanas_core();
+    ledgrix::registre_ventanas_contabilidad();
     ledgrix::Tfprincipal principal(dm, args);
     principal.aplique_color(160, 0);
     dialogs.setParent(&principal);
