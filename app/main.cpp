@@ -5,6 +5,7 @@
 #include "app/ui/principal/tfacercade.h"
 #include "app/ui/registro_contabilidad.h"
 #include "app/ui/registro_core.h"
+#include "app/ui/registro_cxp.h"
 #include "app/ui/tfprincipal.h"
 #include "core/errors/error_translator.h"
 #include "core/services/clock.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     args.removeFirst();
     ledgrix::registre_ventanas_core();
     ledgrix::registre_ventanas_contabilidad();
+    ledgrix::registre_ventanas_cxp();
     ledgrix::Tfprincipal principal(dm, args);
     principal.aplique_color(160, 0);
     dialogs.setParent(&principal);

@@ -1,0 +1,134 @@
+// A charge saved and posted through the charge window's logic, as the user
+// does it: supplier, VAT, amount, F2 (id, one apply of the charge, posting
+// into the ledger voucher) and the next charge prepared.
+//
+// The database: LEDGRIX_BENCH_DB, an installation folder; by default the
+// installation /tmp/ledgrix-bench-cargos, generated on the first run (2,000
+// suppliers x 50 documents) and reused afterwards. Every run adds charges.
+// Medians over 9 repetitions unless told otherwise; read the `_median` lines.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "bench/generador/generador.h"
+#include "core/services/clock.h"
+#include "core/services/dialogs.h"
+#include "core/tfdm/tfdm.h"
+#include "payables/cargos/cargo.h"
+
+namespace {
+
+using namespace ledgrix;
+
+// Answers yes, counts what would have been shown.
+class Silencio : public Dialogs {
+  public:
+    int mensajes = 0;
+    QString ultimo;
+    void error(const QString& t) override { ++mensajes, ultimo = t; }
+    void information(const QString& t) override { ++mensajes, ultimo = t; }
+    void warning(const QString& t) override { ++mensajes, ultimo = t; }
+    bool question(const QString&) override { return true; }
+    Answer abortRetry(const QString&) override { return Answer::Abort; }
+    void beep() override {}
+    int modal(const QString&, const std::function<int()>&) override { return 0; }
+};
+
+QString ubicacion;
+Silencio dialogos;
+std::unique_ptr<FixedClock> reloj;
+std::unique_ptr<Tfdm> dm;
+std::vector<QString> proveedores;
+
+void BM_GrabeCargo(benchmark::State& state) {
+    Cargo cargo(*dm);
+    if (!cargo.abra()) {
+        state.SkipWithError("no abre");
+        return;
+    }
+    std::mt19937_64 rng(11);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        cargo.cambie_nit(proveedores[i++ % proveedores.size()]);
+        cargo.cambie_porcentaje(Cargo::Porcentaje::Iva, Currency::fromInt(19));
+        cargo.cambie_monto(Currency::fromInt(std::uniform_int_distribution<int>(50000, 5000000)(rng)));
+        if (!cargo.grabe()) {
+            state.SkipWithError(qPrintable(dialogos.ultimo));
+            return;
+        }
+    }
+}
+BENCHMARK(BM_GrabeCargo)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+bool prepare() {
+    const QString env = qEnvironmentVariable("LEDGRIX_BENCH_DB");
+    ubicacion = env.isEmpty() ? QStringLiteral("/tmp/ledgrix-bench-cargos") : env;
+    const QString listo = ubicacion + QStringLiteral("/generada");
+    if (env.isEmpty() && !QFileInfo::exists(listo)) {
+        std::fprintf(stderr, "Generando %s (2000 proveedores x 50 documentos)...\n", qPrintable(ubicacion));
+        if (QFileInfo::exists(ubicacion)) QDir(ubicacion).removeRecursively();
+        generador::Parametros p;
+        p.ubicacion = ubicacion;
+        p.proveedores = 2000;
+        p.documentosPorProveedor = 50;
+        const generador::Resultado r = generador::generar(p);
+        if (!r.ok) {
+            std::fprintf(stderr, "No se pudo generar: %s\n", qPrintable(r.mensaje));
+            return false;
+        }
+        QFile marca(listo);
+        if (marca.open(QIODevice::WriteOnly)) marca.write("ok\n");
+    }
+    reloj = std::make_unique<FixedClock>(QDateTime::currentDateTime());
+    dm = std::make_unique<Tfdm>(dialogos, *reloj);
+    const QString usuario = QStringLiteral("ADMIN");
+    if (!dm->conecte_compania(generador::baseEmpresa(ubicacion), usuario, {}) ||
+        !dm->conecte_general(ubicacion + QStringLiteral("/datos/general.fdb"), usuario, {})) {
+        std::fprintf(stderr, "%s\n", qPrintable(dialogos.ultimo));
+        return false;
+    }
+    dm->cargue_configuracion();
+    dm->ctx.usuario = usuario;
+    auto q = dm->sql().select(QStringLiteral(
+        "select first 500 p.terc_nit from proveedores p join terceros t on t.terc_nit = p.terc_nit "
+        "where t.terc_estado = 'S' and t.terc_prov = 'S' order by rand()"));
+    while (q && q->next()) proveedores.push_back(q->value(0).toString());
+    if (proveedores.empty()) {
+        std::fprintf(stderr, "La base no tiene proveedores activos.\n");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    std::vector<char*> args(argv, argv + argc);
+    bool repeticiones = false, agregados = false;
+    for (int i = 1; i < argc; ++i) {
+        repeticiones = repeticiones || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
+        agregados = agregados || std::strncmp(argv[i], "--benchmark_report_aggregates_only", 34) == 0;
+    }
+    char rep[] = "--benchmark_repetitions=9";
+    char agr[] = "--benchmark_report_aggregates_only=true";
+    if (!repeticiones) args.push_back(rep);
+    if (!agregados) args.push_back(agr);
+    int n = int(args.size());
+    benchmark::Initialize(&n, args.data());
+    if (benchmark::ReportUnrecognizedArguments(n, args.data())) return 1;
+    if (!prepare()) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::fprintf(stderr, "Mensajes mostrados: %d (%s)\n", dialogos.mensajes, qPrintable(dialogos.ultimo));
+    dm.reset();
+    return 0;
+}
