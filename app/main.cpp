@@ -34,6 +34,9 @@ int main(int argc, char** argv) {
     // then leave (documentation and checks on machines without a screen).
     const QString captura = qEnvironmentVariable("LEDGRIX_CAPTURA");
     if (!captura.isEmpty()) {
+        // LEDGRIX_VENTANA=Tfnotasdebitocxp: the picture shows that window open.
+        const QString ventana = qEnvironmentVariable("LEDGRIX_VENTANA");
+        if (!ventana.isEmpty()) principal.abra_ventana(ventana);
         QTimer::singleShot(1500, &principal, [&principal, captura] {
             principal.grab().save(captura);
             principal.close();
