@@ -26,7 +26,11 @@
 
 #include "bench/generador/generador.h"
 #include "core/sql/runner.h"
+#include "core/services/clock.h"
+#include "core/services/dialogs.h"
 #include "core/sql/sqltext.h"
+#include "core/tfdm/tfdm.h"
+#include "payables/registro_cxp.h"
 
 namespace {
 
@@ -105,6 +109,44 @@ void BM_SaldoDocEnFecha(benchmark::State& state) {
 }
 void BM_SaldoTerceroEnFecha(benchmark::State& state) {
     comoElPrograma(state, muestra.proveedores, saldoTercero, "SALDO");
+}
+
+// Through the registry service the windows call (`id_doc`, `saldo_doc_cxpagar`).
+class SinDialogos final : public Dialogs {
+public:
+    void error(const QString&) override {}
+    void information(const QString&) override {}
+    void warning(const QString&) override {}
+    bool question(const QString&) override { return false; }
+    Answer abortRetry(const QString&) override { return Answer::Abort; }
+    void beep() override {}
+    int modal(const QString&, const std::function<int()>&) override { return 0; }
+};
+
+template <typename Llamada>
+void porElRegistro(benchmark::State& state, Llamada llamada) {
+    SinDialogos dialogos;
+    SystemClock reloj;
+    Tfdm dm(dialogos, reloj);
+    if (!dm.conecte_compania(base().databaseName(), QStringLiteral("SYSDBA"), QString())) {
+        state.SkipWithError("no se pudo abrir la base");
+        return;
+    }
+    RegistroCxp registro(dm);
+    std::size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(llamada(registro, muestra.documentos[i++ % muestra.documentos.size()]));
+    state.SetLabel(muestra.etiqueta);
+}
+
+void BM_Registro_IdDoc(benchmark::State& state) {
+    porElRegistro(state, [](RegistroCxp& reg, const Referencia& r) {
+        return reg.id_doc(r.tipo, r.prefijo, r.numero, r.nit, r.consulta);
+    });
+}
+void BM_Registro_SaldoDoc(benchmark::State& state) {
+    porElRegistro(state, [](RegistroCxp& reg, const Referencia& r) {
+        return reg.saldo_doc_cxpagar(r.tipo, r.id, r.consulta);
+    });
 }
 
 void BM_BuscaIdDoc_unaTransaccion(benchmark::State& state) {
@@ -193,6 +235,8 @@ void BM_BuscaIdDoc_sinDescripcion(benchmark::State& state) {
     state.SetLabel(muestra.etiqueta);
 }
 
+BENCHMARK(BM_Registro_IdDoc)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Registro_SaldoDoc)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BuscaIdDoc)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BuscaIdDoc_sinDescripcion)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BuscaIdDoc_unaTransaccion)->Unit(benchmark::kMicrosecond);

@@ -1,7 +1,5 @@
 #include "payables/registro_cxp.h"
 
-#include <QSqlRecord>
-
 #include "core/data/field.h"
 #include "core/services/dialogs.h"
 #include "core/sql/runner.h"
@@ -19,22 +17,11 @@ QString busqueda(int tipo, const QString& prefijo, const QString& numero, const 
            QStringLiteral(")");
 }
 
-// Positions of the registry's answer, read once per query: asking the driver
-// for columns by name describes the whole result each time.
+// Positions of the registry's answer, fixed by BUSCA_ID_DOC_CXPAGAR's
+// declaration: asking the driver for the columns by name would describe the
+// whole result with catalogue queries on every look-up.
 struct Columnas {
-    explicit Columnas(const QSqlQuery& q) {
-        const QSqlRecord r = q.record();
-        id = r.indexOf(QStringLiteral("ID"));
-        saldo = r.indexOf(QStringLiteral("SALDO"));
-        rtfte = r.indexOf(QStringLiteral("RTFTE"));
-        rtiva = r.indexOf(QStringLiteral("RTIVA"));
-        rtica = r.indexOf(QStringLiteral("RTICA"));
-        dtof = r.indexOf(QStringLiteral("DTOF"));
-        error = r.indexOf(QStringLiteral("ERROR"));
-        numprov = r.indexOf(QStringLiteral("NUMPROV"));
-        rcree = r.indexOf(QStringLiteral("RCREE"));
-    }
-    int id, saldo, rtfte, rtiva, rtica, dtof, error, numprov, rcree;
+    int id = 0, saldo = 1, rtfte = 2, rtiva = 3, rtica = 4, dtof = 5, error = 6, numprov = 7, rcree = 8;
 };
 
 }  // namespace
@@ -58,7 +45,7 @@ qint64 RegistroCxp::id_doc(int tipo, const QString& prefijo, const QString& nume
         limpie_cifras();
         return 0;
     }
-    const Columnas c(*q);
+    const Columnas c;
     if (q->value(c.error).toInt() != 0) {
         limpie_cifras();
         return 0;
@@ -82,7 +69,7 @@ bool RegistroCxp::valide_doc_cxpagar(const QString& nit, int tipo, const QString
                                      const QDate& fecha, Campos c, int moneda) {
     auto q = dm_.sql().select(busqueda(tipo, prefijo, numero, nit, fecha, moneda));
     bool valido = q && q->next();
-    const Columnas col = valido ? Columnas(*q) : Columnas(QSqlQuery());
+    const Columnas col;
     if (valido) {
         const int error = q->value(col.error).toInt();
         if (error != 0) {
