@@ -60,7 +60,9 @@ TEST_F(CargoVentanaTest, AChargeTypedWithKeysIsStoredPostedAndTheWindowWaitsForT
     monto->setFocus();
     monto->selectAll();  // the box shows 0.00 until typed over
     teclee(monto, QStringLiteral("2000000"));
+    dialogs.expectModal(QStringLiteral("Tfimprnotadbp"), 1);  // the stored charge goes to its print window
     tecla(monto, Qt::Key_F2);  // saves the amount still in its box
+    EXPECT_TRUE(dialogs.allAnswered());
 
     EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.errors().join('\n').toStdString();
     const QString id =

@@ -14,6 +14,7 @@
 
 #include "accounting/selectores/selector_cuentas.h"
 #include "accounting/ui/revision/tfcontabiliza.h"
+#include "output/ui/impresion/tfimpresion.h"
 #include "core/data/client_dataset.h"
 #include "core/data/dataset_model.h"
 #include "core/data/field.h"
@@ -53,6 +54,9 @@ Tfnotasdebitocxp::Tfnotasdebitocxp(Tfdm& dm, QWidget* parent)
     resize(900, 640);
     abierta_ = logica_.abra();
     Tfcontabiliza::instale(logica_.contabilizacion(), this);
+    // A stored charge goes straight to its print window (which also sends
+    // the support document when it is due).
+    logica_.imprima = [this](qint64 id) { imprima_documento(dm_, 51, id, this); };
 
     auto* caja_ventana = new QVBoxLayout(this);
     caja_ventana->addWidget(encabezado());
