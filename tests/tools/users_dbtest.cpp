@@ -107,13 +107,20 @@ TEST_F(Users, BackupRestoresIntoAWorkingDatabaseAndNeverOverwritesSilently) {
     QTemporaryDir dir(TestInstallation::scratchRoot() + QStringLiteral("/respaldo-XXXXXX"));
     const QString fbk = dir.path() + QStringLiteral("/ledgrix.fbk");
     const QString restored = dir.path() + QStringLiteral("/restaurada/ledgrix.fdb");
+    int configuracion = 0;
+    {
+        ScopedConnection original(inst_->companyDatabase(), QStringLiteral("AUXILIAR"));
+        ASSERT_TRUE(original.open());
+        configuracion = count(original.db(), QStringLiteral("CONFIGURACION"));
+    }
+    ASSERT_GT(configuracion, 0);
     const dbsetup::Result b = dbsetup::backupDatabase(inst_->companyDatabase(), fbk);
     ASSERT_TRUE(b.ok) << b.message.toStdString();
     ASSERT_TRUE(dbsetup::restoreDatabase(fbk, restored, false).ok);
     {
         ScopedConnection con(restored, QStringLiteral("AUXILIAR"));
         ASSERT_TRUE(con.open()) << con.error().toStdString();
-        EXPECT_EQ(count(con.db(), QStringLiteral("CONFIGURACION")), 71);
+        EXPECT_EQ(count(con.db(), QStringLiteral("CONFIGURACION")), configuracion);
         EXPECT_EQ(count(con.db(), QStringLiteral("historia_mensajes('ADMIN')")), 2);
     }
     const dbsetup::Result again = dbsetup::restoreDatabase(fbk, restored, false);
