@@ -27,7 +27,7 @@
 #include "bench/generador/generador.h"
 #include "core/sql/runner.h"
 #include "core/services/clock.h"
-#include "core/services/dialogs.h"
+#include "bench/sin_dialogos.h"
 #include "core/sql/sqltext.h"
 #include "core/tfdm/tfdm.h"
 #include "payables/registro_cxp.h"
@@ -112,20 +112,10 @@ void BM_SaldoTerceroEnFecha(benchmark::State& state) {
 }
 
 // Through the registry service the windows call (`id_doc`, `saldo_doc_cxpagar`).
-class SinDialogos final : public Dialogs {
-public:
-    void error(const QString&) override {}
-    void information(const QString&) override {}
-    void warning(const QString&) override {}
-    bool question(const QString&) override { return false; }
-    Answer abortRetry(const QString&) override { return Answer::Abort; }
-    void beep() override {}
-    int modal(const QString&, const std::function<int()>&) override { return 0; }
-};
 
 template <typename Llamada>
 void porElRegistro(benchmark::State& state, Llamada llamada) {
-    SinDialogos dialogos;
+    bench::SinDialogos dialogos;
     SystemClock reloj;
     Tfdm dm(dialogos, reloj);
     if (!dm.conecte_compania(base().databaseName(), QStringLiteral("SYSDBA"), QString())) {

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QProcess>
 
 #include "core/tfdm/tfdm.h"
 #include "output/impresion/familia.h"
 #include "output/impresion/impresion_documento.h"
+#include "output/ui/impresion/tfimpresion.h"
 #include "tests/support/documentos_fixture.h"
 
 using namespace ledgrix;
@@ -143,6 +146,21 @@ TEST_F(ImpresionTest, APostedChargePrintsSupplierAmountsWordsAndAccountingLines)
     }
     EXPECT_GE(lineas, 3);
     EXPECT_EQ(doc.detalle().size(), lineas);
+}
+
+// The charge's print window, as the charge window opens it after a save:
+// F12 writes the PDF under the document's name and hands it to the e-mail step.
+TEST_F(ImpresionTest, TheChargePrintWindowWritesItsPdf) {
+    cargo_contabilizado(124);
+    Tfimprnotadbp ventana(*dm, 124);
+    QString enviado;
+    ventana.envie_correo = [&](const QString& ruta) { enviado = ruta; };
+    QKeyEvent f12(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
+    QApplication::sendEvent(&ventana, &f12);
+    ASSERT_FALSE(enviado.isEmpty()) << dialogs.errors().join(u'\n').toStdString();
+    EXPECT_EQ(QFileInfo(enviado).fileName(), QStringLiteral("Cargo por pagar No 0000000123.PDF"));
+    EXPECT_TRUE(texto_pdf(enviado).contains(QStringLiteral("Fletes de septiembre")));
+    EXPECT_TRUE(dialogs.errors().isEmpty());
 }
 
 TEST_F(ImpresionTest, VoidChargesMissingFormatsAndUnknownDocuments) {
