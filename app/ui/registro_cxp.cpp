@@ -1,7 +1,7 @@
 #include "app/ui/registro_cxp.h"
 
 #include "app/ui/principal/registro_ventanas.h"
-#include "parties/ui/selectores/tfbusclista.h"
+#include "parties/ui/selectores/ventana_lista.h"
 #include "payables/ui/cargos/tfnotasdebitocxp.h"
 
 namespace ledgrix {
@@ -10,7 +10,7 @@ void registre_ventanas_cxp() {
     RegistroVentanas::global().registre(
         QStringLiteral("Tfnotasdebitocxp"),
         [](Tfdm& dm, QWidget* parent) -> QWidget* { return new Tfnotasdebitocxp(dm, parent); });
-    Tfbusclista::instale();
+    instale_ventana_lista();
 }
 
 }  // namespace ledgrix

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include "tests/support/testdb.h"
 #include "core/export/export_table.h"
 #include "core/export/export_writers.h"
 #include "tests/support/qt_printers.h"
@@ -84,7 +85,7 @@ std::vector<QStringList> parseCsv(const QString& text) {
 class ExportFiles : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return dir.filePath(name); }
-    QTemporaryDir dir{qEnvironmentVariable("LEDGRIX_TEST_TMP", QDir::tempPath()) + QStringLiteral("/export-XXXXXX")};
+    QTemporaryDir dir{test::TestInstallation::scratchRoot() + QStringLiteral("/export-XXXXXX")};
     ExportTable table = hostileTable();
 };
 

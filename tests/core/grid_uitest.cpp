@@ -9,6 +9,7 @@
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 
+#include "tests/support/testdb.h"
 #include "core/ui/grid/grid_filter_proxy.h"
 #include "core/ui/grid/ledgrix_grid.h"
 #include "tests/support/qt_printers.h"
@@ -63,7 +64,7 @@ protected:
     QStandardItemModel model;
     test::ScriptedDialogs dialogs;
     LedgrixGrid grid;
-    QTemporaryDir dir{qEnvironmentVariable("LEDGRIX_TEST_TMP", QDir::tempPath()) + QStringLiteral("/grid-XXXXXX")};
+    QTemporaryDir dir{test::TestInstallation::scratchRoot() + QStringLiteral("/grid-XXXXXX")};
     QString proposedName;
 };
 

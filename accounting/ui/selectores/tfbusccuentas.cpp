@@ -1,78 +1,37 @@
 #include "accounting/ui/selectores/tfbusccuentas.h"
 
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QStandardItemModel>
-#include <QVBoxLayout>
-
 #include "accounting/selectores/selector_cuentas.h"
-#include "core/ui/grid/ledgrix_grid.h"
 
 namespace ledgrix {
 
+namespace {
+
+Seleccion seleccion(SelectorCuentas& selector) {
+    Seleccion s;
+    s.ventana = QStringLiteral("Tfbusccuentas");
+    s.titulo = selector.niif() ? QStringLiteral("Plan de cuentas NIIF")
+                               : QStringLiteral("Plan de cuentas");
+    s.exportacion = QStringLiteral("Cuentas");
+    s.tamano = QSize(520, 360);
+    s.texto = selector.texto();
+    s.columnas = {QStringLiteral("Cuenta"), QStringLiteral("Nombre")};
+    s.busque = [&selector](const QString& texto) { selector.busque(texto); };
+    s.filas = [&selector] {
+        std::vector<QStringList> filas;
+        for (const CuentaContable& c : selector.lineas())
+            filas.push_back({c.codigo, c.nombre});
+        return filas;
+    };
+    s.elija = [&selector](int fila) {
+        selector.elija(fila);
+        return 1;
+    };
+    return s;
+}
+
+}  // namespace
+
 Tfbusccuentas::Tfbusccuentas(SelectorCuentas& selector, QWidget* parent)
-    : QDialog(parent), selector_(selector) {
-    setObjectName(QStringLiteral("Tfbusccuentas"));
-    setWindowTitle(selector.niif() ? QStringLiteral("Plan de cuentas NIIF")
-                                   : QStringLiteral("Plan de cuentas"));
-    resize(520, 360);
-    auto* caja = new QVBoxLayout(this);
-    caja->addWidget(new QLabel(QStringLiteral("Buscar:"), this));
-    busqueda_ = new QLineEdit(selector_.texto(), this);
-    busqueda_->setObjectName(QStringLiteral("busqueda"));
-    caja->addWidget(busqueda_);
-    modelo_ = new QStandardItemModel(this);
-    grilla_ = new LedgrixGrid(this);
-    grilla_->setObjectName(QStringLiteral("grilla"));
-    grilla_->setModel(modelo_);
-    grilla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grilla_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grilla_->setExportTitle(QStringLiteral("Cuentas"));
-    caja->addWidget(grilla_, 1);
-    caja->addWidget(new QLabel(QStringLiteral("Enter: Elegir    Esc: Salir"), this));
-    connect(busqueda_, &QLineEdit::textChanged, this, [this](const QString& texto) {
-        selector_.busque(texto);
-        llene();
-    });
-    connect(grilla_, &QAbstractItemView::doubleClicked, this, [this] { elija(); });
-    busqueda_->installEventFilter(this);
-    grilla_->installEventFilter(this);
-    llene();
-}
-
-void Tfbusccuentas::llene() {
-    modelo_->clear();
-    modelo_->setHorizontalHeaderLabels({QStringLiteral("Cuenta"), QStringLiteral("Nombre")});
-    for (const CuentaContable& c : selector_.lineas())
-        modelo_->appendRow({new QStandardItem(c.codigo), new QStandardItem(c.nombre)});
-    if (modelo_->rowCount() > 0)
-        grilla_->setCurrentIndex(grilla_->model()->index(0, 0));
-}
-
-void Tfbusccuentas::elija() {
-    const QModelIndex actual = grilla_->sourceIndex(grilla_->currentIndex());
-    if (!actual.isValid())
-        return;
-    selector_.elija(actual.row());
-    done(1);
-}
-
-bool Tfbusccuentas::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            elija();
-            return true;
-        }
-        // The arrows move through the list while the search box has the focus.
-        if (watched == busqueda_ && (key == Qt::Key_Down || key == Qt::Key_Up)) {
-            QCoreApplication::sendEvent(grilla_, event);
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
+    : Tfbusclista(seleccion(selector), parent) {}
 
 }  // namespace ledgrix

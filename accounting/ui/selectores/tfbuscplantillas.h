@@ -1,38 +1,18 @@
 #pragma once
 
-#include <QDialog>
-
-class QLineEdit;
-class QStandardItemModel;
+#include "core/ui/selectores/tfbusclista.h"
 
 namespace ledgrix {
 
-class LedgrixGrid;
 class SelectorPlantillas;
 
 // The template chooser: the templates of one voucher type and a search box.
 // Enter or a double click end it with 1 and the line chosen in the selector,
 // Esc with 0.
-class Tfbuscplantillas : public QDialog {
+class Tfbuscplantillas : public Tfbusclista {
     Q_OBJECT
 public:
     Tfbuscplantillas(SelectorPlantillas& selector, QWidget* parent = nullptr);
-
-    QLineEdit* busqueda() const { return busqueda_; }
-    LedgrixGrid* grilla() const { return grilla_; }
-    // Ends with the line under the cursor; nothing happens on an empty list.
-    void elija();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void llene();
-
-    SelectorPlantillas& selector_;
-    QLineEdit* busqueda_;
-    LedgrixGrid* grilla_;
-    QStandardItemModel* modelo_;
 };
 
 }  // namespace ledgrix

@@ -1,32 +1,25 @@
-#include "parties/ui/selectores/tfbusclista.h"
+#include "core/ui/selectores/tfbusclista.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/ui/grid/ledgrix_grid.h"
-#include "parties/selectores/selector_lista.h"
 
 namespace ledgrix {
 
-void Tfbusclista::instale() {
-    SelectorLista::instale_ventana([](SelectorLista& selector) {
-        Tfbusclista ventana(selector, QApplication::activeWindow());
-        return ventana.exec();
-    });
-}
-
-Tfbusclista::Tfbusclista(SelectorLista& selector, QWidget* parent)
-    : QDialog(parent), selector_(selector) {
-    setObjectName(selector.ventana());
-    setWindowTitle(selector.titulo());
-    resize(640, 380);
+Tfbusclista::Tfbusclista(Seleccion seleccion, QWidget* parent)
+    : QDialog(parent), seleccion_(std::move(seleccion)) {
+    setObjectName(seleccion_.ventana);
+    setWindowTitle(seleccion_.titulo);
+    resize(seleccion_.tamano);
     auto* caja = new QVBoxLayout(this);
-    caja->addWidget(new QLabel(QStringLiteral("Buscar:"), this));
-    busqueda_ = new QLineEdit(selector_.texto(), this);
+    caja->addWidget(new QLabel(seleccion_.rotulo, this));
+    busqueda_ = new QLineEdit(seleccion_.texto, this);
     busqueda_->setObjectName(QStringLiteral("busqueda"));
     caja->addWidget(busqueda_);
     modelo_ = new QStandardItemModel(this);
@@ -35,11 +28,11 @@ Tfbusclista::Tfbusclista(SelectorLista& selector, QWidget* parent)
     grilla_->setModel(modelo_);
     grilla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grilla_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grilla_->setExportTitle(selector.titulo());
+    grilla_->setExportTitle(seleccion_.exportacion);
     caja->addWidget(grilla_, 1);
     caja->addWidget(new QLabel(QStringLiteral("Enter: Elegir    Esc: Salir"), this));
     connect(busqueda_, &QLineEdit::textChanged, this, [this](const QString& texto) {
-        selector_.busque(texto);
+        seleccion_.busque(texto);
         llene();
     });
     connect(grilla_, &QAbstractItemView::doubleClicked, this, [this] { elija(); });
@@ -50,12 +43,11 @@ Tfbusclista::Tfbusclista(SelectorLista& selector, QWidget* parent)
 
 void Tfbusclista::llene() {
     modelo_->clear();
-    modelo_->setHorizontalHeaderLabels(selector_.columnas());
-    // The key is the first text of each line and is not shown.
-    for (const QStringList& linea : selector_.lineas()) {
+    modelo_->setHorizontalHeaderLabels(seleccion_.columnas);
+    for (const QStringList& textos : seleccion_.filas()) {
         QList<QStandardItem*> fila;
-        for (int c = 1; c < linea.size(); ++c)
-            fila << new QStandardItem(linea[c]);
+        for (const QString& texto : textos)
+            fila << new QStandardItem(texto);
         modelo_->appendRow(fila);
     }
     if (modelo_->rowCount() > 0)
@@ -66,8 +58,7 @@ void Tfbusclista::elija() {
     const QModelIndex actual = grilla_->sourceIndex(grilla_->currentIndex());
     if (!actual.isValid())
         return;
-    selector_.elija(actual.row());
-    done(1);
+    done(seleccion_.elija(actual.row()));
 }
 
 bool Tfbusclista::eventFilter(QObject* watched, QEvent* event) {
@@ -79,7 +70,7 @@ bool Tfbusclista::eventFilter(QObject* watched, QEvent* event) {
         }
         // The arrows move through the list while the search box has the focus.
         if (watched == busqueda_ && (key == Qt::Key_Down || key == Qt::Key_Up)) {
-            QApplication::sendEvent(grilla_, event);
+            QCoreApplication::sendEvent(grilla_, event);
             return true;
         }
     }
