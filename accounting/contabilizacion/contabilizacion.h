@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace ledgrix {
@@ -18,13 +19,22 @@ struct Revision {
     bool ver = false;
 };
 
+// What a posting run inside a document's unit of work leaves for after the
+// unit commits: the problems to show and, when the interface asks for a
+// review, the review and the move into the ledger.
+struct Contabilizado {
+    qint64 idc = 0;
+    bool revisar = false;
+    QString errores;
+};
+
 // Posting of payables documents. Each document type has its stored procedure
 // (one for the local books, one for the NIIF books) that writes the staging
 // voucher; the members below share one body and differ only by that table.
 // The protocol then lets the user review the voucher and has the database
 // move it into the ledger.
 class Contabilizacion {
-public:
+  public:
     // Shows the review window for the document in `revision` and answers its
     // modal result. Supplied by the window layer.
     using VentanaRevision = std::function<int(Contabilizacion&)>;
@@ -44,11 +54,27 @@ public:
     qint64 contabilice_egreso(qint64 id, int interfaz);
     qint64 contabilice(DocumentoContable tipo, qint64 id, int interfaz);
 
+    // Posting as part of the unit of work (core/sql/transaccion.h) that
+    // stored the document: the staging voucher and, unless the user is to
+    // review it first, the ledger voucher are written in the unit. When the
+    // ledger voucher cannot be written in the unit (review pending, no
+    // voucher produced) the document is listed in DOCUMENTOS_POR_CONTABILIZAR,
+    // also in the unit, so that a crash never leaves it unposted unnoticed.
+    Contabilizado contabilice_en_unidad(DocumentoContable tipo, qint64 id, int interfaz,
+                                        bool revisar);
+    // After the unit committed: shows the problems, runs the review and
+    // moves the reviewed voucher into the ledger. Answers the staging voucher id.
+    qint64 termine(DocumentoContable tipo, qint64 id, const Contabilizado& hecho);
+    // Rows to lock first in a unit that posts with this interface, so that
+    // stations posting at once take turns (see Transaccion::bloquee).
+    QStringList bloqueos(DocumentoContable tipo, int interfaz) const;
+
     // What a document window does after storing the document: posts it,
     // shows the review when the interface asks for it (unless `revisar` is
     // false, for postings without a user) and moves the voucher into the
     // ledger. Answers the staging voucher id (0: not posted).
-    qint64 contabilice_documento(DocumentoContable tipo, qint64 id, int interfaz, bool revisar = true);
+    qint64 contabilice_documento(DocumentoContable tipo, qint64 id, int interfaz,
+                                 bool revisar = true);
 
     // "F11:Contabilidad" of the query windows: posts a document that has no
     // ledger voucher yet (with the interface chosen for its type and prefix,
@@ -69,7 +95,14 @@ public:
 
     Tfdm& dm() const { return dm_; }
 
-private:
+  private:
+    struct Ejecucion {
+        qint64 idc = 0;
+        bool ver = false;
+        QString errores;
+    };
+    Ejecucion ejecute(DocumentoContable tipo, qint64 id, int interfaz);
+
     Tfdm& dm_;
     VentanaRevision ventana_revision_;
     EditorComprobante editor_;

@@ -9,13 +9,15 @@ namespace ledgrix {
 bool ClientDataset::fail(const QString& message, const ErrorHandler& handler) {
     lastError_ = {message, {}};
     ErrorAction action = ErrorAction::Fail;
-    if (handler) handler(*this, lastError_, action);
+    if (handler)
+        handler(*this, lastError_, action);
     return false;
 }
 
 bool ClientDataset::runBefore(const Handler& h) {
     aborted_ = false;
-    if (h) h(*this);
+    if (h)
+        h(*this);
     const bool go = !aborted_;
     aborted_ = false;
     return go;
@@ -23,7 +25,8 @@ bool ClientDataset::runBefore(const Handler& h) {
 
 bool ClientDataset::checkBrowseMode() {
     for (ClientDataset* d : details_)
-        if (d->active() && !d->checkBrowseMode()) return false;
+        if (d->active() && !d->checkBrowseMode())
+            return false;
     if (state_ == State::Edit || state_ == State::Insert) {
         // A before-post handler that cancelled the row (an empty line dropped
         // silently) leaves nothing pending: the next operation goes on.
@@ -34,7 +37,8 @@ bool ClientDataset::checkBrowseMode() {
 
 bool ClientDataset::setFieldValue(Field& f, const QVariant& value) {
     if (calculating_) {
-        if (!f.calculated()) return false;
+        if (!f.calculated())
+            return false;
         scratchRow_->values[f.index()] = Field::normalize(f.type(), value);
         return true;
     }
@@ -54,32 +58,40 @@ bool ClientDataset::setFieldValue(Field& f, const QVariant& value) {
     // Details follow their master's key so they are written under it.
     for (ClientDataset* d : details_) {
         for (const Link& link : d->links_) {
-            if (link.first.compare(f.name(), Qt::CaseInsensitive) != 0) continue;
+            if (link.first.compare(f.name(), Qt::CaseInsensitive) != 0)
+                continue;
             RowSet* bucket = d->bucketFor(row, false);
             const Field* df = d->findField(link.second);
-            if (!bucket || !df) continue;
+            if (!bucket || !df)
+                continue;
             for (auto& r : bucket->rows) {
                 r->values[df->index()] = v;
-                if (r->status == Row::Status::Unmodified) r->status = Row::Status::Modified;
+                if (r->status == Row::Status::Unmodified)
+                    r->status = Row::Status::Modified;
             }
         }
     }
-    if (f.onChange) f.onChange(f);
+    if (f.onChange)
+        f.onChange(f);
     calculate(*row);
     emit rowChanged(cur_);
     return true;
 }
 
 bool ClientDataset::beginInsert(int position) {
-    if (!active()) return fail(QStringLiteral("Cannot perform this operation on a closed dataset"), {});
-    if (!checkBrowseMode()) return false;
+    if (!active())
+        return fail(QStringLiteral("Cannot perform this operation on a closed dataset"), {});
+    if (!checkBrowseMode())
+        return false;
     if (master_) {
-        if ((master_->state_ == State::Edit || master_->state_ == State::Insert) && !master_->post())
+        if ((master_->state_ == State::Edit || master_->state_ == State::Insert) &&
+            !master_->post())
             return false;
         if (!master_->currentRow())
             return fail(QStringLiteral("Cannot insert a detail without a master record"), {});
     }
-    if (!runBefore(beforeInsert)) return false;
+    if (!runBefore(beforeInsert))
+        return false;
     auto row = std::make_unique<Row>();
     row->id = nextRowId_++;
     row->status = Row::Status::Inserted;
@@ -90,7 +102,8 @@ bool ClientDataset::beginInsert(int position) {
         for (const Link& link : links_) {
             const Field* mf = master_->findField(link.first);
             const Field* df = findField(link.second);
-            if (mf && df) row->values[df->index()] = m->values[mf->index()];
+            if (mf && df)
+                row->values[df->index()] = m->values[mf->index()];
         }
     }
     position = std::clamp(position, 0, recordCount());
@@ -103,25 +116,35 @@ bool ClientDataset::beginInsert(int position) {
     eof_ = bof_ = false;
     state_ = State::Insert;
     editBackup_.clear();
-    if (onNewRecord) onNewRecord(*this);
+    if (onNewRecord)
+        onNewRecord(*this);
     calculate(*raw);
-    if (afterInsert) afterInsert(*this);
+    if (afterInsert)
+        afterInsert(*this);
     scrolled();
     return true;
 }
 
-bool ClientDataset::append() { return beginInsert(recordCount()); }
+bool ClientDataset::append() {
+    return beginInsert(recordCount());
+}
 
-bool ClientDataset::insert() { return beginInsert(std::max(cur_, 0)); }
+bool ClientDataset::insert() {
+    return beginInsert(std::max(cur_, 0));
+}
 
 bool ClientDataset::edit() {
-    if (state_ == State::Edit || state_ == State::Insert) return true;
+    if (state_ == State::Edit || state_ == State::Insert)
+        return true;
     if (!active() || view_.empty())
-        return fail(QStringLiteral("Cannot perform this operation on an empty dataset"), onEditError);
-    if (!runBefore(beforeEdit)) return false;
+        return fail(QStringLiteral("Cannot perform this operation on an empty dataset"),
+                    onEditError);
+    if (!runBefore(beforeEdit))
+        return false;
     editBackup_ = currentRow()->values;
     state_ = State::Edit;
-    if (afterEdit) afterEdit(*this);
+    if (afterEdit)
+        afterEdit(*this);
     return true;
 }
 
@@ -132,12 +155,36 @@ bool ClientDataset::checkPost() {
             lastError_ = {QStringLiteral("Field '%1' must have a value").arg(f->name()), {}};
             return false;
         }
-    if (indexFields_.isEmpty()) return true;
+    // Text the database cannot keep (outside its Latin-1 character set, or
+    // control characters) is refused here, naming the field, rather than
+    // turned into '?' or a driver error at apply time.
+    for (const Field* f : fields_) {
+        if (f->type() != Field::Type::String || f->calculated())
+            continue;
+        const QVariant& v = row->values[f->index()];
+        if (!v.isValid() || v.isNull())
+            continue;
+        QString malos;
+        for (const char32_t c : v.toString().toUcs4()) {
+            const bool control = c < 0x20 && c != U'\t' && c != U'\n' && c != U'\r';
+            const QString uno = QString::fromUcs4(&c, 1);
+            if ((c > 0xFF || control) && !malos.contains(uno))
+                malos += uno;
+        }
+        if (!malos.isEmpty()) {
+            lastError_ = {QStringLiteral("Characters not allowed|%1|%2").arg(f->name(), malos), {}};
+            return false;
+        }
+    }
+    if (indexFields_.isEmpty())
+        return true;
     std::vector<int> index;
     for (const QString& name : indexFields_)
-        if (const Field* f = findField(name)) index.push_back(f->index());
+        if (const Field* f = findField(name))
+            index.push_back(f->index());
     for (const auto& other : rows().rows) {
-        if (other.get() == row) continue;
+        if (other.get() == row)
+            continue;
         const bool same = std::all_of(index.begin(), index.end(), [&](int i) {
             return Field::equal(other->values[i], row->values[i]);
         });
@@ -150,28 +197,37 @@ bool ClientDataset::checkPost() {
 }
 
 bool ClientDataset::post() {
-    if (state_ != State::Edit && state_ != State::Insert) return true;
+    if (state_ != State::Edit && state_ != State::Insert)
+        return true;
     for (int attempt = 0;; ++attempt) {
-        if (!runBefore(beforePost)) return false;
-        if (checkPost()) break;
+        if (!runBefore(beforePost))
+            return false;
+        if (checkPost())
+            break;
         ErrorAction action = ErrorAction::Fail;
-        if (onPostError) onPostError(*this, lastError_, action);
-        if (action != ErrorAction::Retry || attempt >= 2) return false;
+        if (onPostError)
+            onPostError(*this, lastError_, action);
+        if (action != ErrorAction::Retry || attempt >= 2)
+            return false;
     }
     Row* row = currentRow();
-    if (state_ == State::Edit && row->status == Row::Status::Unmodified && row->values != row->original) {
+    if (state_ == State::Edit && row->status == Row::Status::Unmodified &&
+        row->values != row->original) {
         bool differs = false;
         for (int i = 0; i < row->values.size(); ++i)
-            if (!fields_[static_cast<size_t>(i)]->calculated() && !Field::equal(row->values[i], row->original[i]))
+            if (!fields_[static_cast<size_t>(i)]->calculated() &&
+                !Field::equal(row->values[i], row->original[i]))
                 differs = true;
-        if (differs) row->status = Row::Status::Modified;
+        if (differs)
+            row->status = Row::Status::Modified;
     }
     state_ = State::Browse;
     editBackup_.clear();
     lastError_ = {};
     calculate(*row);
     emit rowChanged(cur_);
-    if (afterPost) afterPost(*this);
+    if (afterPost)
+        afterPost(*this);
     return true;
 }
 
@@ -195,18 +251,22 @@ void ClientDataset::removeFromView(int position) {
 
 void ClientDataset::cancel() {
     if (state_ == State::Insert) {
-        if (!runBefore(beforeCancel)) return;
+        if (!runBefore(beforeCancel))
+            return;
         state_ = State::Browse;
         removeFromView(cur_);
-        if (afterCancel) afterCancel(*this);
+        if (afterCancel)
+            afterCancel(*this);
         scrolled();
     } else if (state_ == State::Edit) {
-        if (!runBefore(beforeCancel)) return;
+        if (!runBefore(beforeCancel))
+            return;
         currentRow()->values = editBackup_;
         editBackup_.clear();
         state_ = State::Browse;
         emit rowChanged(cur_);
-        if (afterCancel) afterCancel(*this);
+        if (afterCancel)
+            afterCancel(*this);
     }
 }
 
@@ -216,13 +276,18 @@ bool ClientDataset::remove() {
         return true;
     }
     if (!active() || view_.empty())
-        return fail(QStringLiteral("Cannot perform this operation on an empty dataset"), onDeleteError);
-    if (state_ == State::Edit) cancel();
-    if (!runBefore(beforeDelete)) return false;
+        return fail(QStringLiteral("Cannot perform this operation on an empty dataset"),
+                    onDeleteError);
+    if (state_ == State::Edit)
+        cancel();
+    if (!runBefore(beforeDelete))
+        return false;
     for (ClientDataset* d : details_)
-        if (d->active()) d->cascadeDelete(currentRow());
+        if (d->active())
+            d->cascadeDelete(currentRow());
     removeFromView(cur_);
-    if (afterDelete) afterDelete(*this);
+    if (afterDelete)
+        afterDelete(*this);
     scrolled();
     return true;
 }

@@ -65,9 +65,8 @@ QString ErrorTranslator::connectionText(const QString& m) const {
 }
 
 QString ErrorTranslator::providerText(const Provider& sender, const QString& m) const {
-    // Write errors carry an 18-character prefix, so the driver's text starts
-    // at the 19th character (see Provider::kWritePrefix).
-    const QString t = m.mid(18, 20);
+    // The driver's text follows the write-error prefix.
+    const QString t = m.mid(Provider::kWritePrefix.size(), 20);
     const QString table = sender.queryName().mid(1);
     if (t == QLatin1String("violation of PRIMARY"))
         return QStringLiteral("Ya existe el registro en la tabla ") + table;
@@ -87,6 +86,15 @@ QString ErrorTranslator::clientText(const ClientDataset& ds, const QString& m) c
         for (const Field* f : ds.fields())
             if (f->required() && f->isNull()) list += name(f->name()) + QStringLiteral(", ");
         return QStringLiteral("Los campos ") + list + QStringLiteral(" son obligatorios.");
+    }
+    if (m.startsWith(QLatin1String("Characters not allowed|"))) {
+        const QStringList partes = m.split(u'|');
+        QString visibles;
+        for (const QChar c : partes.value(2))
+            visibles += c.unicode() < 0x20 ? QStringLiteral("(control %1)").arg(c.unicode()) : QString(c);
+        return QStringLiteral("El campo ") + name(partes.value(1)) +
+               QStringLiteral(" tiene caracteres que no se pueden guardar: ") + visibles +
+               QStringLiteral(". Cámbielos e intente de nuevo.");
     }
     if (m.startsWith(QLatin1String("key"), Qt::CaseInsensitive)) {
         QString list;

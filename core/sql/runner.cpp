@@ -3,6 +3,8 @@
 #include <QSqlError>
 #include <QSqlRecord>
 
+#include "core/sql/transaccion.h"
+
 namespace ledgrix {
 
 std::optional<QSqlQuery> SqlRunner::select(const QString& sql) const {
@@ -11,7 +13,10 @@ std::optional<QSqlQuery> SqlRunner::select(const QString& sql) const {
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!db.isOpen() || !q.exec(sql)) {
-        if (onError_) onError_(db.isOpen() ? q.lastError().databaseText() : QStringLiteral("Connection is not open"));
+        Transaccion::falle(connection_);
+        if (onError_)
+            onError_(db.isOpen() ? q.lastError().databaseText()
+                                 : QStringLiteral("Connection is not open"));
         return std::nullopt;
     }
     return q;
@@ -19,7 +24,8 @@ std::optional<QSqlQuery> SqlRunner::select(const QString& sql) const {
 
 QVariant SqlRunner::scalar(const QString& sql) const {
     auto q = select(sql);
-    if (!q || !q->next()) return {};
+    if (!q || !q->next())
+        return {};
     return q->value(0);
 }
 
@@ -27,15 +33,21 @@ bool SqlRunner::execute(const QString& sql) const {
     QSqlDatabase db = database();
     QSqlQuery q(db);
     if (!db.isOpen() || !q.exec(sql)) {
-        if (onError_) onError_(db.isOpen() ? q.lastError().databaseText() : QStringLiteral("Connection is not open"));
+        Transaccion::falle(connection_);
+        if (onError_)
+            onError_(db.isOpen() ? q.lastError().databaseText()
+                                 : QStringLiteral("Connection is not open"));
         return false;
     }
     // QIBASE runs each statement outside an explicit transaction in its own
-    // auto-committed one, so the change is already durable here.
+    // auto-committed one, so the change is already durable here; inside a
+    // unit of work (Transaccion) it waits for the unit's commit.
     return true;
 }
 
-Currency decimal(const QSqlQuery& query, int column) { return Currency::fromVariant(query.value(column)); }
+Currency decimal(const QSqlQuery& query, int column) {
+    return Currency::fromVariant(query.value(column));
+}
 
 Currency decimal(const QSqlQuery& query, const QString& column) {
     return decimal(query, query.record().indexOf(column));

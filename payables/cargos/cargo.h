@@ -3,8 +3,11 @@
 #include <QDate>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "core/money/currency.h"
 
@@ -35,7 +38,11 @@ class Cargo : public QObject {
     // Rows of the percentage table.
     enum class Porcentaje { Iva, Fuente, RetIva, Ica, Cree, DescuentoPP };
     // Credit documents a charge may be applied to at once.
-    enum class Aplicable { NotaCredito /* NOTACRPR, 52 */, Devolucion /* DEVOLPRV, 24 */, Anticipo /* ANTICPRV, 55 */ };
+    enum class Aplicable {
+        NotaCredito /* NOTACRPR, 52 */,
+        Devolucion /* DEVOLPRV, 24 */,
+        Anticipo /* ANTICPRV, 55 */
+    };
     enum class Cuenta { Causa, Pagar, CausaNiif, PagarNiif };
 
     // Values a window that opens this one leaves for it (all optional).
@@ -65,7 +72,7 @@ class Cargo : public QObject {
     ClientDataset& aplicacion_detalle() const { return *CAplicacionDet; }
     ClientDataset& prefijos() const { return *CPrefijos; }  // type 51, filtered as configured
     ClientDataset& bodegas() const { return *CBodegas; }
-    ClientDataset& monedas() const { return *CMonedas; }    // open only when currencies are asked
+    ClientDataset& monedas() const { return *CMonedas; }  // open only when currencies are asked
     Field& campo(const QString& nombre) const;
 
     // The posting engine, for the window to install the review window.
@@ -105,7 +112,7 @@ class Cargo : public QObject {
     void cambie_monto(Currency monto);
     void cambie_porcentaje(Porcentaje p, Currency valor);
     void cambie_monto_retencion(Retencion r, Currency valor);  // typed by hand
-    void salga_porcentaje(Porcentaje p);                        // leaving a percentage box
+    void salga_porcentaje(Porcentaje p);                       // leaving a percentage box
     void cambie_extra(Currency valor);
     void cambie_moneda(int moneda);
     void cambie_numprov(const QString& numero);
@@ -160,10 +167,12 @@ class Cargo : public QObject {
     void calcule_monto();
     void derive_porcentajes();
     void limpie_aplicacion();
-    bool valide_codigo(const QString& tabla, const QString& sql, QString& nombre, const char* campo);
+    bool valide_codigo(const QString& tabla, const QString& sql, QString& nombre,
+                       const char* campo);
     void nuevo(const QString& prefijo);
     void numero_de_prefijo();
     bool grabe_registro();
+    QStringList bloqueos() const;
 
     Tfdm& dm_;
     std::unique_ptr<Impl> d_;
@@ -192,6 +201,9 @@ class Cargo : public QObject {
     int interfaz_ = 0;
     QString nombre_, nom_proy_, nom_centro_, nom_subc_;
     QString propuesto_;  // number proposed by the prefix
+    // The document "Aplicar a:" names; the application is built from it
+    // again when the charge is saved.
+    std::optional<std::pair<Aplicable, QString>> aplicar_;
 };
 
 }  // namespace ledgrix
