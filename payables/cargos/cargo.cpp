@@ -168,6 +168,8 @@ Currency Cargo::subtotal() const {
 // ---------------------------------------------------------------- opening
 
 bool Cargo::abra() {
+    // Look-ups of one user action share one read transaction.
+    Transaccion lectura(dm_.Ledgrix());
     f_ = Currency::fromInt(dm_.configuracion_entero(
              S("COMPRAS"), S("FACTURAS"),
              S("PORCENTAJE DE RETENCION DE IVA PARA REGIMEN SIMPLIFICADO"))) /
@@ -239,6 +241,7 @@ bool Cargo::abra() {
         (i == 1 ? d_->tarifa1 : d_->tarifa2) = q && q->next() ? decimal(*q, 0) : Currency();
     }
 
+    lectura.confirme();
     // Charges a crash or a killed program left stored without their ledger
     // voucher are posted now, before anything new is typed.
     PendientesContabilizar(*conta_).termine(DocumentoContable::Cargo);
@@ -271,6 +274,7 @@ bool Cargo::abra() {
 }
 
 void Cargo::nuevo(const QString& prefijo) {
+    Transaccion lectura(dm_.Ledgrix());
     dm_.sql().execute(S("delete from aplicacion_provedor where appr_id = 0"));
     if (CNotas->active())
         CNotas->cancel();
@@ -295,6 +299,7 @@ void Cargo::nuevo(const QString& prefijo) {
     if (prefijo.isEmpty() || !CPrefijos->locate(S("PREF_PRE"), {prefijo}))
         CPrefijos->first();
     cambie_prefijo(CPrefijos->fieldByName(S("PREF_PRE")).asString());
+    lectura.confirme();
 }
 
 void Cargo::prepare_nuevo(const QString& prefijo) {
@@ -335,6 +340,7 @@ void Cargo::reciba(const Recibidos& v) {
 
 void Cargo::cambie_nit(const QString& nit) {
     edite();
+    Transaccion lectura(dm_.Ledgrix());
     campo(S("TERC_NIT")).setValue(nit);
     for (bool& m : mano_)
         m = false;
@@ -364,12 +370,14 @@ void Cargo::cambie_nit(const QString& nit) {
             campo(S("NDPR_VENCE")).setValue(campo(S("NDPR_FECFAC")).asDate().addDays(dias.toInt()));
     }
     q.reset();
+    base_fuente();  // the supplier's thresholds, for the amounts to come
     auto compromisos = dm_.sql().select(S("select * from busqueda_compromisos_prv (") +
                                         sql::quoted(nit) + S(",'N')"));
-    if (compromisos && compromisos->next()) {
-        compromisos.reset();
+    const bool pendientes = compromisos && compromisos->next();
+    compromisos.reset();
+    lectura.confirme();
+    if (pendientes)
         dm_.dialogs().modal(S("Tfcompromisos"), [] { return 0; });
-    }
 }
 
 void Cargo::numero_de_prefijo() {
