@@ -1,6 +1,9 @@
 // A charge saved and posted through the charge window's logic, as the user
 // does it: supplier, VAT, amount, F2 (id, one apply of the charge, posting
-// into the ledger voucher) and the next charge prepared.
+// into the ledger voucher) and the next charge prepared. Once on the
+// embedded engine and once through a Firebird server on loopback (started
+// with scripts/firebird-servidor.sh when none is listening, and stopped
+// again), each save timed on its own; the medians per save are printed last.
 //
 // The database: LEDGRIX_BENCH_DB, an installation folder; by default the
 // installation /tmp/ledgrix-bench-cargos, generated on the first run (2,000
@@ -10,14 +13,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSqlQuery>
 #include <cstdio>
-#include <cstring>
 #include <random>
 #include <vector>
 
+#include "bench/comun.h"
 #include "bench/generador/generador.h"
 #include "core/services/clock.h"
 #include "core/services/dialogs.h"
@@ -48,33 +53,83 @@ std::unique_ptr<FixedClock> reloj;
 std::unique_ptr<Tfdm> dm;
 std::vector<QString> proveedores;
 
-void BM_GrabeCargo(benchmark::State& state) {
-    Cargo cargo(*dm);
+std::vector<double> ms_embebido, ms_servidor;
+bool servidor_propio = false;
+
+const QString kScriptServidor = QStringLiteral(LEDGRIX_DB_DIR "/../scripts/firebird-servidor.sh");
+
+bool servidor_escuchando() {
+    return QProcess::execute(QStringLiteral("bash"),
+                             {QStringLiteral("-c"),
+                              QStringLiteral("(exec 3<>/dev/tcp/127.0.0.1/3050) 2>/dev/null")}) ==
+           0;
+}
+
+bool servidor(const char* accion) {
+    return QProcess::execute(QStringLiteral("bash"),
+                             {kScriptServidor, QString::fromLatin1(accion)}) == 0;
+}
+
+// Saves charges on `base` with a module of its own, closed at the end: the
+// engine holds a database file for one process, embedded or server.
+void grabe_cargos(benchmark::State& state, const QString& base, const QString& clave,
+                  std::vector<double>& tiempos) {
+    Tfdm dm(dialogos, *reloj);
+    if (!dm.conecte_compania(base, QStringLiteral("ADMIN"), clave)) {
+        state.SkipWithError(qPrintable(QStringLiteral("no conecta: ") + dialogos.ultimo));
+        return;
+    }
+    dm.cargue_configuracion();
+    dm.ctx.usuario = QStringLiteral("ADMIN");
+    Cargo cargo(dm);
     if (!cargo.abra()) {
         state.SkipWithError("no abre");
         return;
     }
     std::mt19937_64 rng(11);
     std::size_t i = 0;
+    QElapsedTimer t;
     for (auto _ : state) {
         cargo.cambie_nit(proveedores[i++ % proveedores.size()]);
         cargo.cambie_porcentaje(Cargo::Porcentaje::Iva, Currency::fromInt(19));
-        cargo.cambie_monto(Currency::fromInt(std::uniform_int_distribution<int>(50000, 5000000)(rng)));
-        if (!cargo.grabe()) {
+        cargo.cambie_monto(
+            Currency::fromInt(std::uniform_int_distribution<int>(50000, 5000000)(rng)));
+        t.start();
+        const bool ok = cargo.grabe();
+        tiempos.push_back(double(t.nsecsElapsed()) / 1e6);
+        if (!ok) {
             state.SkipWithError(qPrintable(dialogos.ultimo));
             return;
         }
     }
 }
-BENCHMARK(BM_GrabeCargo)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+void BM_GrabeCargo_embebido(benchmark::State& state) {
+    grabe_cargos(state, generador::baseEmpresa(ubicacion), {}, ms_embebido);
+}
+void BM_GrabeCargo_servidor(benchmark::State& state) {
+    if (!servidor_escuchando()) {
+        servidor_propio = servidor("iniciar");
+        if (!servidor_propio) {
+            state.SkipWithError("no se pudo iniciar el servidor Firebird en 127.0.0.1:3050");
+            return;
+        }
+    }
+    grabe_cargos(state, QStringLiteral("127.0.0.1:") + generador::baseEmpresa(ubicacion),
+                 QStringLiteral("admin"), ms_servidor);
+}
+BENCHMARK(BM_GrabeCargo_embebido)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_GrabeCargo_servidor)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 bool prepare() {
     const QString env = qEnvironmentVariable("LEDGRIX_BENCH_DB");
     ubicacion = env.isEmpty() ? QStringLiteral("/tmp/ledgrix-bench-cargos") : env;
     const QString listo = ubicacion + QStringLiteral("/generada");
     if (env.isEmpty() && !QFileInfo::exists(listo)) {
-        std::fprintf(stderr, "Generando %s (2000 proveedores x 50 documentos)...\n", qPrintable(ubicacion));
-        if (QFileInfo::exists(ubicacion)) QDir(ubicacion).removeRecursively();
+        std::fprintf(stderr, "Generando %s (2000 proveedores x 50 documentos)...\n",
+                     qPrintable(ubicacion));
+        if (QFileInfo::exists(ubicacion))
+            QDir(ubicacion).removeRecursively();
         generador::Parametros p;
         p.ubicacion = ubicacion;
         p.proveedores = 2000;
@@ -85,7 +140,8 @@ bool prepare() {
             return false;
         }
         QFile marca(listo);
-        if (marca.open(QIODevice::WriteOnly)) marca.write("ok\n");
+        if (marca.open(QIODevice::WriteOnly))
+            marca.write("ok\n");
     }
     reloj = std::make_unique<FixedClock>(QDateTime::currentDateTime());
     dm = std::make_unique<Tfdm>(dialogos, *reloj);
@@ -100,7 +156,10 @@ bool prepare() {
     auto q = dm->sql().select(QStringLiteral(
         "select first 500 p.terc_nit from proveedores p join terceros t on t.terc_nit = p.terc_nit "
         "where t.terc_estado = 'S' and t.terc_prov = 'S' order by rand()"));
-    while (q && q->next()) proveedores.push_back(q->value(0).toString());
+    while (q && q->next())
+        proveedores.push_back(q->value(0).toString());
+    q.reset();
+    dm.reset();
     if (proveedores.empty()) {
         std::fprintf(stderr, "La base no tiene proveedores activos.\n");
         return false;
@@ -112,23 +171,23 @@ bool prepare() {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    std::vector<char*> args(argv, argv + argc);
-    bool repeticiones = false, agregados = false;
-    for (int i = 1; i < argc; ++i) {
-        repeticiones = repeticiones || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
-        agregados = agregados || std::strncmp(argv[i], "--benchmark_report_aggregates_only", 34) == 0;
-    }
-    char rep[] = "--benchmark_repetitions=9";
-    char agr[] = "--benchmark_report_aggregates_only=true";
-    if (!repeticiones) args.push_back(rep);
-    if (!agregados) args.push_back(agr);
+    std::vector<char*> args = bench::argumentos(argc, argv);
     int n = int(args.size());
     benchmark::Initialize(&n, args.data());
-    if (benchmark::ReportUnrecognizedArguments(n, args.data())) return 1;
-    if (!prepare()) return 1;
+    if (benchmark::ReportUnrecognizedArguments(n, args.data()))
+        return 1;
+    if (!prepare())
+        return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::fprintf(stderr, "Mensajes mostrados: %d (%s)\n", dialogos.mensajes, qPrintable(dialogos.ultimo));
-    dm.reset();
-    return 0;
+    if (servidor_propio)
+        servidor("detener");
+    std::fprintf(stderr, "Mensajes mostrados: %d (%s)\n", dialogos.mensajes,
+                 qPrintable(dialogos.ultimo));
+    std::printf(
+        "Grabar y contabilizar un cargo, mediana por cargo: embebido %.2f ms (%zu cargos, "
+        "objetivo < 15 ms), servidor en 127.0.0.1 %.2f ms (%zu cargos, objetivo < 30 ms)\n",
+        bench::mediana(ms_embebido), ms_embebido.size(), bench::mediana(ms_servidor),
+        ms_servidor.size());
+    return ms_embebido.empty() || ms_servidor.empty() ? 1 : 0;
 }

@@ -8,6 +8,9 @@
 // first run (2,000 suppliers x 50 documents) and reused afterwards.
 // Medians over repetitions: by default 9 repetitions, aggregates only
 // (--benchmark_repetitions and --benchmark_report_aggregates_only override).
+// Every answer is checked against the ledger's tables read directly before
+// measuring: a wrong id or balance stops that benchmark with an error and
+// the program ends with a failure.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -19,15 +22,15 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <cstdio>
-#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/comun.h"
 #include "bench/generador/generador.h"
-#include "core/sql/runner.h"
-#include "core/services/clock.h"
 #include "bench/sin_dialogos.h"
+#include "core/services/clock.h"
+#include "core/sql/runner.h"
 #include "core/sql/sqltext.h"
 #include "core/tfdm/tfdm.h"
 #include "payables/registro_cxp.h"
@@ -42,31 +45,65 @@ struct Referencia {
     QString prefijo, numero, nit;
     QDate fecha;     // the document's date
     QDate consulta;  // a later day to ask at
+    Currency saldo;  // its balance that day, from the ledger's tables
+};
+
+struct Proveedor {
+    QString nit;
+    QDate consulta;
+    Currency saldo;
 };
 
 struct Muestra {
     std::vector<Referencia> documentos;
-    std::vector<std::pair<QString, QDate>> proveedores;  // NIT and a past day
+    std::vector<Proveedor> proveedores;
     std::string etiqueta;
 };
 
 const QString kConexion = QStringLiteral("ledgrix-bench");
 Muestra muestra;
 
-QSqlDatabase base() { return QSqlDatabase::database(kConexion, false); }
+QSqlDatabase base() {
+    return QSqlDatabase::database(kConexion, false);
+}
 
 QString busqueda(const Referencia& r) {
-    return QStringLiteral("select * from busca_id_doc_cxpagar(") + sql::number(r.tipo) + QStringLiteral(", ") +
-           sql::quoted(r.prefijo) + QStringLiteral(",") + sql::quoted(r.numero) + QStringLiteral(", ") +
-           sql::quoted(r.nit) + QStringLiteral(", ") + sql::date(r.consulta) + QStringLiteral(",0)");
+    return QStringLiteral("select * from busca_id_doc_cxpagar(") + sql::number(r.tipo) +
+           QStringLiteral(", ") + sql::quoted(r.prefijo) + QStringLiteral(",") +
+           sql::quoted(r.numero) + QStringLiteral(", ") + sql::quoted(r.nit) +
+           QStringLiteral(", ") + sql::date(r.consulta) + QStringLiteral(",0)");
 }
 QString saldoDoc(const Referencia& r) {
-    return QStringLiteral("select * from saldo_doc_cxpagar(") + sql::number(r.tipo) + QStringLiteral(", ") +
-           sql::number(r.id) + QStringLiteral(",") + sql::date(r.consulta) + QStringLiteral(",0)");
+    return QStringLiteral("select * from saldo_doc_cxpagar(") + sql::number(r.tipo) +
+           QStringLiteral(", ") + sql::number(r.id) + QStringLiteral(",") + sql::date(r.consulta) +
+           QStringLiteral(",0)");
 }
-QString saldoTercero(const std::pair<QString, QDate>& p) {
-    return QStringLiteral("select * from saldo_tercero_cxpagar(") + sql::quoted(p.first) + QStringLiteral(", ") +
-           sql::date(p.second) + QStringLiteral(")");
+QString saldoTercero(const Proveedor& p) {
+    return QStringLiteral("select * from saldo_tercero_cxpagar(") + sql::quoted(p.nit) +
+           QStringLiteral(", ") + sql::date(p.consulta) + QStringLiteral(")");
+}
+
+bool equivocada = false;
+
+// A wrong answer ends the benchmark and fails the program.
+bool compruebe(benchmark::State& state, Currency obtenido, Currency esperado, const char* que) {
+    if (obtenido == esperado)
+        return true;
+    equivocada = true;
+    const std::string m = std::string("respuesta equivocada (") + que +
+                          "): " + obtenido.toString().toStdString() + " en vez de " +
+                          esperado.toString().toStdString();
+    state.SkipWithError(m.c_str());
+    return false;
+}
+Currency idDe(const Referencia& r) {
+    return Currency::fromInt(r.id);
+}
+Currency saldoDe(const Referencia& r) {
+    return r.saldo;
+}
+Currency saldoDe(const Proveedor& p) {
+    return p.saldo;
 }
 
 // One call as the program makes it; false when the engine refused it.
@@ -83,38 +120,44 @@ bool llamada(const QString& sql, const char* columna, Currency* valor, QString* 
 
 // `unaTransaccion`: every call inside one transaction, as against the
 // driver's own transaction (started and committed) around each statement.
-template <typename Lista, typename Texto>
+template <typename Lista, typename Texto, typename Esperado>
 void comoElPrograma(benchmark::State& state, const Lista& lista, Texto texto, const char* columna,
-                    bool unaTransaccion = false) {
+                    Esperado esperado, bool unaTransaccion = false) {
     std::size_t i = 0;
     QString error;
-    if (unaTransaccion) base().transaction();
+    if (unaTransaccion)
+        base().transaction();
     for (auto _ : state) {
         Currency v;
-        if (!llamada(texto(lista[i++ % lista.size()]), columna, &v, &error)) {
+        const auto& item = lista[i++ % lista.size()];
+        if (!llamada(texto(item), columna, &v, &error)) {
             state.SkipWithError(error.toUtf8().constData());
             break;
         }
-        benchmark::DoNotOptimize(v);
+        if (!compruebe(state, v, esperado(item), columna))
+            break;
     }
-    if (unaTransaccion) base().commit();
+    if (unaTransaccion)
+        base().commit();
     state.SetLabel(muestra.etiqueta);
 }
 
 void BM_BuscaIdDoc(benchmark::State& state) {
-    comoElPrograma(state, muestra.documentos, busqueda, "SALDO");
+    comoElPrograma(state, muestra.documentos, busqueda, "ID", idDe);
 }
 void BM_SaldoDocEnFecha(benchmark::State& state) {
-    comoElPrograma(state, muestra.documentos, saldoDoc, "SALDO");
+    comoElPrograma(state, muestra.documentos, saldoDoc, "SALDO",
+                   [](const Referencia& r) { return saldoDe(r); });
 }
 void BM_SaldoTerceroEnFecha(benchmark::State& state) {
-    comoElPrograma(state, muestra.proveedores, saldoTercero, "SALDO");
+    comoElPrograma(state, muestra.proveedores, saldoTercero, "SALDO",
+                   [](const Proveedor& p) { return saldoDe(p); });
 }
 
 // Through the registry service the windows call (`id_doc`, `saldo_doc_cxpagar`).
 
-template <typename Llamada>
-void porElRegistro(benchmark::State& state, Llamada llamada) {
+template <typename Llamada, typename Esperado>
+void porElRegistro(benchmark::State& state, Llamada llamada, Esperado esperado) {
     bench::SinDialogos dialogos;
     SystemClock reloj;
     Tfdm dm(dialogos, reloj);
@@ -124,29 +167,43 @@ void porElRegistro(benchmark::State& state, Llamada llamada) {
     }
     RegistroCxp registro(dm);
     std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(llamada(registro, muestra.documentos[i++ % muestra.documentos.size()]));
+    for (auto _ : state) {
+        const Referencia& r = muestra.documentos[i++ % muestra.documentos.size()];
+        if (!compruebe(state, llamada(registro, r), esperado(r), "registro"))
+            break;
+    }
     state.SetLabel(muestra.etiqueta);
 }
 
 void BM_Registro_IdDoc(benchmark::State& state) {
-    porElRegistro(state, [](RegistroCxp& reg, const Referencia& r) {
-        return reg.id_doc(r.tipo, r.prefijo, r.numero, r.nit, r.consulta);
-    });
+    porElRegistro(
+        state,
+        [](RegistroCxp& reg, const Referencia& r) {
+            return Currency::fromInt(reg.id_doc(r.tipo, r.prefijo, r.numero, r.nit, r.consulta));
+        },
+        idDe);
 }
 void BM_Registro_SaldoDoc(benchmark::State& state) {
-    porElRegistro(state, [](RegistroCxp& reg, const Referencia& r) {
-        return reg.saldo_doc_cxpagar(r.tipo, r.id, r.consulta);
-    });
+    porElRegistro(
+        state,
+        [](RegistroCxp& reg, const Referencia& r) {
+            return reg.saldo_doc_cxpagar(r.tipo, r.id, r.consulta);
+        },
+        [](const Referencia& r) { return saldoDe(r); });
 }
 
 void BM_BuscaIdDoc_unaTransaccion(benchmark::State& state) {
-    comoElPrograma(state, muestra.documentos, busqueda, "SALDO", true);
+    comoElPrograma(state, muestra.documentos, busqueda, "ID", idDe, true);
 }
 void BM_SaldoDocEnFecha_unaTransaccion(benchmark::State& state) {
-    comoElPrograma(state, muestra.documentos, saldoDoc, "SALDO", true);
+    comoElPrograma(
+        state, muestra.documentos, saldoDoc, "SALDO",
+        [](const Referencia& r) { return saldoDe(r); }, true);
 }
 void BM_SaldoTerceroEnFecha_unaTransaccion(benchmark::State& state) {
-    comoElPrograma(state, muestra.proveedores, saldoTercero, "SALDO", true);
+    comoElPrograma(
+        state, muestra.proveedores, saldoTercero, "SALDO",
+        [](const Proveedor& p) { return saldoDe(p); }, true);
 }
 
 // The same procedures through statements prepared once.
@@ -166,8 +223,11 @@ void BM_BuscaIdDoc_preparada(benchmark::State& state) {
             state.SkipWithError(q.lastError().text().toUtf8().constData());
             break;
         }
-        benchmark::DoNotOptimize(decimal(q, 1));
+        const bool bien = compruebe(state, decimal(q, 0), idDe(r), "ID") &&
+                          compruebe(state, decimal(q, 1), r.saldo, "SALDO");
         q.finish();
+        if (!bien)
+            break;
     }
     state.SetLabel(muestra.etiqueta);
 }
@@ -185,8 +245,10 @@ void BM_SaldoDocEnFecha_preparada(benchmark::State& state) {
             state.SkipWithError(q.lastError().text().toUtf8().constData());
             break;
         }
-        benchmark::DoNotOptimize(decimal(q, 0));
+        const bool bien = compruebe(state, decimal(q, 0), r.saldo, "SALDO");
         q.finish();
+        if (!bien)
+            break;
     }
     state.SetLabel(muestra.etiqueta);
 }
@@ -197,14 +259,16 @@ void BM_SaldoTerceroEnFecha_preparada(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const auto& p = muestra.proveedores[i++ % muestra.proveedores.size()];
-        q.bindValue(0, p.first);
-        q.bindValue(1, p.second);
+        q.bindValue(0, p.nit);
+        q.bindValue(1, p.consulta);
         if (!q.exec() || !q.next()) {
             state.SkipWithError(q.lastError().text().toUtf8().constData());
             break;
         }
-        benchmark::DoNotOptimize(decimal(q, 0));
+        const bool bien = compruebe(state, decimal(q, 0), p.saldo, "SALDO");
         q.finish();
+        if (!bien)
+            break;
     }
     state.SetLabel(muestra.etiqueta);
 }
@@ -220,7 +284,11 @@ void BM_BuscaIdDoc_sinDescripcion(benchmark::State& state) {
             state.SkipWithError(q.lastError().text().toUtf8().constData());
             break;
         }
-        benchmark::DoNotOptimize(q.value(1).toString());
+        const Referencia& r = muestra.documentos[(i - 1) % muestra.documentos.size()];
+        if (q.value(0).toLongLong() != r.id) {
+            compruebe(state, Currency::fromInt(q.value(0).toLongLong()), idDe(r), "ID");
+            break;
+        }
     }
     state.SetLabel(muestra.etiqueta);
 }
@@ -249,7 +317,8 @@ QString baseDeDatos() {
     const QString listo = ubicacion + QStringLiteral("/generada");
     if (QFileInfo::exists(listo))
         return archivo;
-    std::fprintf(stderr, "Generando %s (2000 proveedores x 50 documentos)...\n", qPrintable(ubicacion));
+    std::fprintf(stderr, "Generando %s (2000 proveedores x 50 documentos)...\n",
+                 qPrintable(ubicacion));
     if (QFileInfo::exists(ubicacion))
         QDir(ubicacion).removeRecursively();
     generador::Parametros p;
@@ -272,8 +341,10 @@ bool tomeMuestra() {
     std::mt19937_64 rng(7);
     QSqlQuery q(base());
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("select (select count(*) from movimiento_proveedor), (select count(*) from proveedores), "
-                               "(select count(*) from abonos_proveedor), current_date from rdb$database")) ||
+    if (!q.exec(QStringLiteral(
+            "select (select count(*) from movimiento_proveedor), (select count(*) from "
+            "proveedores), "
+            "(select count(*) from abonos_proveedor), current_date from rdb$database")) ||
         !q.next()) {
         std::fprintf(stderr, "%s\n", qPrintable(q.lastError().text()));
         return false;
@@ -285,9 +356,10 @@ bool tomeMuestra() {
                            .arg(q.value(2).toLongLong())
                            .toStdString();
     // Live documents of the payables types, in random order.
-    if (!q.exec(QStringLiteral("select first 4000 mvpr_tiporef, mvpr_idref, mvpr_prefijo, mvpr_numero, terc_nit, "
-                               "mvpr_fecha from movimiento_proveedor where mvpr_anulado = 'N' and mvpr_tiporef in "
-                               "(21, 24, 51, 52) order by rand()"))) {
+    if (!q.exec(QStringLiteral(
+            "select first 4000 mvpr_tiporef, mvpr_idref, mvpr_prefijo, mvpr_numero, terc_nit, "
+            "mvpr_fecha from movimiento_proveedor where mvpr_anulado = 'N' and mvpr_tiporef in "
+            "(21, 24, 51, 52) order by rand()"))) {
         std::fprintf(stderr, "%s\n", qPrintable(q.lastError().text()));
         return false;
     }
@@ -308,18 +380,57 @@ bool tomeMuestra() {
         return false;
     }
     while (q.next())
-        muestra.proveedores.emplace_back(q.value(0).toString(),
-                                         hoy.addDays(-std::uniform_int_distribution<int>(0, 3 * 365)(rng)));
+        muestra.proveedores.push_back(
+            {q.value(0).toString(),
+             hoy.addDays(-std::uniform_int_distribution<int>(0, 3 * 365)(rng)),
+             {}});
     if (muestra.documentos.empty() || muestra.proveedores.empty()) {
         std::fprintf(stderr, "La base no tiene documentos ni proveedores.\n");
         return false;
+    }
+    // The right answers, from the ledger's tables: a position is worth its
+    // value less what settled it up to the day.
+    QSqlQuery d(base()), t(base());
+    d.prepare(QStringLiteral(
+        "select cast(m.mvpr_valor - coalesce((select sum(a.abpr_valor) from abonos_proveedor a "
+        "where a.abpr_tiporef = m.mvpr_tiporef and a.abpr_idref = m.mvpr_idref and "
+        "a.abpr_fecha <= ?), 0) as varchar(24)) from movimiento_proveedor m where "
+        "m.mvpr_tiporef = ? and m.mvpr_idref = ?"));
+    t.prepare(QStringLiteral(
+        "select cast((select coalesce(sum(mvpr_valor), 0) from movimiento_proveedor where terc_nit "
+        "= ? and mvpr_fecha <= ? and mvpr_tiporef in (21, 24, 51, 52, 55, 57)) - (select "
+        "coalesce(sum(abpr_valor), 0) from abonos_proveedor where terc_nit = ? and abpr_fecha "
+        "<= ? and abpr_tiporef in (21, 24, 51, 52, 55, 57)) as varchar(24)) from rdb$database"));
+    for (auto& r : muestra.documentos) {
+        d.bindValue(0, r.consulta);
+        d.bindValue(1, r.tipo);
+        d.bindValue(2, r.id);
+        if (!d.exec() || !d.next()) {
+            std::fprintf(stderr, "%s\n", qPrintable(d.lastError().text()));
+            return false;
+        }
+        r.saldo = Currency::fromText(d.value(0).toString());
+        d.finish();
+    }
+    for (auto& p : muestra.proveedores) {
+        t.bindValue(0, p.nit);
+        t.bindValue(1, p.consulta);
+        t.bindValue(2, p.nit);
+        t.bindValue(3, p.consulta);
+        if (!t.exec() || !t.next()) {
+            std::fprintf(stderr, "%s\n", qPrintable(t.lastError().text()));
+            return false;
+        }
+        p.saldo = Currency::fromText(t.value(0).toString());
+        t.finish();
     }
     // Warm: every call of the sample once, so the measures see a server
     // that has been working, not a cold cache.
     QString error;
     Currency v;
     for (const auto& r : muestra.documentos)
-        if (!llamada(busqueda(r), "SALDO", &v, &error) || !llamada(saldoDoc(r), "SALDO", &v, &error))
+        if (!llamada(busqueda(r), "SALDO", &v, &error) ||
+            !llamada(saldoDoc(r), "SALDO", &v, &error))
             break;
     for (const auto& p : muestra.proveedores)
         if (!llamada(saldoTercero(p), "SALDO", &v, &error))
@@ -336,36 +447,34 @@ bool tomeMuestra() {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
 
-    std::vector<char*> args(argv, argv + argc);
-    bool repeticiones = false, agregados = false;
-    for (int i = 1; i < argc; ++i) {
-        repeticiones = repeticiones || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
-        agregados = agregados || std::strncmp(argv[i], "--benchmark_report_aggregates_only", 34) == 0;
-    }
-    char rep[] = "--benchmark_repetitions=9";
-    char agr[] = "--benchmark_report_aggregates_only=true";
-    if (!repeticiones) args.push_back(rep);
-    if (!agregados) args.push_back(agr);
+    std::vector<char*> args = bench::argumentos(argc, argv);
     int n = int(args.size());
     benchmark::Initialize(&n, args.data());
-    if (benchmark::ReportUnrecognizedArguments(n, args.data())) return 1;
+    if (benchmark::ReportUnrecognizedArguments(n, args.data()))
+        return 1;
 
     const QString archivo = baseDeDatos();
-    if (archivo.isEmpty()) return 1;
+    if (archivo.isEmpty())
+        return 1;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), kConexion);
         db.setDatabaseName(archivo);
         db.setUserName(QStringLiteral("SYSDBA"));
         if (!db.open()) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(archivo), qPrintable(db.lastError().text()));
+            std::fprintf(stderr, "%s: %s\n", qPrintable(archivo),
+                         qPrintable(db.lastError().text()));
             return 1;
         }
     }
     std::fprintf(stderr, "Base: %s\n", qPrintable(archivo));
-    if (!tomeMuestra()) return 1;
+    if (!tomeMuestra())
+        return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     base().close();
     QSqlDatabase::removeDatabase(kConexion);
-    return 0;
+    if (equivocada)
+        std::fprintf(stderr,
+                     "El registro dio respuestas equivocadas: vea los errores de arriba.\n");
+    return equivocada ? 1 : 0;
 }
