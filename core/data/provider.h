@@ -27,10 +27,9 @@ public:
         std::function<void(Provider& sender, ClientDataset& dataset, UpdateKind kind,
                            const DataError& error, ErrorResponse& response)>;
 
-    // Written before the driver's text in every write error, so that the text
-    // proper starts at the 19th character where the error translation looks
-    // for "violation of PRIMARY" and "violation of FOREIGN".
-    static inline const QString kWritePrefix = QStringLiteral("Error de escritura");
+    // Written before the driver's text in every write error; the error
+    // translation reads the driver's text right after it.
+    static inline const QString kWritePrefix = QStringLiteral("Error de escritura: ");
 
     explicit Provider(QObject* parent = nullptr, const QString& name = {});
     ~Provider() override;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "core/config/config_store.h"
 #include "core/money/currency.h"
@@ -25,7 +26,7 @@ class StatusLine;
 // status line and the error translation every window is wired to.
 class Tfdm : public QObject {
     Q_OBJECT
-public:
+  public:
     Tfdm(Dialogs& dialogs, const Clock& clock, QObject* parent = nullptr);
     ~Tfdm() override;
 
@@ -55,12 +56,18 @@ public:
 
     // Configuration: read once at login, answered from memory.
     void cargue_configuracion();
-    QString configuracion(const QString& modulo, const QString& categoria, const QString& propiedad);
-    // Integer value of a setting; an empty or non-numeric value gives `defecto`
-    // after the missing-setting message, instead of failing later.
-    int configuracion_entero(const QString& modulo, const QString& categoria, const QString& propiedad,
-                             int defecto = 0);
-    bool configuracion_si(const QString& modulo, const QString& categoria, const QString& propiedad);
+    QString configuracion(const QString& modulo, const QString& categoria,
+                          const QString& propiedad);
+    // Whole-number value of a setting. A missing, empty or non-numeric value
+    // is shown to the user by name and answers nullopt, so that the caller
+    // leaves alone what the number would have decided.
+    std::optional<int> entero_configurado(const QString& modulo, const QString& categoria,
+                                          const QString& propiedad);
+    // The same report, then `defecto`: only for callers not yet able to stop.
+    int configuracion_entero(const QString& modulo, const QString& categoria,
+                             const QString& propiedad, int defecto = 0);
+    bool configuracion_si(const QString& modulo, const QString& categoria,
+                          const QString& propiedad);
 
     // Period names 1..14 ("Enero".."Diciembre", "Ajustes", "Cierre").
     const QStringList& meses() const { return meses_; }
@@ -94,9 +101,11 @@ public:
     // Amount in words with the currency, fraction and closing words of the configuration.
     QString numero_a_letras(Currency monto);
 
-private:
-    bool conecte(const QString& name, const QString& database, const QString& user, const QString& password);
+  private:
+    bool conecte(const QString& name, const QString& database, const QString& user,
+                 const QString& password, const QString& opciones);
     void errorDeSentencia(const QString& message);
+    int duracion_advertencias();
 
     Dialogs& dialogs_;
     const Clock& clock_;

@@ -73,10 +73,13 @@ void valide_fecha(Tfdm& dm, Field& fecha) {
         fecha.setValue(hoy < *bloqueo ? *bloqueo : hoy);
         return;
     }
-    const int dias =
-        dm.configuracion_entero(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"),
-                                QStringLiteral("MAXIMO NUMERO DE DIAS PARA DOCUMENTOS FUTUROS"));
-    if (fecha.asDate() > hoy.addDays(dias)) {
+    const std::optional<int> dias =
+        dm.entero_configurado(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"),
+                              QStringLiteral("MAXIMO NUMERO DE DIAS PARA DOCUMENTOS FUTUROS"));
+    // Without a limit the date stays as typed; the user was told which setting is wrong.
+    if (!dias)
+        return;
+    if (fecha.asDate() > hoy.addDays(*dias)) {
         dm.dialogs().error(
             QStringLiteral("La fecha del documento es demasiado lejana. Revise la fecha del mismo "
                            "y la fecha del sistema."));

@@ -149,3 +149,23 @@ TEST_F(GridTest, PreviewGoesThroughTheDialogService) {
     grid.previewAction()->trigger();
     EXPECT_EQ(dialogs.texts(QStringLiteral("modal")), QStringList{QStringLiteral("QPrintPreviewDialog")});
 }
+
+// Titles wider than a column were drawn centred and clipped at both ends, the
+// more so under the sort arrow; "Band|Title" showed its bar.
+TEST_F(GridTest, TitlesFitTheirColumnsAndABandStandsAboveItsTitle) {
+    model.setHorizontalHeaderLabels({QStringLiteral("Tipo de documento del acreedor"),
+                                     QStringLiteral("Documento electrónico|Token Empresa"),
+                                     QStringLiteral("Saldo")});
+    grid.setSortingEnabled(true);
+    const QHeaderView* h = grid.horizontalHeader();
+    for (int c = 0; c < model.columnCount(); ++c)
+        EXPECT_GE(h->sectionSize(c), h->sectionSizeHint(c)) << c;
+    EXPECT_EQ(grid.model()->headerData(1, Qt::Horizontal).toString(),
+              QStringLiteral("Documento electrónico\nToken Empresa"));
+
+    // Copies and files keep one line per title.
+    selectRows({0});
+    EXPECT_TRUE(grid.selectionAsText().startsWith(
+        QStringLiteral("Tipo de documento del acreedor\tDocumento electrónico Token Empresa\t")));
+    EXPECT_EQ(grid.snapshot(false).titles[1], QStringLiteral("Documento electrónico Token Empresa"));
+}

@@ -78,7 +78,7 @@ TEST_F(TranslatorTest, DuplicateKeyIsLoggedShownAndLeavesTheChangesToRetry) {
     set(ds, {{"TIDO_COD", 51}, {"PREF_PRE", "CG"}, {"PREF_ACTUAL", "000009"}});
     EXPECT_EQ(ds->applyUpdates(0), 1);
     ASSERT_EQ(events.size(), 3);
-    EXPECT_TRUE(events[0].startsWith(QLatin1String("log: Error de escrituraviolation of PRIMARY or UNIQUE KEY"))) << events[0].toStdString();
+    EXPECT_TRUE(events[0].startsWith(QLatin1String("log: Error de escritura: violation of PRIMARY or UNIQUE KEY"))) << events[0].toStdString();
     EXPECT_EQ(events[1], QStringLiteral("beep"));
     EXPECT_EQ(events[2], QStringLiteral("error: Ya existe el registro en la tabla Prefijos"));
     EXPECT_TRUE(errorOccurred);
@@ -100,14 +100,14 @@ TEST_F(TranslatorTest, ServerRefusalsOfAWrite) {
                                       "una relación con otra tabla."));
 
     // A column the server requires but the window let go empty: shown as the
-    // server said it, after the 18-character prefix.
+    // server said it, after the write-error prefix.
     events.clear();
     ds->edit();
     set(ds, {{"CIUD_COD", "05001"}});
     ds->fieldByName(QStringLiteral("TERC_NOMBRE")).setRequired(false);
     ds->fieldByName(QStringLiteral("TERC_NOMBRE")).clear();
     EXPECT_EQ(ds->applyUpdates(0), 1);
-    EXPECT_TRUE(shown().startsWith(QLatin1String("error: Error de escrituravalidation error for column"))) << shown().toStdString();
+    EXPECT_TRUE(shown().startsWith(QLatin1String("error: Error de escritura: validation error for column"))) << shown().toStdString();
     EXPECT_EQ(count(QStringLiteral("TERCEROS")), 1);
 
     // Deleting a row others point to.

@@ -113,6 +113,16 @@ TEST_F(ValidFechaTest, ADateBeyondTheFutureLimitMovesToToday) {
     valide_fecha(*dm, f);
     EXPECT_EQ(dialogs.errors(), QStringList{kLejana});
     EXPECT_EQ(f.asDate(), hoy);
+
+    // An empty limit is a setting to fix, not a limit of 0 days: the date stays.
+    configure(QStringLiteral("MAXIMO NUMERO DE DIAS PARA DOCUMENTOS FUTUROS"), QString());
+    dialogs.clear();
+    f.setValue(hoy.addDays(5));
+    valide_fecha(*dm, f);
+    EXPECT_EQ(f.asDate(), hoy.addDays(5));
+    EXPECT_EQ(dialogs.errors(),
+              QStringList{QStringLiteral("La configuración «MAXIMO NUMERO DE DIAS PARA DOCUMENTOS "
+                                         "FUTUROS» debe ser un número entero y está vacía.")});
 }
 
 TEST_F(ValidFechaTest, WithoutABlockDateNothingIsCheckedAndAnEmptyFieldIsLeftAlone) {

@@ -18,36 +18,43 @@ int FilterHeader::editorHeight() const {
 
 QSize FilterHeader::sizeHint() const {
     QSize s = QHeaderView::sizeHint();
-    if (visible_) s.rheight() += editorHeight();
+    if (visible_)
+        s.rheight() += editorHeight();
     return s;
 }
 
 void FilterHeader::setFiltersVisible(bool visible) {
-    if (visible == visible_) return;
-    if (!visible) clearFilters();
+    if (visible == visible_)
+        return;
+    if (!visible)
+        clearFilters();
     visible_ = visible;
     updateGeometries();
     updateGeometry();
 }
 
 QLineEdit* FilterHeader::editor(int logicalIndex) const {
-    if (logicalIndex < 0 || size_t(logicalIndex) >= editors_.size()) return nullptr;
+    if (logicalIndex < 0 || size_t(logicalIndex) >= editors_.size())
+        return nullptr;
     return editors_[size_t(logicalIndex)];
 }
 
 void FilterHeader::clearFilters() {
-    for (QLineEdit* e : editors_) e->clear();
+    for (QLineEdit* e : editors_)
+        e->clear();
 }
 
 void FilterHeader::rebuildEditors() {
-    for (QLineEdit* e : editors_) delete e;
+    for (QLineEdit* e : editors_)
+        delete e;
     editors_.clear();
     for (int c = 0; c < count(); ++c) {
         auto* e = new QLineEdit(this);
         e->setPlaceholderText(tr("Filtrar"));
         e->setClearButtonEnabled(true);
         e->setVisible(false);
-        connect(e, &QLineEdit::textChanged, this, [this, c](const QString& text) { emit filterChanged(c, text); });
+        connect(e, &QLineEdit::textChanged, this,
+                [this, c](const QString& text) { emit filterChanged(c, text); });
         editors_.push_back(e);
     }
     emit editorsRebuilt();
@@ -60,7 +67,8 @@ void FilterHeader::updateGeometries() {
 }
 
 void FilterHeader::placeEditors() {
-    if (editors_.size() != size_t(count())) rebuildEditors();
+    if (editors_.size() != size_t(count()))
+        rebuildEditors();
     const int top = viewport()->geometry().bottom() + 1;
     for (int c = 0; c < int(editors_.size()); ++c) {
         QLineEdit* e = editors_[size_t(c)];
@@ -68,7 +76,8 @@ void FilterHeader::placeEditors() {
             e->hide();
             continue;
         }
-        e->setGeometry(sectionViewportPosition(c) + viewport()->x(), top, sectionSize(c), editorHeight());
+        e->setGeometry(sectionViewportPosition(c) + viewport()->x(), top, sectionSize(c),
+                       editorHeight());
         e->show();
     }
 }

@@ -12,7 +12,7 @@ namespace ledgrix {
 // for them by itself when it lays out its header.
 class FilterHeader : public QHeaderView {
     Q_OBJECT
-public:
+  public:
     explicit FilterHeader(QWidget* parent = nullptr);
 
     void setFiltersVisible(bool visible);
@@ -25,15 +25,15 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+  signals:
     void filterChanged(int logicalIndex, const QString& text);
     // The model's columns changed; any filter typed before is gone.
     void editorsRebuilt();
 
-protected:
+  protected:
     void updateGeometries() override;
 
-private:
+  private:
     int editorHeight() const;
     void rebuildEditors();
 

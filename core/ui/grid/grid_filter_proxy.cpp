@@ -7,15 +7,25 @@ QString GridFilterProxy::folded(const QString& text) {
     QString out;
     out.reserve(decomposed.size());
     for (QChar ch : decomposed)
-        if (ch.category() != QChar::Mark_NonSpacing) out += ch;
+        if (ch.category() != QChar::Mark_NonSpacing)
+            out += ch;
     return out.toCaseFolded();
+}
+
+QVariant GridFilterProxy::headerData(int section, Qt::Orientation orientation, int role) const {
+    const QVariant v = QSortFilterProxyModel::headerData(section, orientation, role);
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal ||
+        v.typeId() != QMetaType::QString)
+        return v;
+    return v.toString().replace(u'|', u'\n');
 }
 
 void GridFilterProxy::setColumnFilter(int column, const QString& text) {
     const QString key = folded(text);
     auto it = filters_.find(column);
     if (key.isEmpty()) {
-        if (it == filters_.end()) return;
+        if (it == filters_.end())
+            return;
         filters_.erase(it);
     } else {
         if (it != filters_.end() && it->second.second == key) {
@@ -33,7 +43,8 @@ QString GridFilterProxy::columnFilter(int column) const {
 }
 
 void GridFilterProxy::clearColumnFilters() {
-    if (filters_.empty()) return;
+    if (filters_.empty())
+        return;
     filters_.clear();
     invalidateRowsFilter();
 }
@@ -41,8 +52,11 @@ void GridFilterProxy::clearColumnFilters() {
 bool GridFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
     const QAbstractItemModel* source = sourceModel();
     for (const auto& [column, filter] : filters_) {
-        const QString text = source->data(source->index(sourceRow, column, sourceParent), Qt::DisplayRole).toString();
-        if (!folded(text).contains(filter.second)) return false;
+        const QString text =
+            source->data(source->index(sourceRow, column, sourceParent), Qt::DisplayRole)
+                .toString();
+        if (!folded(text).contains(filter.second))
+            return false;
     }
     return QSortFilterProxyModel::filterAcceptsRow(sourceRow, sourceParent);
 }

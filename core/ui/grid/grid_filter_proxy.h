@@ -10,7 +10,7 @@ namespace ledgrix {
 // do not count: users type "credito" for "Crédito" and "PENA" for "Peña".
 class GridFilterProxy : public QSortFilterProxyModel {
     Q_OBJECT
-public:
+  public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
 
     // An empty text removes the column's filter.
@@ -22,10 +22,13 @@ public:
     // The text reduced to what the comparison sees.
     static QString folded(const QString& text);
 
-protected:
+    // Column titles written "Band|Title" show the band above the title.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
-private:
+  private:
     std::map<int, std::pair<QString, QString>> filters_;  // column -> (typed, folded)
 };
 

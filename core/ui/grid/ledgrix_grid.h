@@ -25,11 +25,12 @@ class GridFilterProxy;
 // proxy: sourceIndex() maps them back to the window's model.
 class LedgrixGrid : public QTableView {
     Q_OBJECT
-public:
+  public:
     // Asks where to save: the proposed file name, the filter lines; returns
     // the chosen path (empty when cancelled) and sets the chosen filter.
-    using SaveFileChooser = std::function<QString(QWidget* parent, const QString& proposedName,
-                                                  const QStringList& filters, QString* chosenFilter)>;
+    using SaveFileChooser =
+        std::function<QString(QWidget* parent, const QString& proposedName,
+                              const QStringList& filters, QString* chosenFilter)>;
 
     explicit LedgrixGrid(QWidget* parent = nullptr);
     ~LedgrixGrid() override;
@@ -47,9 +48,15 @@ public:
     void setExportTitle(const QString& title) { exportTitle_ = title; }
     QString exportTitle() const { return exportTitle_; }
 
-    // Milliseconds the incremental search waits after the last key.
+    // Milliseconds within which typed keys add to the incremental search;
+    // after a longer pause the next key starts a new one.
     void setSearchDelay(int ms) { searchDelay_ = ms; }
     int searchDelay() const { return searchDelay_; }
+    // The login's delay for every grid shown inside `root`, now or later:
+    // set once on the main window, it reaches each window and dialog opened
+    // in it, so that no window has to remember to copy it. 0 or less leaves
+    // the grids' own delay.
+    static void setSearchDelayFor(QWidget* root, int ms);
 
     // Filter row: one editor per column above the rows.
     void setFiltersEnabled(bool enabled);
@@ -79,13 +86,18 @@ public:
     QAction* exportSelectionAction() const { return exportSelection_; }
     QAction* exportAllAction() const { return exportAll_; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void keyboardSearch(const QString& search) override;
 
-private:
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
     Dialogs& dialogs();
     QList<int> visibleColumns() const;
     QList<int> selectedRows() const;
+    QString title(int column) const;
+    void fitColumnTitles();
 
     GridFilterProxy* proxy_;
     QPointer<QAbstractItemModel> source_;
