@@ -51,9 +51,9 @@ bool ClientDataset::setFieldValue(Field& f, const QVariant& value) {
         return false;
     }
     Row* row = currentRow();
-    QVariant v = Field::normalize(f.type(), value);
-    if (f.type() == Field::Type::String && f.size() > 0 && v.toString().size() > f.size())
-        v = v.toString().left(f.size());
+    // Text longer than the column is kept as typed and refused by post():
+    // cutting it here would store something the user did not write.
+    const QVariant v = Field::normalize(f.type(), value);
     row->values[f.index()] = v;
     // Details follow their master's key so they are written under it.
     for (ClientDataset* d : details_) {
@@ -173,6 +173,27 @@ bool ClientDataset::checkPost() {
         }
         if (!malos.isEmpty()) {
             lastError_ = {QStringLiteral("Characters not allowed|%1|%2").arg(f->name(), malos), {}};
+            return false;
+        }
+        const qsizetype largo = v.toString().size();
+        if (f->size() > 0 && largo > f->size()) {
+            lastError_ = {
+                QStringLiteral("Too long|%1|%2|%3").arg(f->name()).arg(f->size()).arg(largo), {}};
+            return false;
+        }
+    }
+    // Amounts beyond what a 15-digit column keeps.
+    for (const Field* f : fields_) {
+        if (f->type() != Field::Type::Currency || f->calculated() || f->scale() < 0)
+            continue;
+        const QVariant& v = row->values[f->index()];
+        if (!v.isValid() || v.isNull())
+            continue;
+        Currency limite = Currency::fromInt(1);
+        for (int i = 0; i < std::min(14, 15 - f->scale()); ++i)
+            limite = limite * Currency::fromInt(10);
+        if (v.value<Currency>().abs() >= limite) {
+            lastError_ = {QStringLiteral("Too large|%1").arg(f->name()), {}};
             return false;
         }
     }

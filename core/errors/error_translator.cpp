@@ -96,6 +96,14 @@ QString ErrorTranslator::clientText(const ClientDataset& ds, const QString& m) c
                QStringLiteral(" tiene caracteres que no se pueden guardar: ") + visibles +
                QStringLiteral(". Cámbielos e intente de nuevo.");
     }
+    if (m.startsWith(QLatin1String("Too long|"))) {
+        const QStringList partes = m.split(u'|');
+        return QStringLiteral("El campo ") + name(partes.value(1)) + QStringLiteral(" admite hasta ") +
+               partes.value(2) + QStringLiteral(" caracteres y tiene ") + partes.value(3) + u'.';
+    }
+    if (m.startsWith(QLatin1String("Too large|")))
+        return QStringLiteral("El valor del campo ") + name(m.section(u'|', 1, 1)) +
+               QStringLiteral(" es demasiado grande.");
     if (m.startsWith(QLatin1String("key"), Qt::CaseInsensitive)) {
         QString list;
         for (const QString& column : ds.indexFields()) list += name(column) + u' ';

@@ -305,6 +305,18 @@ TEST_F(CargoTest, TextTheDatabaseCannotKeepIsRefusedNamingTheField) {
     EXPECT_TRUE(dialogs.lastError().contains(QStringLiteral("€")));
     EXPECT_EQ(t("NDPR_CONC"), QStringLiteral("Flete 50 € \U0001F600"));
     EXPECT_EQ(filas(QStringLiteral("NOTAS_DEBITO_PROVEEDOR")), 0);
+    c.campo(QStringLiteral("NDPR_CONC")).setValue(QString(500, u'x'));
+    EXPECT_FALSE(c.grabe());
+    EXPECT_TRUE(
+        dialogs.lastError().endsWith(QStringLiteral(" admite hasta 60 caracteres y tiene 500.")))
+        << dialogs.lastError().toStdString();
+    c.campo(QStringLiteral("NDPR_CONC")).setValue(QStringLiteral("Flete"));
+    c.cambie_monto(Currency::fromInt(100000000000000));
+    EXPECT_FALSE(c.grabe());
+    EXPECT_TRUE(dialogs.lastError().endsWith(QStringLiteral(" es demasiado grande.")))
+        << dialogs.lastError().toStdString();
+    EXPECT_EQ(filas(QStringLiteral("NOTAS_DEBITO_PROVEEDOR")), 0);
+    c.cambie_monto(M("1000"));
     c.campo(QStringLiteral("NDPR_CONC")).setValue(QStringLiteral("Flete 50 EUR; 'ñ' -- %"));
     ASSERT_TRUE(c.grabe()) << dialogs.lastError().toStdString();
     EXPECT_EQ(texto(QStringLiteral("select NDPR_CONC from NOTAS_DEBITO_PROVEEDOR")),
