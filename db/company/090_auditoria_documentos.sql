@@ -30,14 +30,33 @@ BEGIN
     UPDATE PREFIJOS SET PREF_ACTUAL = :TEXTO WHERE TIDO_COD = :TIPO AND PREF_PRE = :PREFIJO;
 END^
 
-/* A half-saved document (id 0) is not yet a document: no trail for it. */
+/* A half-saved document (id 0) is not yet a document: no trail for it.
+   An annulment has one row, the one with the user's reason when the window
+   that annuls wrote it already (see AUDITORIA_ANULACION_UNICA). */
 CREATE PROCEDURE CXP_AUDITE (TIPO INTEGER, ID INTEGER, OPER VARCHAR(1), PREFIJO VARCHAR(4), NUMERO VARCHAR(8))
 AS
 BEGIN
     IF (ID IS NULL OR ID = 0) THEN
         EXIT;
+    IF (OPER = 'A' AND EXISTS(SELECT 1 FROM AUDITORIA WHERE TIDO_COD = :TIPO AND AUDI_IDDOC = :ID
+                              AND AUDI_OPER = 'A')) THEN
+        EXIT;
     INSERT INTO AUDITORIA (TIDO_COD, AUDI_IDDOC, AUDI_OPER, AUDI_COD)
     VALUES (:TIPO, :ID, :OPER, COALESCE(:PREFIJO, '') || COALESCE(:NUMERO, ''));
+END^
+
+/* The window that annuls a document writes the annulment row with the
+   user's reason after the document's trigger wrote its own bare one:
+   the reasoned row replaces it, so the annulment is told once and with
+   its reason, whichever of the two came first. */
+CREATE TRIGGER AUDITORIA_ANULACION_UNICA FOR AUDITORIA
+ACTIVE AFTER INSERT POSITION 10
+AS
+BEGIN
+    IF (NEW.AUDI_OPER = 'A' AND NEW.AUDI_IDDOC <> 0) THEN
+        DELETE FROM AUDITORIA
+        WHERE TIDO_COD = NEW.TIDO_COD AND AUDI_IDDOC = NEW.AUDI_IDDOC AND AUDI_OPER = 'A'
+          AND AUDI_ID <> NEW.AUDI_ID AND COALESCE(TRIM(AUDI_RAZON), '') = '' AND AUDI_MOTIVO IS NULL;
 END^
 
 CREATE TRIGGER NOTAS_DEBITO_PROVEEDOR_NUMAUD FOR NOTAS_DEBITO_PROVEEDOR

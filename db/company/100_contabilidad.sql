@@ -89,8 +89,10 @@ CREATE TABLE CONTABILIZACION (
     CNTB_PREFCNT   VARCHAR(4),
     CNTB_REF       VARCHAR(20),
     CNTB_CONCEPTO  VARCHAR(60),
-    /* Number the ledger voucher keeps when the document is posted again;
-       empty the first time. */
+    /* Number the ledger voucher will take: the one it keeps when the
+       document is posted again, else the prefix's next free number as it
+       stood when the voucher was staged (CONTABILIZA_PENDIENTE moves on when
+       another station took it meanwhile). */
     CNTB_NUMERO    VARCHAR(8),
     CNTB_PROCESADO VARCHAR(1) DEFAULT 'N' NOT NULL,
     CONSTRAINT PK_CONTABILIZACION PRIMARY KEY (CNTB_ID),

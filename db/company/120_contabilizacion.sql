@@ -18,12 +18,22 @@
      CONTABIL_EGRESO      payment voucher (62)     62
      ..._NIIF             the same, both books     51, 1052, 1053, 1062
 
-   The local procedures write the local lines only (items 1, 2, ...). The
-   _NIIF ones write the local lines the same way and the NIIF lines (items
-   100001, 100002, ...): by equivalence of every local line's account
-   (CUENTAS_NIIF.CUEN_LOCAL) when the interface says INCP_EQUIVALENCIA 'S'
-   or the company generates NIIF by equivalences, else from the interface's
-   NIIF twin (INTERFAZ_CXPAGAR_NIIF, INTERFAZ_CAJA_NIIF).
+   Every procedure writes both books, local lines (items 1, 2, ...) and NIIF
+   lines (items 100001, 100002, ...); the two kinds differ in which book is
+   computed from the interface and which one follows it:
+     - NIIF by equivalence (the interface says INCP_EQUIVALENCIA 'S', or the
+       company generates NIIF by "EQUIVALENCIAS"): the local lines from the
+       interface, the NIIF lines as their equivalents (the NIIF account
+       whose CUENTAS_NIIF.CUEN_LOCAL names the local one), in both kinds.
+     - Otherwise the local procedures compute each book from its own
+       settings: the interface for the local lines, its NIIF twin
+       (INTERFAZ_CXPAGAR_NIIF, INTERFAZ_CAJA_NIIF) for the NIIF lines.
+     - The _NIIF ones (companies that keep the NIIF books first) compute the
+       NIIF lines from the twin and the local lines as their equivalents
+       (the local account CUEN_LOCAL names), as CONTABIL_EQUIVALENCIA_LOCAL
+       rebuilds them after a review.
+   An interface without a NIIF twin that does not generate by equivalence
+   still gives its local lines; the missing NIIF book is reported (NIIF).
 
    What the document gives (positive debits, negative credits):
      charge     BASE (amount; one line per share of CENTROS_DOCUMENTO when
@@ -73,8 +83,10 @@
      CUENTA    a concept's source gives no account, or the account is not
                postable (missing, wrong length, a level above auxiliaries,
                has auxiliaries, inactive): the line is left out.
-     EQUIV     a NIIF line by equivalence finds no NIIF account: left out.
-     NIIF      NIIF mode and the interface has no NIIF settings.
+     EQUIV     a line by equivalence finds no account in the other chart:
+               left out.
+     NIIF      the interface has no NIIF settings and does not generate
+               NIIF by equivalence: no NIIF lines.
      CENTROS   the cost-centre distribution does not add up to the base
                (the rest goes to the document's own centre).
      CENTRO    an account that requires a cost centre got none.
@@ -392,6 +404,16 @@ DECLARE NIIF VARCHAR(20);
 BEGIN
     SELECT FIRST 1 CUEN_COD FROM CUENTAS_NIIF WHERE CUEN_LOCAL = :CUENTA ORDER BY CUEN_COD INTO :NIIF;
     RETURN NIIF;
+END^
+
+/* The local account a NIIF one stands for. */
+CREATE FUNCTION CNT_CUENTA_LOCAL (CUENTA VARCHAR(20))
+RETURNS VARCHAR(20)
+AS
+DECLARE LOCAL_ VARCHAR(20);
+BEGIN
+    SELECT NULLIF(TRIM(CUEN_LOCAL), '') FROM CUENTAS_NIIF WHERE CUEN_COD = :CUENTA INTO :LOCAL_;
+    RETURN LOCAL_;
 END^
 
 /* Writes one line of a staging voucher in the book asked, after the checks
@@ -825,28 +847,32 @@ BEGIN
     END
 END^
 
-/* NIIF lines as the local ones, each on the NIIF account that stands for
-   its local account. */
-CREATE PROCEDURE CNT_LINEAS_EQUIVALENTES (IDC INTEGER, TIPOERR INTEGER, ID INTEGER)
+/* The lines of one book (HACIA 'N' NIIF, 'L' local) as those of the other,
+   each on the account that stands for its own there. */
+CREATE PROCEDURE CNT_LINEAS_EQUIVALENTES (IDC INTEGER, TIPOERR INTEGER, ID INTEGER, HACIA VARCHAR(1))
 AS
-DECLARE CUENTA VARCHAR(20); DECLARE NIIF VARCHAR(20); DECLARE VALOR NUMERIC(15,2);
+DECLARE CUENTA VARCHAR(20); DECLARE DESTINO VARCHAR(20); DECLARE VALOR NUMERIC(15,2);
 DECLARE NIT VARCHAR(20); DECLARE PROY VARCHAR(4); DECLARE CENT VARCHAR(4); DECLARE SUBC VARCHAR(4);
 DECLARE CONC VARCHAR(60); DECLARE REF VARCHAR(8); DECLARE BASE NUMERIC(15,2); DECLARE PORC NUMERIC(15,4);
 DECLARE VENCE DATE; DECLARE DOCTIPO INTEGER; DECLARE DOCNUM VARCHAR(10);
 BEGIN
     FOR SELECT CNDE_CUENTA, CNDE_DEBITOS - CNDE_CREDITOS, CNDE_TERC, CNDE_PROY, CNDE_CENTRO, CNDE_SUBC,
                CNDE_CONC, CNDE_REF, CNDE_BASE, CNDE_PORC, CNDE_DOCVENCE, CNDE_DOCTIPON, CNDE_DOCNUMERO
-        FROM CONTABILIZACION_DET WHERE CNTB_ID = :IDC AND CNDE_ITEM < 100000 ORDER BY CNDE_ITEM
+        FROM CONTABILIZACION_DET
+        WHERE CNTB_ID = :IDC AND ((:HACIA = 'N' AND CNDE_ITEM < 100000) OR (:HACIA <> 'N' AND CNDE_ITEM >= 100000))
+        ORDER BY CNDE_ITEM
         INTO :CUENTA, :VALOR, :NIT, :PROY, :CENT, :SUBC, :CONC, :REF, :BASE, :PORC, :VENCE, :DOCTIPO, :DOCNUM
     DO
     BEGIN
-        NIIF = CNT_CUENTA_NIIF(CUENTA);
-        IF (NIIF IS NULL) THEN
-            EXECUTE PROCEDURE CNT_ERROR(TIPOERR, ID, 'EQUIV', 'La cuenta ' || CUENTA
-                || ' no tiene equivalente NIIF; no se contabilizan ' || CNT_MONTO(ABS(VALOR)) || '.');
+        DESTINO = IIF(HACIA = 'N', CNT_CUENTA_NIIF(CUENTA), CNT_CUENTA_LOCAL(CUENTA));
+        IF (DESTINO IS NULL) THEN
+            EXECUTE PROCEDURE CNT_ERROR(TIPOERR, ID, 'EQUIV',
+                IIF(HACIA = 'N', 'La cuenta ' || COALESCE(CUENTA, '') || ' no tiene equivalente NIIF',
+                    'La cuenta NIIF ' || COALESCE(CUENTA, '') || ' no tiene equivalente local')
+                || '; no se contabilizan ' || CNT_MONTO(ABS(VALOR)) || '.');
         ELSE
-            EXECUTE PROCEDURE CNT_LINEA(IDC, 'N', TIPOERR, ID, 'CONTA', NIIF, VALOR, NIT, PROY, CENT, SUBC, CONC,
-                BASE, PORC, DOCTIPO, DOCNUM, VENCE, REF);
+            EXECUTE PROCEDURE CNT_LINEA(IDC, HACIA, TIPOERR, ID, 'CONTA', DESTINO, VALOR, NIT, PROY, CENT, SUBC,
+                CONC, BASE, PORC, DOCTIPO, DOCNUM, VENCE, REF);
     END
 END^
 
@@ -884,7 +910,24 @@ BEGIN
             || '; la diferencia queda en el centro del documento.');
 END^
 
-/* The one body of every posting procedure: MODO 'L' local books, 'N' both. */
+/* The first number of an accounting prefix that no ledger voucher has taken,
+   from the prefix's next number on; null when the prefix does not exist. */
+CREATE FUNCTION CNT_NUMERO_SIGUIENTE (TICO VARCHAR(3), PRCO VARCHAR(4))
+RETURNS VARCHAR(8)
+AS
+DECLARE NUMERO VARCHAR(8);
+BEGIN
+    SELECT PREF_NUMERO FROM PREFIJOS_CONTA WHERE TICO_COD = :TICO AND PRCO_PREF = :PRCO INTO :NUMERO;
+    IF (NUMERO IS NULL) THEN
+        RETURN NULL;
+    WHILE (EXISTS(SELECT 1 FROM COMPROBANTE_ENCABEZADO
+                  WHERE TICO_COD = :TICO AND PRCO_PREF = :PRCO AND ENCO_NUMERO = :NUMERO)) DO
+        NUMERO = LPAD(CAST(NUMERO AS BIGINT) + 1, 6, '0');
+    RETURN NUMERO;
+END^
+
+/* The one body of every posting procedure: MODO 'L' the local procedures,
+   'N' the _NIIF ones (see the top of the file for what each book takes). */
 CREATE PROCEDURE CNT_CONTABILICE (TIPO INTEGER, ID INTEGER, INTERFAZ INTEGER, MODO VARCHAR(1))
 RETURNS (ERROR INTEGER, VER VARCHAR(1), IDC INTEGER)
 AS
@@ -903,6 +946,7 @@ DECLARE ANULADO VARCHAR(1);
 DECLARE NUMERO_ANTES VARCHAR(8);
 DECLARE ACTIVO VARCHAR(1);
 DECLARE CONFIG VARCHAR(100);
+DECLARE NIIF_DESDE VARCHAR(1);
 BEGIN
     ERROR = 0; VER = 'N'; IDC = 0;
     TIPOERR = IIF(MODO = 'N' AND TIPO <> 51, TIPO + 1000, TIPO);
@@ -953,11 +997,13 @@ BEGIN
         EXIT;
     END
 
-    /* Posting again keeps the number of the ledger voucher it replaces. */
+    /* Posting again keeps the number of the ledger voucher it replaces; the
+       first time the review shows the number the voucher is going to take. */
     NUMERO_ANTES = NULL;
     SELECT ENCO_NUMERO FROM COMPROBANTE_ENCABEZADO
     WHERE ENCO_TIPOREF = :TIPO AND ENCO_IDREF = :ID AND TICO_COD = :TICO AND PRCO_PREF = :PRCO
     INTO :NUMERO_ANTES;
+    NUMERO_ANTES = COALESCE(NUMERO_ANTES, CNT_NUMERO_SIGUIENTE(TICO, PRCO));
 
     IDC = NEXT VALUE FOR GEN_CONTABILIZACION;
     INSERT INTO CONTABILIZACION (CNTB_ID, CNTB_TIPOREF, CNTB_IDREF, CNTB_PREFREF, CNTB_NUMREF, CNTB_FECHA,
@@ -972,24 +1018,32 @@ BEGIN
 
     IF (TIPO IN (51, 52)) THEN
         EXECUTE PROCEDURE CNT_REVISE_CENTROS(TIPO, ID, TIPOERR);
-    EXECUTE PROCEDURE CNT_LINEAS(TIPO, ID, FAMILIA, INTERFAZ, IDC, 'L', TIPOERR, NUMERO);
-    EXECUTE PROCEDURE CNT_REVISE_CUADRE(IDC, TIPOERR, ID, 'L');
-
-    IF (MODO = 'N') THEN
+    SELECT CONF_VALOR FROM CONFIGURACION WHERE CONF_MODULO = 'CONTABILIDAD' AND CONF_CATEGORIA = 'GENERAL'
+      AND CONF_PROPIEDAD = 'GENERAR COMPROBANTES DE NIIF POR INTERFAZ O EQUIVALENCIAS' INTO :CONFIG;
+    /* Where the NIIF lines come from: E equivalence, G the interface's NIIF
+       twin, N nowhere. */
+    NIIF_DESDE = IIF(EQUIVALENCIA = 'S' OR UPPER(TRIM(COALESCE(CONFIG, ''))) STARTING WITH 'EQUIVALENCIA', 'E',
+                     IIF(TIENE_NIIF > 0, 'G', 'N'));
+    IF (NIIF_DESDE = 'G' AND MODO = 'N') THEN
     BEGIN
-        SELECT CONF_VALOR FROM CONFIGURACION WHERE CONF_MODULO = 'CONTABILIDAD' AND CONF_CATEGORIA = 'GENERAL'
-          AND CONF_PROPIEDAD = 'GENERAR COMPROBANTES DE NIIF POR INTERFAZ O EQUIVALENCIAS' INTO :CONFIG;
-        IF (EQUIVALENCIA = 'S' OR UPPER(TRIM(COALESCE(CONFIG, ''))) STARTING WITH 'EQUIVALENCIA') THEN
-            EXECUTE PROCEDURE CNT_LINEAS_EQUIVALENTES(IDC, TIPOERR, ID);
-        ELSE IF (TIENE_NIIF > 0) THEN
+        EXECUTE PROCEDURE CNT_LINEAS(TIPO, ID, FAMILIA, INTERFAZ, IDC, 'N', TIPOERR, NUMERO);
+        EXECUTE PROCEDURE CNT_LINEAS_EQUIVALENTES(IDC, TIPOERR, ID, 'L');
+    END
+    ELSE
+    BEGIN
+        EXECUTE PROCEDURE CNT_LINEAS(TIPO, ID, FAMILIA, INTERFAZ, IDC, 'L', TIPOERR, NUMERO);
+        IF (NIIF_DESDE = 'E') THEN
+            EXECUTE PROCEDURE CNT_LINEAS_EQUIVALENTES(IDC, TIPOERR, ID, 'N');
+        ELSE IF (NIIF_DESDE = 'G') THEN
             EXECUTE PROCEDURE CNT_LINEAS(TIPO, ID, FAMILIA, INTERFAZ, IDC, 'N', TIPOERR, NUMERO);
         ELSE
             EXECUTE PROCEDURE CNT_ERROR(TIPOERR, ID, 'NIIF', 'La interfaz no tiene cuentas NIIF ni genera NIIF '
                 || 'por equivalencia.');
-        IF (NOT EXISTS(SELECT 1 FROM ERRORES WHERE ERRO_TIPODOC = :TIPOERR AND ERRO_IDDOC = :ID
-                       AND ERRO_CODIGO = 'NIIF')) THEN
-            EXECUTE PROCEDURE CNT_REVISE_CUADRE(IDC, TIPOERR, ID, 'N');
     END
+
+    EXECUTE PROCEDURE CNT_REVISE_CUADRE(IDC, TIPOERR, ID, 'L');
+    IF (NIIF_DESDE <> 'N') THEN
+        EXECUTE PROCEDURE CNT_REVISE_CUADRE(IDC, TIPOERR, ID, 'N');
 
     SELECT COUNT(*) FROM ERRORES WHERE ERRO_TIPODOC = :TIPOERR AND ERRO_IDDOC = :ID INTO :ERROR;
     SUSPEND;

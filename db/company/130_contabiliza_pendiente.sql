@@ -7,9 +7,11 @@
    COMPROBANTE_DETALLE, NIIF lines (from 100000) in COMPROBANTE_DETALLE_NIIF
    with the item less 100000. The source document's previous ledger voucher
    is deleted first, so a document never has two. The number is the one the
-   staging voucher keeps from the voucher it replaces; otherwise the
-   accounting prefix's next number (PREFIJOS_CONTA.PREF_NUMERO, locked and
-   advanced in the caller's transaction, skipping numbers already taken).
+   staging voucher shows (kept from the voucher it replaces, or the one
+   proposed when it was staged) unless another voucher took it meanwhile;
+   then the accounting prefix's next free number. The prefix
+   (PREFIJOS_CONTA.PREF_NUMERO) is locked in the caller's transaction and
+   advanced past the number used.
    The staging voucher is then marked processed. Lines without amount are
    not carried; a line with an amount and no account refuses the voucher.
    The voucher is written as it stands: whether it balances is for the
@@ -47,23 +49,19 @@ BEGIN
 
     DELETE FROM COMPROBANTE_ENCABEZADO WHERE ENCO_TIPOREF = :TIPO AND ENCO_IDREF = :IDREF;
 
+    /* The update locks the prefix until the caller commits: two stations
+       posting at once take numbers one after the other, and the second
+       moves on when the number its review showed was taken meanwhile. */
+    UPDATE PREFIJOS_CONTA SET PREF_NUMERO = PREF_NUMERO WHERE TICO_COD = :TICO AND PRCO_PREF = :PRCO;
+    IF (ROW_COUNT = 0) THEN
+        EXCEPTION E_CNT_PREFIJO;
     IF (NUMERO IS NOT NULL AND EXISTS(SELECT 1 FROM COMPROBANTE_ENCABEZADO
             WHERE TICO_COD = :TICO AND PRCO_PREF = :PRCO AND ENCO_NUMERO = :NUMERO)) THEN
         NUMERO = NULL;
     IF (NUMERO IS NULL) THEN
-    BEGIN
-        /* The update locks the prefix until the caller commits: two stations
-           posting at once take numbers one after the other. */
-        UPDATE PREFIJOS_CONTA SET PREF_NUMERO = PREF_NUMERO WHERE TICO_COD = :TICO AND PRCO_PREF = :PRCO;
-        IF (ROW_COUNT = 0) THEN
-            EXCEPTION E_CNT_PREFIJO;
-        SELECT PREF_NUMERO FROM PREFIJOS_CONTA WHERE TICO_COD = :TICO AND PRCO_PREF = :PRCO INTO :NUMERO;
-        WHILE (EXISTS(SELECT 1 FROM COMPROBANTE_ENCABEZADO
-                      WHERE TICO_COD = :TICO AND PRCO_PREF = :PRCO AND ENCO_NUMERO = :NUMERO)) DO
-            NUMERO = LPAD(CAST(NUMERO AS BIGINT) + 1, 6, '0');
-        UPDATE PREFIJOS_CONTA SET PREF_NUMERO = LPAD(CAST(:NUMERO AS BIGINT) + 1, 6, '0')
-        WHERE TICO_COD = :TICO AND PRCO_PREF = :PRCO;
-    END
+        NUMERO = CNT_NUMERO_SIGUIENTE(TICO, PRCO);
+    UPDATE PREFIJOS_CONTA SET PREF_NUMERO = LPAD(CAST(:NUMERO AS BIGINT) + 1, 6, '0')
+    WHERE TICO_COD = :TICO AND PRCO_PREF = :PRCO AND CAST(PREF_NUMERO AS BIGINT) <= CAST(:NUMERO AS BIGINT);
 
     CONSEC = NEXT VALUE FOR GEN_COMPROBANTE_ENCABEZADO;
     INSERT INTO COMPROBANTE_ENCABEZADO (ENCO_CONSEC, TICO_COD, PRCO_PREF, ENCO_NUMERO, ENCO_FECHA,
@@ -105,29 +103,11 @@ RETURNS (ERROR INTEGER)
 AS
 DECLARE TIPOERR INTEGER;
 DECLARE ANTES INTEGER;
-DECLARE CUENTA VARCHAR(20); DECLARE LOCAL_ VARCHAR(20); DECLARE VALOR NUMERIC(15,2);
-DECLARE NIT VARCHAR(20); DECLARE PROY VARCHAR(4); DECLARE CENT VARCHAR(4); DECLARE SUBC VARCHAR(4);
-DECLARE CONC VARCHAR(60); DECLARE REF VARCHAR(8); DECLARE BASE NUMERIC(15,2); DECLARE PORC NUMERIC(15,4);
-DECLARE VENCE DATE; DECLARE DOCTIPO INTEGER; DECLARE DOCNUM VARCHAR(10);
 BEGIN
     TIPOERR = IIF(TIPO = 51, 51, TIPO + 1000);
     SELECT COUNT(*) FROM ERRORES WHERE ERRO_TIPODOC = :TIPOERR AND ERRO_IDDOC = :ID INTO :ANTES;
     DELETE FROM CONTABILIZACION_DET WHERE CNTB_ID = :IDCNT AND CNDE_ITEM < 100000;
-    FOR SELECT CNDE_CUENTA, CNDE_DEBITOS - CNDE_CREDITOS, CNDE_TERC, CNDE_PROY, CNDE_CENTRO, CNDE_SUBC,
-               CNDE_CONC, CNDE_REF, CNDE_BASE, CNDE_PORC, CNDE_DOCVENCE, CNDE_DOCTIPON, CNDE_DOCNUMERO
-        FROM CONTABILIZACION_DET WHERE CNTB_ID = :IDCNT AND CNDE_ITEM >= 100000 ORDER BY CNDE_ITEM
-        INTO :CUENTA, :VALOR, :NIT, :PROY, :CENT, :SUBC, :CONC, :REF, :BASE, :PORC, :VENCE, :DOCTIPO, :DOCNUM
-    DO
-    BEGIN
-        LOCAL_ = NULL;
-        SELECT NULLIF(TRIM(CUEN_LOCAL), '') FROM CUENTAS_NIIF WHERE CUEN_COD = :CUENTA INTO :LOCAL_;
-        IF (LOCAL_ IS NULL) THEN
-            EXECUTE PROCEDURE CNT_ERROR(TIPOERR, ID, 'EQUIV', 'La cuenta NIIF ' || COALESCE(CUENTA, '')
-                || ' no tiene equivalente local; no se contabilizan ' || CNT_MONTO(ABS(VALOR)) || '.');
-        ELSE
-            EXECUTE PROCEDURE CNT_LINEA(IDCNT, 'L', TIPOERR, ID, 'CONTA', LOCAL_, VALOR, NIT, PROY, CENT, SUBC,
-                CONC, BASE, PORC, DOCTIPO, DOCNUM, VENCE, REF);
-    END
+    EXECUTE PROCEDURE CNT_LINEAS_EQUIVALENTES(IDCNT, TIPOERR, ID, 'L');
     EXECUTE PROCEDURE CNT_REVISE_CUADRE(IDCNT, TIPOERR, ID, 'L');
     SELECT COUNT(*) - :ANTES FROM ERRORES WHERE ERRO_TIPODOC = :TIPOERR AND ERRO_IDDOC = :ID INTO :ERROR;
     SUSPEND;

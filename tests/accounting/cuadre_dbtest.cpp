@@ -9,7 +9,8 @@ namespace {
 using CuadreTest = ledgrix::test::DocumentosTest;
 
 // One batch of generated documents, each posted (NIIF mode mostly, local
-// mode now and then) and moved into the ledger in the same statement. The
+// mode for every fifth document of each kind: see modo()) and moved into the
+// ledger in the same statement. The
 // numbers come from a seeded generator so a failure can be replayed. Kinds in
 // turn: charge, discount, application of a charge against a discount or an
 // advance, payment voucher of a charge with discount, withholding, excess,
@@ -68,7 +69,7 @@ BEGIN
         EXTRA = IIF(AZAR(4) = 0, IMPORTE(AZAR(50), AZAR(1000), AZAR(100), N), 0);
         MONEDA = IIF(AZAR(4) = 0, 2, 1);
         TRM = IIF(MONEDA = 2, 3948.10, 1);
-        NIIF = IIF(AZAR(5) = 0, 0, 1);
+        NIIF = IIF(MOD(I / 4, 5) = 0, 0, 1);
 
         IF (MOD(I, 4) = 0) THEN
         BEGIN
@@ -184,34 +185,64 @@ END)")
 // Vouchers where whether a book balances and whether the posting said it does
 // not disagree: "TYPE/ID" of the first ten.
 QString desacuerdos(const ledgrix::SqlRunner& sql, bool niif) {
-    const QString tabla = niif ? QStringLiteral("COMPROBANTE_DETALLE_NIIF") : QStringLiteral("COMPROBANTE_DETALLE");
-    const QString filtro = niif ? QStringLiteral("containing 'NIIF'") : QStringLiteral("not containing 'NIIF'");
+    const QString tabla =
+        niif ? QStringLiteral("COMPROBANTE_DETALLE_NIIF") : QStringLiteral("COMPROBANTE_DETALLE");
+    const QString filtro =
+        niif ? QStringLiteral("containing 'NIIF'") : QStringLiteral("not containing 'NIIF'");
+    auto q = sql.select(
+        QStringLiteral(
+            "select first 10 h.ENCO_TIPOREF || '/' || h.ENCO_IDREF from COMPROBANTE_ENCABEZADO h "
+            "where iif((select coalesce(sum(d.CODE_DEBITOS - d.CODE_CREDITOS), 0) from %1 d "
+            "           where d.ENCO_CONSEC = h.ENCO_CONSEC) <> 0, 1, 0) "
+            "   <> iif(exists(select 1 from ERRORES e where e.ERRO_IDDOC = h.ENCO_IDREF "
+            "        and e.ERRO_TIPODOC in (h.ENCO_TIPOREF, h.ENCO_TIPOREF + 1000) and "
+            "e.ERRO_CODIGO = 'DESC' "
+            "        and e.ERRO_CADENA %2 and e.ERRO_CADENA containing 'no cuadra'), 1, 0)")
+            .arg(tabla, filtro));
+    QStringList malos;
+    while (q && q->next())
+        malos << q->value(0).toString();
+    return malos.join(QLatin1Char(' '));
+}
+
+// The kind of a generated document's ledger voucher and the mode it was
+// posted in, as lote() chose them.
+const QString kTipoYModo = QStringLiteral(
+    "h.ENCO_TIPOREF || iif(mod((h.ENCO_IDREF - 20000) / 4, 5) = 0, ' local', ' NIIF')");
+
+// Vouchers that have lines in one book and none in the other: "TYPE/ID" of
+// the first ten.
+QString un_solo_libro(const ledgrix::SqlRunner& sql) {
     auto q = sql.select(QStringLiteral(
         "select first 10 h.ENCO_TIPOREF || '/' || h.ENCO_IDREF from COMPROBANTE_ENCABEZADO h "
-        "where iif((select coalesce(sum(d.CODE_DEBITOS - d.CODE_CREDITOS), 0) from %1 d "
-        "           where d.ENCO_CONSEC = h.ENCO_CONSEC) <> 0, 1, 0) "
-        "   <> iif(exists(select 1 from ERRORES e where e.ERRO_IDDOC = h.ENCO_IDREF "
-        "        and e.ERRO_TIPODOC in (h.ENCO_TIPOREF, h.ENCO_TIPOREF + 1000) and e.ERRO_CODIGO = 'DESC' "
-        "        and e.ERRO_CADENA %2 and e.ERRO_CADENA containing 'no cuadra'), 1, 0)")
-                          .arg(tabla, filtro));
+        "where exists(select 1 from COMPROBANTE_DETALLE d where d.ENCO_CONSEC = h.ENCO_CONSEC) "
+        "   <> exists(select 1 from COMPROBANTE_DETALLE_NIIF n where n.ENCO_CONSEC = "
+        "h.ENCO_CONSEC)"));
     QStringList malos;
-    while (q && q->next()) malos << q->value(0).toString();
+    while (q && q->next())
+        malos << q->value(0).toString();
     return malos.join(QLatin1Char(' '));
 }
 
 TEST_F(CuadreTest, NingunComprobanteDescuadradoSinReporte) {
     // A charge interface that leaves VAT out (NIIF by equivalence), and
     // additional lines that move 1.5% of the base between two accounts.
-    run(QStringLiteral("insert into INTERFAZ_CXPAGAR (INCP_ID, TIDO_COD, PREF_PRE, TICO_COD, PRCO_PRE, INCP_NOMBRE, "
-                       "INCP_BASE, INCP_IVA, INCP_RTFTE, INCP_RTIVA, INCP_RTICA, INCP_RTCREE, INCP_PROV, INCP_EXTRA, "
-                       "INCP_CTABASE, INCP_CTARTCREE, INCP_CTAEXTRA, INCP_CONFIRMAR, INCP_EQUIVALENCIA) "
-                       "select 90, 51, '0000', 'CXP', '0001', 'Sin IVA', 'K', 'N', 'T', 'T', 'T', 'K', 'T', 'K', "
-                       "'51355001', '23657501', '51355001', 'N', 'S' from RDB$DATABASE"));
-    run(QStringLiteral("insert into INTERFAZ_CXPAGAR_CTAS select INCP_ID, 1, '51953001', 'BASE', 0, 1.5, 'S' "
-                       "from INTERFAZ_CXPAGAR where TIDO_COD = 51"));
-    run(QStringLiteral("insert into INTERFAZ_CXPAGAR_CTAS select INCP_ID, 2, '22050501', 'BASE', 0, 1.5, 'N' "
-                       "from INTERFAZ_CXPAGAR where TIDO_COD = 51"));
-    run(QStringLiteral("update CONFIGURACION set CONF_VALOR = '2' where CONF_PROPIEDAD = "
+    run(QStringLiteral(
+        "insert into INTERFAZ_CXPAGAR (INCP_ID, TIDO_COD, PREF_PRE, TICO_COD, PRCO_PRE, "
+        "INCP_NOMBRE, "
+        "INCP_BASE, INCP_IVA, INCP_RTFTE, INCP_RTIVA, INCP_RTICA, INCP_RTCREE, INCP_PROV, "
+        "INCP_EXTRA, "
+        "INCP_CTABASE, INCP_CTARTCREE, INCP_CTAEXTRA, INCP_CONFIRMAR, INCP_EQUIVALENCIA) "
+        "select 90, 51, '0000', 'CXP', '0001', 'Sin IVA', 'K', 'N', 'T', 'T', 'T', 'K', 'T', 'K', "
+        "'51355001', '23657501', '51355001', 'N', 'S' from RDB$DATABASE"));
+    run(QStringLiteral(
+        "insert into INTERFAZ_CXPAGAR_CTAS select INCP_ID, 1, '51953001', 'BASE', 0, 1.5, 'S' "
+        "from INTERFAZ_CXPAGAR where TIDO_COD = 51"));
+    run(QStringLiteral(
+        "insert into INTERFAZ_CXPAGAR_CTAS select INCP_ID, 2, '22050501', 'BASE', 0, 1.5, 'N' "
+        "from INTERFAZ_CXPAGAR where TIDO_COD = 51"));
+    run(
+        QStringLiteral("update CONFIGURACION set CONF_VALOR = '2' where CONF_PROPIEDAD = "
                        "'REDONDEO AL MULTIPLO DE DIEZ EN COMPROBANTES'"));
 
     constexpr int kLote = 500;
@@ -219,21 +250,52 @@ TEST_F(CuadreTest, NingunComprobanteDescuadradoSinReporte) {
     for (int desde = 0; desde < kDocumentos; desde += kLote)
         run(lote(desde, kLote, 7919 + desde));
 
-    EXPECT_EQ(dm->sql().scalar(QStringLiteral("select count(*) from COMPROBANTE_ENCABEZADO where ENCO_IDREF >= 20000 "
-                                               "and ENCO_IDREF < 40000")).toInt(), kDocumentos);
+    EXPECT_EQ(dm->sql()
+                  .scalar(QStringLiteral(
+                      "select count(*) from COMPROBANTE_ENCABEZADO where ENCO_IDREF >= 20000 "
+                      "and ENCO_IDREF < 40000"))
+                  .toInt(),
+              kDocumentos);
     EXPECT_EQ(desacuerdos(dm->sql(), false), QString());
     EXPECT_EQ(desacuerdos(dm->sql(), true), QString());
 
+    // Both books, whatever the mode: every kind in every mode reached both.
+    EXPECT_EQ(un_solo_libro(dm->sql()), QString());
+    auto q =
+        dm->sql().select(QStringLiteral("select %1, count(*) from COMPROBANTE_ENCABEZADO h where "
+                                        "exists(select 1 from COMPROBANTE_DETALLE_NIIF n where "
+                                        "n.ENCO_CONSEC = h.ENCO_CONSEC) group by 1")
+                             .arg(kTipoYModo));
+    QStringList combinaciones;
+    while (q && q->next())
+        if (q->value(1).toInt() > 0)
+            combinaciones << q->value(0).toString();
+    EXPECT_EQ(combinaciones.size(), 8) << combinaciones.join(QLatin1Char(',')).toStdString();
+
     // The faults planted did happen and were reported; most vouchers balance.
-    const int descuadrados = dm->sql().scalar(QStringLiteral("select count(distinct ERRO_IDDOC) from ERRORES "
-                                                              "where ERRO_CODIGO = 'DESC'")).toInt();
+    const int descuadrados =
+        dm->sql()
+            .scalar(QStringLiteral("select count(distinct ERRO_IDDOC) from ERRORES "
+                                   "where ERRO_CODIGO = 'DESC'"))
+            .toInt();
     EXPECT_GT(descuadrados, kDocumentos / 100);
     EXPECT_LT(descuadrados, kDocumentos / 5);
-    EXPECT_GT(dm->sql().scalar(QStringLiteral("select count(*) from ERRORES where ERRO_CODIGO = 'CENTROS'")).toInt(), 0);
-    EXPECT_EQ(dm->sql().scalar(QStringLiteral("select count(*) from ERRORES where ERRO_CODIGO not in "
-                                               "('DESC', 'CENTROS', 'CENTRO')")).toInt(), 0)
-        << dm->sql().scalar(QStringLiteral("select first 1 ERRO_CADENA from ERRORES where ERRO_CODIGO not in "
-                                            "('DESC', 'CENTROS', 'CENTRO')")).toString().toStdString();
+    EXPECT_GT(
+        dm->sql()
+            .scalar(QStringLiteral("select count(*) from ERRORES where ERRO_CODIGO = 'CENTROS'"))
+            .toInt(),
+        0);
+    EXPECT_EQ(dm->sql()
+                  .scalar(QStringLiteral("select count(*) from ERRORES where ERRO_CODIGO not in "
+                                         "('DESC', 'CENTROS', 'CENTRO')"))
+                  .toInt(),
+              0)
+        << dm->sql()
+               .scalar(QStringLiteral(
+                   "select first 1 ERRO_CADENA from ERRORES where ERRO_CODIGO not in "
+                   "('DESC', 'CENTROS', 'CENTRO')"))
+               .toString()
+               .toStdString();
 }
 
 }  // namespace

@@ -112,7 +112,7 @@ TEST_F(ImpresionTest, APostedChargePrintsSupplierAmountsWordsAndAccountingLines)
         QStringLiteral(
             "NumDS: 0000123\r\nFecDS: 2022-09-21\r\nHorDS: 14:35:07\r\nValDS: 1000000.00\r\n"
             "CodImp: 06ValImp: 25000.00\r\nValTol: 1190000.00\r\nNumSNO: 860045678\r\n"
-            "NITABS: 900123456\r\nSoftware-PIN: 75312CUDS: cuds-4f2a9e\r\n"
+            "NITABS: 901456789\r\nSoftware-PIN: 75312CUDS: cuds-4f2a9e\r\n"
             "https://catalogo-vpfe.dian.gov.co/document/searchqr?documentkey=cuds-4f2a9e\r\n"));
 
     const QString ruta = doc.imprima_pdf();
@@ -125,7 +125,7 @@ TEST_F(ImpresionTest, APostedChargePrintsSupplierAmountsWordsAndAccountingLines)
           QStringLiteral("$1,000,000.00"), QStringLiteral("$190,000.00"),
           QStringLiteral("$1,190,000.00"), QStringLiteral("$25,000.00"),
           QStringLiteral("$1,165,000.00"), letras(1190000), dm->ctx.compania.nombre,
-          QStringLiteral("900123456-8")})
+          QStringLiteral("901456789-8")})
         EXPECT_TRUE(t.contains(esperado)) << esperado.toStdString() << "\n" << t.toStdString();
 
     // One printed row per ledger line, with its account and amounts.

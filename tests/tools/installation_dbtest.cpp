@@ -161,20 +161,22 @@ TEST_F(DemoInstallation, KeysRefuseDuplicatesTheProgramsRelyOn) {
 TEST_F(DemoInstallation, DocumentTypesAndSeriesOfTheModule) {
     auto con = connect(QStringLiteral("AUXILIAR"));
     for (int code : {21, 24, 54, 56, 72, 73, 104, 198, 199})
-        EXPECT_EQ(count(con->db(), QStringLiteral("TIPO_DOCUMENTO where TIDO_COD = %1").arg(code)), 1)
+        EXPECT_EQ(count(con->db(), QStringLiteral("TIPO_DOCUMENTO where TIDO_COD = %1").arg(code)),
+                  1)
             << code;
     EXPECT_EQ(scalar(con->db(), QStringLiteral("select TIDO_NOMCORTO from TIPO_DOCUMENTO where "
                                                "TIDO_COD = 55")),
               QStringLiteral("ANTIPROV"));
     // The module's own types, each with its automatic series 0000.
     for (int code : {51, 52, 53, 55, 57, 62})
-        EXPECT_EQ(count(con->db(), QStringLiteral("TIPO_DOCUMENTO t join PREFIJOS p on p.TIDO_COD = "
-                                                  "t.TIDO_COD where t.TIDO_COD = %1 and "
-                                                  "t.TIDO_MODULO = 'CXPAGAR' and p.PREF_PRE = '0000' "
-                                                  "and p.PREF_ACTUAL = '000001' and p.PREF_AUTO = "
-                                                  "'S' and p.PREF_ACTIVO = 'S'")
-                                       .arg(code)),
-                  1)
+        EXPECT_EQ(
+            count(con->db(), QStringLiteral("TIPO_DOCUMENTO t join PREFIJOS p on p.TIDO_COD = "
+                                            "t.TIDO_COD where t.TIDO_COD = %1 and "
+                                            "t.TIDO_MODULO = 'CXPAGAR' and p.PREF_PRE = '0000' "
+                                            "and p.PREF_ACTUAL = '000001' and p.PREF_AUTO = "
+                                            "'S' and p.PREF_ACTIVO = 'S'")
+                                 .arg(code)),
+            1)
             << code;
 }
 
@@ -240,24 +242,47 @@ TEST_F(DemoInstallation, MessageHistoryShowsSentAndReceivedIncludingEverybodys) 
 
 TEST_F(DemoInstallation, ClerkAndAdministratorRights) {
     auto con = connect(QStringLiteral("AUXILIAR"));
-    const QString clerk = QStringLiteral("acceso_usuario where user_cod = 'AUXILIAR' and acus_si = ");
+    const QString clerk =
+        QStringLiteral("acceso_usuario where user_cod = 'AUXILIAR' and acus_si = ");
     const QString cxp = QStringLiteral(" and acus_modulo = 'C. X PAGAR' and acus_opcion in ");
-    EXPECT_EQ(count(con->db(), clerk + QStringLiteral("'S'") + cxp + QStringLiteral("(1, 10, 30, 113)")), 4);
-    EXPECT_EQ(count(con->db(), clerk + QStringLiteral("'N'") + cxp + QStringLiteral("(12, 22, 42, 68)")), 4);
+    EXPECT_EQ(
+        count(con->db(), clerk + QStringLiteral("'S'") + cxp + QStringLiteral("(1, 10, 30, 113)")),
+        4);
+    EXPECT_EQ(
+        count(con->db(), clerk + QStringLiteral("'N'") + cxp + QStringLiteral("(12, 22, 42, 68)")),
+        4);
     EXPECT_EQ(count(con->db(), clerk + QStringLiteral("'S'")), 22);
 
     auto general = connect(QStringLiteral("AUXILIAR"), true);
     for (const auto& [user, agency, admin] : {std::tuple{"ADMIN", 0, "S"}, {"AUXILIAR", 1, "N"}}) {
         const QString code = QLatin1String(user);
-        EXPECT_EQ(scalar(con->db(), QStringLiteral("select SUCU_ID from usuario where USER_COD = '%1'")
-                                        .arg(code)).toInt(), agency) << user;
-        EXPECT_EQ(scalar(general->db(), QStringLiteral("select USUA_ADMIN from USUARIO where USUA_COD = '%1'")
-                                            .arg(code)), QString::fromLatin1(admin)) << user;
+        EXPECT_EQ(
+            scalar(con->db(),
+                   QStringLiteral("select SUCU_ID from usuario where USER_COD = '%1'").arg(code))
+                .toInt(),
+            agency)
+            << user;
+        EXPECT_EQ(
+            scalar(
+                general->db(),
+                QStringLiteral("select USUA_ADMIN from USUARIO where USUA_COD = '%1'").arg(code)),
+            QString::fromLatin1(admin))
+            << user;
     }
     EXPECT_EQ(count(general->db(), QStringLiteral("COMPANIA_USUARIO where COMP_COD = '001'")), 2);
-    EXPECT_EQ(scalar(general->db(),
-                     QStringLiteral("select COMP_NIT from COMPANIA where COMP_COD = '001'")),
-              QStringLiteral("900123456-8"));
+}
+
+TEST_F(DemoInstallation, TheCompanyIsNoneOfItsOwnThirdParties) {
+    // Its NIT is what the support documents name as the buyer.
+    const QString nit =
+        scalar(connect(QStringLiteral("ADMIN"), true)->db(),
+               QStringLiteral("select COMP_NIT from COMPANIA where COMP_COD = '001'"))
+            .toString();
+    ASSERT_TRUE(nit.contains(QLatin1Char('-'))) << nit.toStdString();
+    EXPECT_EQ(count(connect(QStringLiteral("ADMIN"))->db(),
+                    QStringLiteral("TERCEROS where TERC_NIT = '%1'")
+                        .arg(nit.section(QLatin1Char('-'), 0, 0))),
+              0);
 }
 
 }  // namespace
