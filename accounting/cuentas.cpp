@@ -9,25 +9,25 @@ namespace ledgrix {
 bool Tfdmcnt::valide(const QString& procedimiento, const QString& cuenta, bool niif) {
     const QString libro = niif ? QStringLiteral("cuenta NIIF") : QStringLiteral("cuenta");
     const QVariant codigo =
-        dm_.sql().scalar(QStringLiteral("select * from ") + procedimiento + QStringLiteral("(") + sql::quoted(cuenta) +
-                         QStringLiteral(")"));
+        dm_.sql().scalar(QStringLiteral("select * from ") + procedimiento + QStringLiteral("(") +
+                         sql::quoted(cuenta) + QStringLiteral(")"));
     switch (codigo.isValid() ? codigo.toInt() : -1) {
         case 0:
             return true;
         case 1:
-            if (!dm_.dialogs().question(QStringLiteral("La ") + libro +
-                                        QStringLiteral(" especificada no existe. Desea Crearla?")))
-                return false;
-            // The new-account window belongs to the accounting module.
-            dm_.dialogs().modal(niif ? QStringLiteral("Tfnuevacuentaniif") : QStringLiteral("Tfnuevacuenta"),
-                                [] { return 0; });
-            return true;
+            // Accounts are created in the accounting module, which has no
+            // window in this program: offering to create one here would take
+            // a code that posting later leaves out.
+            dm_.dialogs().error(QStringLiteral("La ") + libro +
+                                QStringLiteral(" especificada no existe."));
+            return false;
         case 2:
             dm_.dialogs().error(QStringLiteral("El código de ") + libro +
                                 QStringLiteral(" está incompleto o demasiado largo."));
             return false;
         case 3:
-            dm_.dialogs().error(QStringLiteral("La ") + libro + QStringLiteral(" es de nivel inferior al mínimo afectable."));
+            dm_.dialogs().error(QStringLiteral("La ") + libro +
+                                QStringLiteral(" es de nivel inferior al mínimo afectable."));
             return false;
         case 4:
             dm_.dialogs().error(QStringLiteral("La ") + libro +
@@ -38,32 +38,43 @@ bool Tfdmcnt::valide(const QString& procedimiento, const QString& cuenta, bool n
     }
 }
 
-bool Tfdmcnt::valide_cuenta(const QString& cuenta) { return valide(QStringLiteral("valide_cuenta_c"), cuenta, false); }
+bool Tfdmcnt::valide_cuenta(const QString& cuenta) {
+    return valide(QStringLiteral("valide_cuenta_c"), cuenta, false);
+}
 
 bool Tfdmcnt::valide_cuenta_niif(const QString& cuenta) {
     return valide(QStringLiteral("valide_cuenta_niif_c"), cuenta, true);
 }
 
 QString Tfdmcnt::nombre(const QString& tabla, const QString& cuenta, bool niif) {
-    auto q = dm_.sql().select(QStringLiteral("select cuen_cod, cuen_nom, cuen_activa from ") + tabla +
-                              QStringLiteral(" where cuen_cod = ") + sql::quoted(cuenta));
-    if (!q || !q->next()) return {};
+    auto q = dm_.sql().select(QStringLiteral("select cuen_cod, cuen_nom, cuen_activa from ") +
+                              tabla + QStringLiteral(" where cuen_cod = ") + sql::quoted(cuenta));
+    if (!q || !q->next())
+        return {};
     if (q->value(2).toString() == QStringLiteral("N")) {
-        dm_.dialogs().error((niif ? QStringLiteral("La cuenta NIIF ") : QStringLiteral("La cuenta ")) + cuenta +
-                            QStringLiteral(" está inactiva."));
+        dm_.dialogs().error(
+            (niif ? QStringLiteral("La cuenta NIIF ") : QStringLiteral("La cuenta ")) + cuenta +
+            QStringLiteral(" está inactiva."));
         return {};
     }
     return q->value(1).toString();
 }
 
-QString Tfdmcnt::nom_cuenta(const QString& cuenta) { return nombre(QStringLiteral("cuentas"), cuenta, false); }
-QString Tfdmcnt::nom_cuenta_niif(const QString& cuenta) { return nombre(QStringLiteral("cuentas_niif"), cuenta, true); }
+QString Tfdmcnt::nom_cuenta(const QString& cuenta) {
+    return nombre(QStringLiteral("cuentas"), cuenta, false);
+}
+QString Tfdmcnt::nom_cuenta_niif(const QString& cuenta) {
+    return nombre(QStringLiteral("cuentas_niif"), cuenta, true);
+}
 
-bool Tfdmcnt::valide_centro(const QString& proyecto, const QString& centro, const QString& subcentro) {
-    const QVariant ok = dm_.sql().scalar(QStringLiteral("select * from existe_centro(") + sql::quoted(proyecto) +
-                                         QStringLiteral(",") + sql::quoted(centro) + QStringLiteral(",") +
-                                         sql::quoted(subcentro) + QStringLiteral(")"));
-    if (ok.toString() == QStringLiteral("S")) return true;
+bool Tfdmcnt::valide_centro(const QString& proyecto, const QString& centro,
+                            const QString& subcentro) {
+    const QVariant ok =
+        dm_.sql().scalar(QStringLiteral("select * from existe_centro(") + sql::quoted(proyecto) +
+                         QStringLiteral(",") + sql::quoted(centro) + QStringLiteral(",") +
+                         sql::quoted(subcentro) + QStringLiteral(")"));
+    if (ok.toString() == QStringLiteral("S"))
+        return true;
     dm_.dialogs().error(QStringLiteral("Proyecto-Centro-subcentro Inactivo o no encontrado."));
     return false;
 }

@@ -9,11 +9,12 @@ class Tfdm;
 // Account and cost-centre checks of the accounting data module, used by the
 // document windows and the voucher review.
 class Tfdmcnt {
-public:
+  public:
     explicit Tfdmcnt(Tfdm& dm) : dm_(dm) {}
 
-    // Whether the account may be posted to; explains why not. An account that
-    // does not exist may be created on the spot when the user says so.
+    // Whether the account may be posted to; explains why not. A missing
+    // account is refused like any other: it is created in the accounting
+    // module.
     bool valide_cuenta(const QString& cuenta);
     bool valide_cuenta_niif(const QString& cuenta);
     // Name of an active account; empty (and the user told) when inactive,
@@ -22,7 +23,7 @@ public:
     QString nom_cuenta_niif(const QString& cuenta);
     bool valide_centro(const QString& proyecto, const QString& centro, const QString& subcentro);
 
-private:
+  private:
     bool valide(const QString& procedimiento, const QString& cuenta, bool niif);
     QString nombre(const QString& tabla, const QString& cuenta, bool niif);
 

@@ -96,7 +96,9 @@ int ListaInterfaces::copie(const QString& prefijo) {
         return 0;
     const QString id = sql::number(nuevo.toInt());
     const QString fuente = sql::number(origen);
-    // The header and its lines together or neither.
+    // The header and its lines together or neither. The advance concept
+    // goes with the others: left out, the copy would take its default source
+    // and post advances elsewhere than the interface it copies.
     QSqlDatabase db = dm_.ledgrix();
     if (!db.transaction())
         return 0;
@@ -107,7 +109,8 @@ int ListaInterfaces::copie(const QString& prefijo) {
                 "INCP_NOMBRE, "
                 "INCP_BASE, INCP_IVA, INCP_RTFTE, INCP_RTIVA, INCP_RTICA, INCP_PROV, INCP_CTABASE, "
                 "INCP_CTAIVA, INCP_CTARTFTE, INCP_CTARTIVA, INCP_CTARTICA, INCP_CTAPROV, ") +
-            QStringLiteral("INCP_CONFIRMAR, INCP_USUARIO, INCP_RTCREE, INCP_CTARTCREE) SELECT ") +
+            QStringLiteral("INCP_CONFIRMAR, INCP_USUARIO, INCP_RTCREE, INCP_CTARTCREE, INCP_ANTI, "
+                           "INCP_CTAANTI) SELECT ") +
             id + QStringLiteral(", TIDO_COD, ") + sql::quoted(prefijo) +
             QStringLiteral(",TICO_COD,PRCO_PRE,INCP_NOMBRE,INCP_BASE,INCP_IVA,INCP_RTFTE,INCP_"
                            "RTIVA,INCP_RTICA,"
@@ -115,7 +118,9 @@ int ListaInterfaces::copie(const QString& prefijo) {
                            "CTARTICA,INCP_CTAPROV,"
                            "INCP_CONFIRMAR") +
             QStringLiteral(", ") + sql::quoted(dm_.ctx.usuario) +
-            QStringLiteral(", INCP_RTCREE, INCP_CTARTCREE FROM INTERFAZ_CXPAGAR WHERE INCP_ID = ") +
+            QStringLiteral(
+                ", INCP_RTCREE, INCP_CTARTCREE, INCP_ANTI, INCP_CTAANTI FROM INTERFAZ_CXPAGAR "
+                "WHERE INCP_ID = ") +
             fuente) &&
         dm_.sql().execute(
             QStringLiteral("INSERT INTO INTERFAZ_CXPAGAR_CTAS SELECT ") + id +

@@ -86,6 +86,9 @@ TEST_F(InterfacesTest, ChoosingAnInterfaceByTypeAndPrefix) {
 
 TEST_F(InterfacesTest, CopyToAnotherPrefixCarriesConceptsAndLinesButNoNiif) {
     interfaz(9001, QStringLiteral("0100"), QStringLiteral("Cargos"));
+    ejecute(
+        QStringLiteral("update INTERFAZ_CXPAGAR set INCP_ANTI = 'K', INCP_CTAANTI = '13300501' "
+                       "where INCP_ID = 9001"));
     ejecute(QStringLiteral(
         "insert into INTERFAZ_CXPAGAR_NIIF (INCP_ID, INCP_BASE) values (9001, 'K')"));
     ejecute(QStringLiteral(
@@ -102,10 +105,10 @@ TEST_F(InterfacesTest, CopyToAnotherPrefixCarriesConceptsAndLinesButNoNiif) {
     const QString fila = QStringLiteral(
         "select TIDO_COD || PREF_PRE || TICO_COD || PRCO_PRE || INCP_NOMBRE || INCP_BASE || "
         "INCP_CTABASE || "
-        "INCP_RTCREE || INCP_CTARTCREE || INCP_CONFIRMAR || '/' || INCP_USUARIO from "
-        "INTERFAZ_CXPAGAR where INCP_ID = ");
+        "INCP_RTCREE || INCP_CTARTCREE || INCP_ANTI || INCP_CTAANTI || INCP_CONFIRMAR || '/' || "
+        "INCP_USUARIO from INTERFAZ_CXPAGAR where INCP_ID = ");
     EXPECT_EQ(valor(fila + QString::number(nueva)),
-              QStringLiteral("510200CXP0009CargosK51359501K23657501S/ADMIN"));
+              QStringLiteral("510200CXP0009CargosK51359501K23657501K13300501S/ADMIN"));
     EXPECT_TRUE(
         dm->sql()
             .scalar(QStringLiteral("select INCP_EXTRA from INTERFAZ_CXPAGAR where INCP_ID = ") +
