@@ -8,6 +8,7 @@
 #include "app/ui/registro_cxp.h"
 #include "app/ui/registro_salida.h"
 #include "app/ui/tfprincipal.h"
+#include "core/config/idioma.h"
 #include "core/errors/error_translator.h"
 #include "core/services/clock.h"
 #include "core/tfdm/tfdm.h"
@@ -16,11 +17,14 @@
 int main(int argc, char** argv) {
     ledgrix::Aplicacion app(argc, argv);
     ledgrix::Aplicacion::setApplicationName(QStringLiteral("C x Pagar - Ledgrix"));
+    ledgrix::instale_traducciones_qt(app);
     ledgrix::DesktopDialogs dialogs;
     ledgrix::SystemClock clock;
     ledgrix::Tfdm dm(dialogs, clock);
-    if (qEnvironmentVariableIsEmpty("LEDGRIX_CAPTURA")) ledgrix::Tfacercade::muestre_presentacion();
-    app.setNoManejada([&dm](QObject* sender, const QString& m) { dm.traductor().ENoManejada(sender, m); });
+    if (qEnvironmentVariableIsEmpty("LEDGRIX_CAPTURA"))
+        ledgrix::Tfacercade::muestre_presentacion();
+    app.setNoManejada(
+        [&dm](QObject* sender, const QString& m) { dm.traductor().ENoManejada(sender, m); });
     QStringList args = ledgrix::Aplicacion::arguments();
     args.removeFirst();
     ledgrix::registre_ventanas_core();
@@ -31,14 +35,16 @@ int main(int argc, char** argv) {
     principal.aplique_color(160, 0);
     dialogs.setParent(&principal);
     principal.show();
-    if (!principal.ingrese()) return 1;
+    if (!principal.ingrese())
+        return 1;
     // LEDGRIX_CAPTURA=file.png: a picture of the main window once logged in,
     // then leave (documentation and checks on machines without a screen).
     const QString captura = qEnvironmentVariable("LEDGRIX_CAPTURA");
     if (!captura.isEmpty()) {
         // LEDGRIX_VENTANA=Tfnotasdebitocxp: the picture shows that window open.
         const QString ventana = qEnvironmentVariable("LEDGRIX_VENTANA");
-        if (!ventana.isEmpty()) principal.abra_ventana(ventana);
+        if (!ventana.isEmpty())
+            principal.abra_ventana(ventana);
         QTimer::singleShot(1500, &principal, [&principal, captura] {
             principal.grab().save(captura);
             principal.close();

@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libqt6sql6-ibase
+  qt6-base-dev libqt6sql6-ibase qt6-translations-l10n
   firebird3.0-server-core firebird3.0-utils libfbclient2 firebird-dev
   libzxing-dev libcurl4-openssl-dev libxlsxwriter-dev
   libgtest-dev googletest libbenchmark-dev

@@ -15,18 +15,23 @@
 namespace ledgrix {
 
 bool Ingreso::rechace() {
-    dm_.dialogs().error(QStringLiteral(
-        "Acceso no permitido. Ingrese al módulo principal o especifique un nombre de usuario válido."));
+    dm_.dialogs().error(
+        QStringLiteral("Acceso no permitido. Ingrese al módulo principal o especifique un nombre "
+                       "de usuario válido."));
     return false;
 }
 
 // A server checks the password itself. The embedded engine does not, so the
 // salted hash kept in the general database decides, before anything is written.
 bool Ingreso::clave_valida(const QString& ubicacion, const QString& usuario, const QString& clave) {
-    if (!dm_.conecte_general(paths::generalDatabase(ubicacion), usuario, clave)) return rechace();
-    auto fila = dm_.sqlGeneral().select(QStringLiteral("select USUA_SAL, USUA_CLAVE from USUARIO where USUA_COD = ") +
-                                        sql::quoted(usuario));
-    const bool valida = fila && fila->next() && passwordMatches(fila->value(0).toString(), fila->value(1).toString(), clave);
+    if (!dm_.conecte_general(paths::generalDatabase(ubicacion), usuario, clave))
+        return false;
+    auto fila = dm_.sqlGeneral().select(
+        QStringLiteral("select USUA_SAL, USUA_CLAVE from USUARIO where USUA_COD = ") +
+        sql::quoted(usuario));
+    const bool valida =
+        fila && fila->next() &&
+        passwordMatches(fila->value(0).toString(), fila->value(1).toString(), clave);
     if (!valida) {
         dm_.desconecte();
         dm_.dialogs().error(QStringLiteral("El nombre de Usuario o la clave son incorrectas."));
@@ -37,7 +42,8 @@ bool Ingreso::clave_valida(const QString& ubicacion, const QString& usuario, con
 void Ingreso::color_ventana(const QString& valor, int& matiz, int& saturacion) {
     bool ok = false;
     const int n = valor.trimmed().toInt(&ok);
-    if (!ok || n < 0) return;  // keeps the module's own colouring
+    if (!ok || n < 0)
+        return;  // keeps the module's own colouring
     matiz = n / 100;
     saturacion = n % 100;
 }
@@ -47,10 +53,12 @@ void Ingreso::cargue_compania(const QString& compania) {
     RegistroCompania& c = dm_.ctx.compania;
     c.codigo = compania;
     auto fila = dm_.sqlGeneral().select(
-        QStringLiteral("select COM_NOMBRE, COMP_NIT, COMP_DIR, COMP_TELS, COMP_ENCABEZADO, COMP_LOGO "
-                       "from COMPANIA where COMP_COD = ") +
+        QStringLiteral(
+            "select COM_NOMBRE, COMP_NIT, COMP_DIR, COMP_TELS, COMP_ENCABEZADO, COMP_LOGO "
+            "from COMPANIA where COMP_COD = ") +
         sql::quoted(compania));
-    if (!fila || !fila->next()) return;
+    if (!fila || !fila->next())
+        return;
     c.nombre = fila->value(0).toString();
     c.nit = fila->value(1).toString();
     c.direccion = fila->value(2).toString();
@@ -61,25 +69,35 @@ void Ingreso::cargue_compania(const QString& compania) {
 
 void Ingreso::revise_pendientes() {
     const QString g = QStringLiteral("GENERAL");
-    if (dm_.configuracion_si(g, g, QStringLiteral("PREGUNTAR TASA DE CAMBIO EN DOCUMENTOS DE CUENTAS POR PAGAR"))) {
-        pendientes_.moneda =
-            dm_.configuracion_entero(g, g, QStringLiteral("MONEDA PREDETERMINADA EN OPERACIONES CON EL EXTERIOR"));
+    // Without a configured currency there is no rate to ask for; the user was told why.
+    const std::optional<int> moneda =
+        dm_.configuracion_si(
+            g, g, QStringLiteral("PREGUNTAR TASA DE CAMBIO EN DOCUMENTOS DE CUENTAS POR PAGAR"))
+            ? dm_.entero_configurado(
+                  g, g, QStringLiteral("MONEDA PREDETERMINADA EN OPERACIONES CON EL EXTERIOR"))
+            : std::nullopt;
+    if (moneda) {
+        pendientes_.moneda = *moneda;
         pendientes_.pedir_tasa =
             dm_.sql()
-                .scalar(QStringLiteral("select count(*) from TASA_CAMBIO_MONEDA where TIMO_COD = ") +
-                        sql::number(pendientes_.moneda) + QStringLiteral(" and TACA_FECHA = ") +
-                        sql::date(dm_.clock().today()))
+                .scalar(
+                    QStringLiteral("select count(*) from TASA_CAMBIO_MONEDA where TIMO_COD = ") +
+                    sql::number(pendientes_.moneda) + QStringLiteral(" and TACA_FECHA = ") +
+                    sql::date(dm_.clock().today()))
                 .toInt() == 0;
     }
-    if (dm_.configuracion_si(QStringLiteral("CXPAGAR"), g,
-                             QStringLiteral("MOSTRAR EL MOVIMIENTO DE LAS CXP AL ENTRAR AL MODULO"))) {
+    if (dm_.configuracion_si(
+            QStringLiteral("CXPAGAR"), g,
+            QStringLiteral("MOSTRAR EL MOVIMIENTO DE LAS CXP AL ENTRAR AL MODULO"))) {
         pendientes_.abrir_movimiento = valide_acceso(dm_, QStringLiteral("C. X PAGAR"), 110);
-        if (!pendientes_.abrir_movimiento) dm_.dialogs().error(kAccesoNoPermitido);
+        if (!pendientes_.abrir_movimiento)
+            dm_.dialogs().error(kAccesoNoPermitido);
     }
 }
 
 bool Ingreso::ingrese(const QStringList& args) {
-    if (args.size() < 4 || args[0] != QStringLiteral("ENTRADA") || args[3].isEmpty()) return rechace();
+    if (args.size() < 4 || args[0] != QStringLiteral("ENTRADA") || args[3].isEmpty())
+        return rechace();
     const QString usuario = args[1];
     const QString compania = args[2];
     const QString clave = desembrolle_clave(args[3]);
@@ -87,20 +105,41 @@ bool Ingreso::ingrese(const QStringList& args) {
     dm_.setDirectorio(dir);
     const QString ubicacion = instalacion::ubicaciondb(args.value(4), dir, dm_.dialogs());
 
-    if (!paths::isServerLocation(ubicacion) && !clave_valida(ubicacion, usuario, clave)) return false;
-    if (!dm_.conecte_compania(paths::companyDatabase(ubicacion, compania), usuario, clave)) return rechace();
+    if (!paths::isServerLocation(ubicacion) && !clave_valida(ubicacion, usuario, clave))
+        return false;
+    // The translated connection error is all the user needs to read.
+    if (!dm_.conecte_compania(paths::companyDatabase(ubicacion, compania), usuario, clave)) {
+        dm_.desconecte();
+        return false;
+    }
     dm_.cargue_configuracion();
     grabe_auditoria(dm_, true);
-    const QVariant revi = dm_.sql().scalar(QStringLiteral("select revi_fecha from revision"));
-    revision_ = QStringLiteral("Rev: 2022/09/21 BD: ") +
-                (revi.typeId() == QMetaType::QDate ? sql::dateText(revi.toDate()) : revi.toString());
+    if (!entre(usuario, compania, ubicacion, clave)) {
+        // Whatever refused the user after the entry row, the exit row and the
+        // presence mark must not say he is still working.
+        salga();
+        dm_.desconecte();
+        return false;
+    }
+    return true;
+}
 
-    if (!dm_.conecte_general(paths::generalDatabase(ubicacion), usuario, clave)) return rechace();
-    dm_.sqlGeneral().execute(QStringLiteral("UPDATE USUARIO SET FECCON = ") + sql::date(dm_.clock().today()) +
-                             QStringLiteral(" WHERE USUA_COD = ") + sql::quoted(usuario));
+bool Ingreso::entre(const QString& usuario, const QString& compania, const QString& ubicacion,
+                    const QString& clave) {
+    const QVariant revi = dm_.sql().scalar(QStringLiteral("select revi_fecha from revision"));
+    revision_ =
+        QStringLiteral("Rev: 2022/09/21 BD: ") +
+        (revi.typeId() == QMetaType::QDate ? sql::dateText(revi.toDate()) : revi.toString());
+
+    if (!dm_.conecte_general(paths::generalDatabase(ubicacion), usuario, clave))
+        return false;
+    dm_.sqlGeneral().execute(QStringLiteral("UPDATE USUARIO SET FECCON = ") +
+                             sql::date(dm_.clock().today()) + QStringLiteral(" WHERE USUA_COD = ") +
+                             sql::quoted(usuario));
     dm_.ctx.es_administrador =
         dm_.sqlGeneral()
-            .scalar(QStringLiteral("select usua_admin from usuario where usua_cod = ") + sql::quoted(usuario))
+            .scalar(QStringLiteral("select usua_admin from usuario where usua_cod = ") +
+                    sql::quoted(usuario))
             .toString() == QStringLiteral("S");
     dm_.ctx.nombre_usuario = valide_usuario(dm_, usuario);
 
@@ -109,24 +148,29 @@ bool Ingreso::ingrese(const QStringList& args) {
                                               QStringLiteral("COLOR VENTANA PRINCIPAL"));
     color_ventana(dm_.ctx.color_ventana, matiz_, saturacion_);
 
-    auto fila = dm_.sql().select(QStringLiteral("select * from usuario where user_cod = ") + sql::quoted(usuario));
+    auto fila = dm_.sql().select(QStringLiteral("select * from usuario where user_cod = ") +
+                                 sql::quoted(usuario));
     if (!fila || !fila->next()) {
         dm_.dialogs().error(QStringLiteral("Nombre de usuario incorrecto"));
         return rechace();
     }
     dm_.ctx.usuario = fila->value(QStringLiteral("USER_COD")).toString().trimmed();
     dm_.ctx.agencia = fila->value(QStringLiteral("SUCU_ID")).toInt();
-    compania_ =
-        dm_.configuracion(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"), QStringLiteral("NOMBRE COMPANIA"));
+    compania_ = dm_.configuracion(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"),
+                                  QStringLiteral("NOMBRE COMPANIA"));
     if (dm_.ctx.agencia != 0) {
-        agencia_ = dm_.sql()
-                       .scalar(QStringLiteral("select SUCU_NOMBRE from SUCURSALES where SUCU_ID = ") +
-                               sql::number(dm_.ctx.agencia))
-                       .toString();
+        agencia_ =
+            dm_.sql()
+                .scalar(QStringLiteral("select SUCU_NOMBRE from SUCURSALES where SUCU_ID = ") +
+                        sql::number(dm_.ctx.agencia))
+                .toString();
     }
-    dm_.ctx.duracion_busquedas = dm_.configuracion_entero(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"),
-                                                          QStringLiteral("DURACION DE LAS BUSQUEDAS")) *
-                                 1000;
+    // Unconfigured: reported, and the grids keep their own delay.
+    dm_.ctx.duracion_busquedas =
+        dm_.entero_configurado(QStringLiteral("GENERAL"), QStringLiteral("GENERAL"),
+                               QStringLiteral("DURACION DE LAS BUSQUEDAS"))
+            .value_or(0) *
+        1000;
     revise_pendientes();
     return true;
 }
@@ -136,16 +180,20 @@ bool Ingreso::ingrese(const QStringList& args) {
 namespace ledgrix {
 
 void Ingreso::salga() {
-    if (!dm_.ledgrix().isOpen()) return;
+    if (!dm_.ledgrix().isOpen())
+        return;
     grabe_auditoria(dm_, false);
-    if (!dm_.general().isOpen()) return;
+    if (!dm_.general().isOpen())
+        return;
     const QString usuario = sql::quoted(dm_.general().userName());
-    const int sesiones = dm_.sqlGeneral()
-                             .scalar(QStringLiteral("SELECT COUNT(USUA_COD) FROM USUARIO WHERE FECCON = ") +
-                                     sql::date(dm_.clock().today()) + QStringLiteral(" AND USUA_COD = ") + usuario)
-                             .toInt();
+    const int sesiones =
+        dm_.sqlGeneral()
+            .scalar(QStringLiteral("SELECT COUNT(USUA_COD) FROM USUARIO WHERE FECCON = ") +
+                    sql::date(dm_.clock().today()) + QStringLiteral(" AND USUA_COD = ") + usuario)
+            .toInt();
     if (sesiones == 1)
-        dm_.sqlGeneral().execute(QStringLiteral("UPDATE USUARIO SET FECCON = NULL WHERE USUA_COD = ") + usuario);
+        dm_.sqlGeneral().execute(
+            QStringLiteral("UPDATE USUARIO SET FECCON = NULL WHERE USUA_COD = ") + usuario);
 }
 
 }  // namespace ledgrix

@@ -10,7 +10,7 @@ class Tfdm;
 // The module's entry: checks the launcher's arguments, opens both databases,
 // loads the configuration and fills the login context.
 class Ingreso {
-public:
+  public:
     explicit Ingreso(Tfdm& dm) : dm_(dm) {}
 
     // `args` are the command-line arguments without the program name:
@@ -43,8 +43,11 @@ public:
     // Hue offset and saturation encoded as hue * 100 + saturation.
     static void color_ventana(const QString& valor, int& matiz, int& saturacion);
 
-private:
+  private:
     bool rechace();
+    // The steps after the entry row; false when the user was refused.
+    bool entre(const QString& usuario, const QString& compania, const QString& ubicacion,
+               const QString& clave);
     bool clave_valida(const QString& ubicacion, const QString& usuario, const QString& clave);
     void cargue_compania(const QString& compania);
     void revise_pendientes();

@@ -4,7 +4,9 @@ namespace ledgrix {
 
 namespace {
 
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
+QString s(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 Destino ventana(const char* clase, int opcion, const char* respaldo = "") {
     Destino d;
@@ -66,7 +68,7 @@ QList<EntradaMenu> construya_menu() {
 
     return {
         {archivo, s("Configurar &Impresora"), {}, accion(Accion::Ninguna)},
-        {archivo, s("&Salir"), {}, accion(Accion::Ninguna)},
+        {archivo, s("&Salir"), {}, accion(Accion::Salir)},
         {edicion, s("&Copiar"), {}, accion(Accion::Ninguna)},
         {edicion, s("Cor&tar"), {}, accion(Accion::Ninguna)},
         {edicion, s("&Pegar"), {}, accion(Accion::Ninguna)},
@@ -75,13 +77,23 @@ QList<EntradaMenu> construya_menu() {
         {acreedores, s("&Ver cuentas por pagar"), s("Shift+F9"), ventana("Tfmovicuenxpagar", 110)},
         {cargos, s("Originar &cargos"), {}, ventana("Tfnotasdebitocxp", 10, "Tfbuscanotdebito")},
         {cargos, s("&Busqueda cargos"), s("Shift+F1"), ventana("Tfbuscanotdebito", 11)},
-        {cargos, s("Enviar documento soporte"), {}, con_rechazo(ventana("Tfenviandele", 10), kAccesoSoporte)},
-        {descuentos, s("Originar &descuento"), {}, ventana("Tfnotascreditocxp", 20, "Tfbuscancredito")},
+        {cargos,
+         s("Enviar documento soporte"),
+         {},
+         con_rechazo(ventana("Tfenviandele", 10), kAccesoSoporte)},
+        {descuentos,
+         s("Originar &descuento"),
+         {},
+         ventana("Tfnotascreditocxp", 20, "Tfbuscancredito")},
         {descuentos, s("&Busqueda descuentos"), s("Shift+F2"), ventana("Tfbuscancredito", 21)},
         {pagos, s("&Generar egresos"), {}, ventana("Tfegresos", 30, "Tfbuscegreso")},
         {pagos, s("&Busqueda de egresos"), s("Shift+F3"), ventana("Tfbuscegreso", 31)},
-        {aplicaciones, s("&Ejecutar aplicación"), {}, ventana("Tfaplicacion", 40, "Tfbuscaplicaciones")},
-        {aplicaciones, s("&Busqueda aplicaciones"), s("Shift+F4"), ventana("Tfbuscaplicaciones", 41)},
+        {aplicaciones,
+         s("&Ejecutar aplicación"),
+         {},
+         ventana("Tfaplicacion", 40, "Tfbuscaplicaciones")},
+        {aplicaciones, s("&Busqueda aplicaciones"), s("Shift+F4"),
+         ventana("Tfbuscaplicaciones", 41)},
         {anticipos, s("&Busqueda anticipos"), s("Shift+F5"), ventana("Tfbuscantipos", 51)},
         {documentos, s("Crédito por pagar"), {}, ventana("Tfcausacredito", kSinControl)},
         {informes, s("&Proveedores"), {}, ventana("Tfrepoproveedor", 70)},
@@ -100,7 +112,9 @@ QList<EntradaMenu> construya_menu() {
         {mantenimiento, s("Interfa&z contable"), {}, ventana("Tfinterfaces", 64)},
         {mantenimiento, s("&Importar datos"), {}, ventana("Tfimportar1", 65)},
         {mantenimiento, s("&Exportar datos"), {}, aviso_mantenimiento()},
-        {mantenimiento, s("&Recalculo de saldos"), {},
+        {mantenimiento,
+         s("&Recalculo de saldos"),
+         {},
          con_rechazo(ventana("Tfchequeosaldos", 67), kAccesoNoPermitidoMayuscula)},
         {mantenimiento, s("C&ambiar retenciones"), {}, ventana("Tfcambiaretes", 0)},
         {mantenimiento, s("Cambiar &Vencimiento"), {}, vencimiento},
@@ -122,7 +136,9 @@ QList<VentanaMenu> construya_ventanas() {
     Destino proveedores = ventana("Tfrepoproveedor", 70);
     proveedores.cierra_al_rechazar = true;
     return {
-        {s("Tfmenumantenimiento"), s("Mantenimiento"), QRect(1, 220, 179, 332),
+        {s("Tfmenumantenimiento"),
+         s("Mantenimiento"),
+         QRect(1, 220, 179, 332),
          {{s("&Grupos proveedor"), ventana("Tfgruprov", 60)},
           {s("&Numeración"), ventana("TFConsecut", 61)},
           {s("&Ciudades"), ventana("Tfciudades", 62)},
@@ -132,19 +148,27 @@ QList<VentanaMenu> construya_ventanas() {
           {s("E&xportar datos"), aviso_mantenimiento()},
           {s("&Recalcular saldos"), ventana("Tfchequeosaldos", 67)},
           {s("Autorización DIAN"), ventana("Tfautorizacion", 68)}}},
-        {s("Tfmenureportes1"), s("Informes"), QRect(1, 250, 171, 165),
+        {s("Tfmenureportes1"),
+         s("Informes"),
+         QRect(1, 250, 171, 165),
          {{s("&Proveedores"), proveedores},
           {s("Com&probantes"), menu_ventana("Tfmenureportes")},
           {s("&Movimientos"), menu_ventana("Tfmenureportes3")},
           {s("&Cuentas x pagar"), menu_ventana("Tfmenureportes2")}}},
-        {s("Tfmenureportes"), s("Inf. documentos"), QRect(172, 270, 174, 133),
+        {s("Tfmenureportes"),
+         s("Inf. documentos"),
+         QRect(172, 270, 174, 133),
          {{s("Co&nsecutivos"), ventana("Tfrepoconsecutivo", 81)},
           {s("C&ronológico"), ventana("Tfrepocrono", 80)}}},
-        {s("Tfmenureportes2"), s("Cuentas por Pagar"), QRect(172, 360, 163, 140),
+        {s("Tfmenureportes2"),
+         s("Cuentas por Pagar"),
+         QRect(172, 360, 163, 140),
          {{s("Relación c. x pagar"), ventana("Tfrepocxpaga", 100)},
           {s("&Análisis"), ventana("Tfrepoanalisi", 101)},
           {s("&Doc. x acreedor"), ventana("TfrepDoc_prov", 102)}}},
-        {s("Tfmenureportes3"), s("Inf. Movimiento"), QRect(172, 330, 167, 142),
+        {s("Tfmenureportes3"),
+         s("Inf. Movimiento"),
+         QRect(172, 330, 167, 142),
          {{s("&Estados de cuenta"), ventana("Tfrepoestdocuentas", 91)},
           {s("&Mov. por acreedor"), ventana("Tfrepomovprove", 90)},
           {s("&Retenciones"), ventana("Tfreporelaprov", 92)}}},
@@ -154,7 +178,8 @@ QList<VentanaMenu> construya_ventanas() {
 // Side buttons do what the menu entry opening the same window does.
 Boton como_menu(const char* titulo, const char* clase) {
     for (const EntradaMenu& e : tabla_menu())
-        if (e.destino.ventana == s(clase)) return {s(titulo), e.destino};
+        if (e.destino.ventana == s(clase))
+            return {s(titulo), e.destino};
     return {s(titulo), {}};
 }
 
@@ -196,13 +221,15 @@ const QList<VentanaMenu>& ventanas_menu() {
 
 const VentanaMenu* ventana_menu(const QString& clase) {
     for (const VentanaMenu& v : ventanas_menu())
-        if (v.clase == clase) return &v;
+        if (v.clase == clase)
+            return &v;
     return nullptr;
 }
 
 const Destino* destino_de_ventana(const QString& clase) {
     for (const EntradaMenu& e : tabla_menu())
-        if (e.destino.accion == Accion::Ventana && e.destino.ventana == clase) return &e.destino;
+        if (e.destino.accion == Accion::Ventana && e.destino.ventana == clase)
+            return &e.destino;
     return nullptr;
 }
 
@@ -210,7 +237,8 @@ QString sin_acelerador(const QString& titulo) {
     QString r;
     r.reserve(titulo.size());
     for (qsizetype i = 0; i < titulo.size(); ++i) {
-        if (titulo[i] == QLatin1Char('&') && i + 1 < titulo.size()) ++i;
+        if (titulo[i] == QLatin1Char('&') && i + 1 < titulo.size())
+            ++i;
         r += titulo[i];
     }
     return r;
@@ -218,13 +246,17 @@ QString sin_acelerador(const QString& titulo) {
 
 QString nombre_ventana(const QString& clase) {
     for (const EntradaMenu& e : tabla_menu())
-        if (e.destino.ventana == clase) return sin_acelerador(e.titulo);
+        if (e.destino.ventana == clase)
+            return sin_acelerador(e.titulo);
     for (const Boton& b : botones_superiores())
-        if (b.destino.ventana == clase) return sin_acelerador(b.titulo);
+        if (b.destino.ventana == clase)
+            return sin_acelerador(b.titulo);
     for (const VentanaMenu& v : ventanas_menu()) {
-        if (v.clase == clase) return v.titulo;
+        if (v.clase == clase)
+            return v.titulo;
         for (const Boton& b : v.botones)
-            if (b.destino.ventana == clase) return sin_acelerador(b.titulo);
+            if (b.destino.ventana == clase)
+                return sin_acelerador(b.titulo);
     }
     return clase;
 }

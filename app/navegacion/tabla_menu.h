@@ -9,18 +9,19 @@ namespace ledgrix {
 
 // What a menu entry, a panel button or a button of a menu window does.
 enum class Accion {
-    Ninguna,         // shown, nothing bound
-    Ventana,         // opens a working window by class name
-    Aviso,           // shows a notice instead of a window
-    MenuVentana,     // opens one of the small menu windows
-    Mensaje,         // the instant-message window
-    Mosaico,         // child window arrangement
+    Ninguna,      // shown, nothing bound
+    Ventana,      // opens a working window by class name
+    Aviso,        // shows a notice instead of a window
+    MenuVentana,  // opens one of the small menu windows
+    Mensaje,      // the instant-message window
+    Mosaico,      // child window arrangement
     CerrarActiva,
     Cascada,
     Horizontal,
     Vertical,
     MinimizarTodas,
-    AcercaDe,        // the about box
+    AcercaDe,  // the about box
+    Salir,     // closes the main window, which ends the run
 };
 
 inline constexpr int kSinControl = -1;
@@ -30,24 +31,25 @@ inline const QString kAvisoMantenimiento =
 // Same refusal as everywhere, capitalised by the maintenance utilities.
 inline const QString kAccesoNoPermitidoMayuscula =
     QStringLiteral("Acceso no permitido. Comuníquese con el administrador del sistema.");
-inline const QString kAccesoSoporte = QStringLiteral("Acceosno permitido, consulte con su administrador");
+inline const QString kAccesoSoporte =
+    QStringLiteral("Acceosno permitido, consulte con su administrador");
 
 struct Destino {
     Accion accion = Accion::Ninguna;
-    QString ventana;              // window or menu-window class
-    int opcion = kSinControl;     // access option; kSinControl: no check
-    QString modulo;               // empty: the login's module
-    QString rechazo;              // empty: the usual refusal
-    QString respaldo;             // class opened instead when refused (with its own check)
-    QString aviso;                // text of an Accion::Aviso
+    QString ventana;                  // window or menu-window class
+    int opcion = kSinControl;         // access option; kSinControl: no check
+    QString modulo;                   // empty: the login's module
+    QString rechazo;                  // empty: the usual refusal
+    QString respaldo;                 // class opened instead when refused (with its own check)
+    QString aviso;                    // text of an Accion::Aviso
     bool busqueda_principal = false;  // the supplier search is opened from the main window
     bool cierra_al_rechazar = false;  // a refusal also closes the menu window it came from
 };
 
 struct EntradaMenu {
-    QStringList ruta;   // menu and submenus, captions with their accelerators
+    QStringList ruta;  // menu and submenus, captions with their accelerators
     QString titulo;
-    QString atajo;      // portable key sequence text ("Ctrl+A", "Shift+F9")
+    QString atajo;  // portable key sequence text ("Ctrl+A", "Shift+F9")
     Destino destino;
 };
 

@@ -12,16 +12,17 @@
 
 #include "app/login/ingreso.h"
 #include "app/mensajes/buzon.h"
-#include "app/ui/tasacambio/tftasacambiodia.h"
 #include "app/navegacion/decision.h"
 #include "app/ui/mensajes/abrir_mensaje.h"
 #include "app/ui/principal/linea_estado.h"
 #include "app/ui/principal/registro_ventanas.h"
 #include "app/ui/principal/tfacercade.h"
 #include "app/ui/principal/tfmenuventana.h"
+#include "app/ui/tasacambio/tftasacambiodia.h"
 #include "core/services/dialogs.h"
 #include "core/status/status_line.h"
 #include "core/tfdm/tfdm.h"
+#include "core/ui/grid/ledgrix_grid.h"
 
 namespace ledgrix {
 
@@ -42,6 +43,8 @@ Tfprincipal::Tfprincipal(Tfdm& dm, QStringList args, QWidget* parent)
     setObjectName(QStringLiteral("fprincipal"));
     setWindowTitle(QStringLiteral("C x Pagar - Ledgrix"));
     resize(1024, 700);
+    // The work area is the user's desktop for the whole day.
+    setWindowState(windowState() | Qt::WindowMaximized);
     dm_.ctx.modulo = QStringLiteral("C. X PAGAR");
     dm_.ctx.busqueda_principal = false;
 
@@ -144,17 +147,21 @@ void Tfprincipal::construya_menu() {
         for (const QString& nivel : e.ruta) {
             clave += nivel + QLatin1Char('\n');
             QMenu*& m = menus[clave];
-            if (!m) m = menu ? menu->addMenu(nivel) : menuBar()->addMenu(nivel);
+            if (!m)
+                m = menu ? menu->addMenu(nivel) : menuBar()->addMenu(nivel);
             menu = m;
         }
         QAction* accion = menu->addAction(e.titulo);
-        if (!e.atajo.isEmpty()) accion->setShortcut(QKeySequence(e.atajo, QKeySequence::PortableText));
-        if (e.destino.accion == Accion::Ninguna) continue;
+        if (!e.atajo.isEmpty())
+            accion->setShortcut(QKeySequence(e.atajo, QKeySequence::PortableText));
+        if (e.destino.accion == Accion::Ninguna)
+            continue;
         const Destino* destino = &e.destino;  // the table lives for the whole run
         connect(accion, &QAction::triggered, this, [this, destino] { ejecute(*destino); });
     }
     menuVentana_ = menus.value(QStringLiteral("Ventana\n"));
-    if (menuVentana_) connect(menuVentana_, &QMenu::aboutToShow, this, &Tfprincipal::liste_hijas);
+    if (menuVentana_)
+        connect(menuVentana_, &QMenu::aboutToShow, this, &Tfprincipal::liste_hijas);
 }
 
 void Tfprincipal::liste_hijas() {
@@ -164,11 +171,13 @@ void Tfprincipal::liste_hijas() {
     }
     hijas_.clear();
     const QList<QMdiSubWindow*> abiertas = mdi_->subWindowList();
-    if (abiertas.isEmpty()) return;
+    if (abiertas.isEmpty())
+        return;
     hijas_ << menuVentana_->addSeparator();
     int n = 0;
     for (QMdiSubWindow* sub : abiertas) {
-        QAction* a = menuVentana_->addAction(QStringLiteral("&%1 %2").arg(++n).arg(sub->windowTitle()));
+        QAction* a =
+            menuVentana_->addAction(QStringLiteral("&%1 %2").arg(++n).arg(sub->windowTitle()));
         a->setCheckable(true);
         a->setChecked(sub == mdi_->activeSubWindow());
         connect(a, &QAction::triggered, sub, [this, sub] { mdi_->setActiveSubWindow(sub); });
@@ -178,15 +187,32 @@ void Tfprincipal::liste_hijas() {
 
 void Tfprincipal::ejecute(const Destino& destino, QWidget* origen) {
     switch (destino.accion) {
-        case Accion::Ninguna: return;
-        case Accion::Mensaje: abra_mensaje(dm_, mdi_); return;
-        case Accion::Mosaico: mdi_->tileSubWindows(); return;
-        case Accion::CerrarActiva: mdi_->closeActiveSubWindow(); return;
-        case Accion::Cascada: mdi_->cascadeSubWindows(); return;
-        case Accion::Horizontal: organice(Qt::Horizontal); return;
-        case Accion::Vertical: organice(Qt::Vertical); return;
+        case Accion::Ninguna:
+            return;
+        case Accion::Mensaje:
+            abra_mensaje(dm_, mdi_);
+            return;
+        case Accion::Mosaico:
+            mdi_->tileSubWindows();
+            return;
+        case Accion::CerrarActiva:
+            mdi_->closeActiveSubWindow();
+            return;
+        case Accion::Cascada:
+            mdi_->cascadeSubWindows();
+            return;
+        case Accion::Horizontal:
+            organice(Qt::Horizontal);
+            return;
+        case Accion::Vertical:
+            organice(Qt::Vertical);
+            return;
         case Accion::MinimizarTodas:
-            for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->showMinimized();
+            for (QMdiSubWindow* sub : mdi_->subWindowList())
+                sub->showMinimized();
+            return;
+        case Accion::Salir:
+            close();
             return;
         case Accion::AcercaDe:
             dm_.dialogs().modal(QStringLiteral("Tfacercade"), [this] {
@@ -196,26 +222,34 @@ void Tfprincipal::ejecute(const Destino& destino, QWidget* origen) {
             return;
         case Accion::Ventana:
         case Accion::Aviso:
-        case Accion::MenuVentana: break;
+        case Accion::MenuVentana:
+            break;
     }
     const Decision d = decida(dm_, destino);
     if (!d.permitida) {
         dm_.dialogs().error(d.rechazo);
         if (destino.cierra_al_rechazar)
-            if (auto* menu = qobject_cast<Tfmenuventana*>(origen)) menu->cierre();
+            if (auto* menu = qobject_cast<Tfmenuventana*>(origen))
+                menu->cierre();
         return;
     }
     switch (d.destino->accion) {
-        case Accion::Aviso: dm_.dialogs().information(d.destino->aviso); return;
-        case Accion::MenuVentana: abra_menu(d.destino->ventana); return;
-        default: break;
+        case Accion::Aviso:
+            dm_.dialogs().information(d.destino->aviso);
+            return;
+        case Accion::MenuVentana:
+            abra_menu(d.destino->ventana);
+            return;
+        default:
+            break;
     }
     if (!registro_->contiene(d.destino->ventana)) {
         dm_.dialogs().information(texto_no_disponible(d.destino->ventana));
         return;
     }
     // The supplier search reads the mark when it is created, and clears it.
-    if (d.destino->busqueda_principal) dm_.ctx.busqueda_principal = true;
+    if (d.destino->busqueda_principal)
+        dm_.ctx.busqueda_principal = true;
     abra_ventana(d.destino->ventana);
 }
 
@@ -225,14 +259,16 @@ QWidget* Tfprincipal::abra_ventana(const QString& clase) {
         dm_.dialogs().information(texto_no_disponible(clase));
         return nullptr;
     }
-    if (ventana->objectName().isEmpty()) ventana->setObjectName(clase);
+    if (ventana->objectName().isEmpty())
+        ventana->setObjectName(clase);
     agregue_hija(ventana)->show();
     return ventana;
 }
 
 QWidget* Tfprincipal::abra_menu(const QString& clase) {
     const VentanaMenu* menu = ventana_menu(clase);
-    if (!menu) return nullptr;
+    if (!menu)
+        return nullptr;
     for (QMdiSubWindow* sub : mdi_->subWindowList()) {
         if (sub->widget() && sub->widget()->objectName() == clase) {
             mdi_->setActiveSubWindow(sub);
@@ -253,20 +289,24 @@ QMdiSubWindow* Tfprincipal::agregue_hija(QWidget* ventana) {
     QMdiSubWindow* sub = mdi_->addSubWindow(ventana);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     // A window that closes itself takes its frame with it.
-    connect(ventana, &QObject::destroyed, sub, [sub] { sub->close(); }, Qt::QueuedConnection);
+    connect(
+        ventana, &QObject::destroyed, sub, [sub] { sub->close(); }, Qt::QueuedConnection);
     return sub;
 }
 
 void Tfprincipal::organice(Qt::Orientation orientacion) {
     QList<QMdiSubWindow*> visibles;
     for (QMdiSubWindow* sub : mdi_->subWindowList())
-        if (!sub->isMinimized() && sub->isVisible()) visibles << sub;
-    if (visibles.isEmpty()) return;
+        if (!sub->isMinimized() && sub->isVisible())
+            visibles << sub;
+    if (visibles.isEmpty())
+        return;
     const QRect area = mdi_->viewport()->rect();
     const int n = static_cast<int>(visibles.size());
     for (int i = 0; i < n; ++i) {
         QMdiSubWindow* sub = visibles[i];
-        if (sub->isMaximized()) sub->showNormal();
+        if (sub->isMaximized())
+            sub->showNormal();
         if (orientacion == Qt::Horizontal) {
             const int alto = area.height() / n;
             sub->setGeometry(0, i * alto, area.width(), alto);
@@ -279,13 +319,15 @@ void Tfprincipal::organice(Qt::Orientation orientacion) {
 
 bool Tfprincipal::ingrese() {
     Ingreso ingreso(dm_);
-    if (!ingreso.ingrese(args_)) return false;
+    if (!ingreso.ingrese(args_))
+        return false;
     muestre_compania(ingreso.compania());
     muestre_usuario(dm_.ctx.usuario);
     muestre_agencia(dm_.ctx.agencia, ingreso.nombre_agencia());
     muestre_revision(ingreso.revision());
     muestre_logo(dm_.ctx.compania.logo);
     aplique_color(ingreso.matiz(), ingreso.saturacion());
+    LedgrixGrid::setSearchDelayFor(this, dm_.ctx.duracion_busquedas);
     dentro_ = true;
     atienda_pendientes(ingreso.pendientes());
     buzon_->start();  // polls once at once, then every ten seconds
@@ -306,9 +348,13 @@ void Tfprincipal::atienda_pendientes(const Ingreso::Pendientes& p) {
         abra_ventana(QStringLiteral("Tfmovicuenxpagar"));
 }
 
-void Tfprincipal::muestre_compania(const QString& nombre) { compania_->setText(nombre); }
+void Tfprincipal::muestre_compania(const QString& nombre) {
+    compania_->setText(nombre);
+}
 
-void Tfprincipal::muestre_usuario(const QString& usuario) { usuario_->setText(usuario); }
+void Tfprincipal::muestre_usuario(const QString& usuario) {
+    usuario_->setText(usuario);
+}
 
 void Tfprincipal::muestre_agencia(int agencia, const QString& nombre) {
     const bool hay = agencia != 0;
@@ -317,7 +363,9 @@ void Tfprincipal::muestre_agencia(int agencia, const QString& nombre) {
     agencia_->setVisible(hay);
 }
 
-void Tfprincipal::muestre_revision(const QString& texto) { revision_->setText(texto); }
+void Tfprincipal::muestre_revision(const QString& texto) {
+    revision_->setText(texto);
+}
 
 void Tfprincipal::muestre_logo(const QByteArray& imagen) {
     QPixmap p;
@@ -331,7 +379,8 @@ void Tfprincipal::muestre_logo(const QByteArray& imagen) {
 }
 
 void Tfprincipal::aplique_color(int matiz, int saturacion) {
-    const QColor color = QColor::fromHsl(((matiz % 360) + 360) % 360, qBound(0, saturacion, 100) * 255 / 100, 225);
+    const QColor color =
+        QColor::fromHsl(((matiz % 360) + 360) % 360, qBound(0, saturacion, 100) * 255 / 100, 225);
     for (QFrame* panel : paneles_) {
         QPalette p = panel->palette();
         p.setColor(QPalette::Window, color);
@@ -342,11 +391,14 @@ void Tfprincipal::aplique_color(int matiz, int saturacion) {
 }
 
 void Tfprincipal::closeEvent(QCloseEvent* event) {
-    if (dentro_) Ingreso(dm_).salga();
+    if (dentro_)
+        Ingreso(dm_).salga();
     dentro_ = false;
     QMainWindow::closeEvent(event);
 }
 
-void Tfprincipal::pinteEstado() { estado_->muestre(dm_.estado()); }
+void Tfprincipal::pinteEstado() {
+    estado_->muestre(dm_.estado());
+}
 
 }  // namespace ledgrix

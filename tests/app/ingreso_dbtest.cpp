@@ -12,20 +12,24 @@ using namespace ledgrix;
 using ledgrix::test::ModuleTest;
 
 namespace {
-const QString kRechazo =
-    QStringLiteral("Acceso no permitido. Ingrese al módulo principal o especifique un nombre de usuario válido.");
+const QString kRechazo = QStringLiteral(
+    "Acceso no permitido. Ingrese al módulo principal o especifique un nombre de usuario válido.");
 
 // The command line the launcher gives the module.
 QStringList entrada(const char* usuario, const char* clave, const QString& ubicacion = {}) {
     QStringList args{QStringLiteral("ENTRADA"), QString::fromLatin1(usuario), QStringLiteral("001"),
                      embrolle_clave(QString::fromLatin1(clave))};
-    if (!ubicacion.isEmpty()) args << ubicacion;
+    if (!ubicacion.isEmpty())
+        args << ubicacion;
     return args;
 }
 
 QString auditorias(Tfdm& dm, int tipo) {
-    return dm.sql().scalar(QStringLiteral("select count(*) from auditoria where tido_cod = %1 and "
-                                          "audi_cod = 'C. X PAGAR'").arg(tipo)).toString();
+    return dm.sql()
+        .scalar(QStringLiteral("select count(*) from auditoria where tido_cod = %1 and "
+                               "audi_cod = 'C. X PAGAR'")
+                    .arg(tipo))
+        .toString();
 }
 }  // namespace
 
@@ -64,23 +68,51 @@ TEST_F(IngresoTest, AUserUnknownToTheCompanyIsRefused) {
     // Known to the general database only.
     const QString sal = newSalt();
     ASSERT_TRUE(dm->sqlGeneral().execute(
-        QStringLiteral("insert into USUARIO (USUA_COD, USUA_NOMBRE, USUA_ADMIN, USUA_SAL, USUA_CLAVE) values "
-                       "('INTRUSO', 'Intruso', 'N', '%1', '%2')").arg(sal, passwordHash(sal, QStringLiteral("x")))));
+        QStringLiteral(
+            "insert into USUARIO (USUA_COD, USUA_NOMBRE, USUA_ADMIN, USUA_SAL, USUA_CLAVE) values "
+            "('INTRUSO', 'Intruso', 'N', '%1', '%2')")
+            .arg(sal, passwordHash(sal, QStringLiteral("x")))));
     Ingreso ingreso(*dm);
     EXPECT_FALSE(ingreso.ingrese(entrada("INTRUSO", "x")));
-    EXPECT_EQ(dialogs.errors(), (QStringList{QStringLiteral("Nombre de usuario incorrecto"), kRechazo}));
+    EXPECT_EQ(dialogs.errors(),
+              (QStringList{QStringLiteral("Nombre de usuario incorrecto"), kRechazo}));
+    EXPECT_FALSE(dm->ledgrix().isOpen());
+
+    // Refused after the entry row: he leaves as anyone leaves, and nobody
+    // sees him connected.
+    ASSERT_TRUE(dm->conecte_compania(inst->companyDatabase(), QStringLiteral("SYSDBA"), QString()));
+    ASSERT_TRUE(dm->conecte_general(inst->generalDatabase(), QStringLiteral("SYSDBA"), QString()));
+    EXPECT_EQ(auditorias(*dm, 198), QStringLiteral("1"));
+    EXPECT_EQ(auditorias(*dm, 199), QStringLiteral("1"));
+    EXPECT_TRUE(dm->sqlGeneral()
+                    .scalar(QStringLiteral("select FECCON from USUARIO where USUA_COD = 'INTRUSO'"))
+                    .isNull());
+}
+
+TEST_F(IngresoTest, ACompanyThatCannotBeOpenedIsReportedOnceAndNothingStaysOpen) {
+    QStringList args = entrada("ADMIN", "admin");
+    args[2] = QStringLiteral("999");
+    Ingreso ingreso(*dm);
+    EXPECT_FALSE(ingreso.ingrese(args));
+    ASSERT_EQ(dialogs.errors().size(), 1) << dialogs.errors().join(u'|').toStdString();
+    EXPECT_TRUE(
+        dialogs.lastError().startsWith(QStringLiteral("No se encontró el archivo o la ruta ")))
+        << dialogs.lastError().toStdString();
+    EXPECT_FALSE(dm->general().isOpen());
 }
 
 TEST_F(IngresoTest, TheFifthArgumentReplacesTheConnectionFile) {
     QFile::remove(inst->dir() + QStringLiteral("/conexion.cfg"));
     Ingreso ingreso(*dm);
-    EXPECT_TRUE(ingreso.ingrese(entrada("ADMIN", "admin", inst->location()))) << dialogs.lastError().toStdString();
+    EXPECT_TRUE(ingreso.ingrese(entrada("ADMIN", "admin", inst->location())))
+        << dialogs.lastError().toStdString();
 }
 
 TEST_F(IngresoTest, AWrongPasswordIsRefusedBeforeAnythingIsWrittenAndTheRightOneEnters) {
     Ingreso ingreso(*dm);
     EXPECT_FALSE(ingreso.ingrese(entrada("AUXILIAR", "Auxiliar")));
-    EXPECT_EQ(dialogs.errors(), QStringList{QStringLiteral("El nombre de Usuario o la clave son incorrectas.")});
+    EXPECT_EQ(dialogs.errors(),
+              QStringList{QStringLiteral("El nombre de Usuario o la clave son incorrectas.")});
     EXPECT_FALSE(dm->ledgrix().isOpen());
     // The clerk with his own password gets in, and is no administrator.
     dialogs.clear();
@@ -110,8 +142,10 @@ TEST_F(IngresoTest, EntryAsksForTheDaysRateAndOpensTheMovementWhenConfigured) {
     ASSERT_TRUE(dm->conecte_compania(inst->companyDatabase(), QStringLiteral("SYSDBA"), QString()));
     for (const char* p : {"PREGUNTAR TASA DE CAMBIO EN DOCUMENTOS DE CUENTAS POR PAGAR",
                           "MOSTRAR EL MOVIMIENTO DE LAS CXP AL ENTRAR AL MODULO"})
-        ASSERT_TRUE(dm->sql().execute(QStringLiteral("update CONFIGURACION set CONF_VALOR = 'SI' where "
-                                                     "CONF_PROPIEDAD = '%1'").arg(QLatin1String(p))));
+        ASSERT_TRUE(
+            dm->sql().execute(QStringLiteral("update CONFIGURACION set CONF_VALOR = 'SI' where "
+                                             "CONF_PROPIEDAD = '%1'")
+                                  .arg(QLatin1String(p))));
     {
         Ingreso ingreso(*dm);
         ASSERT_TRUE(ingreso.ingrese(entrada("AUXILIAR", "auxiliar")));
@@ -122,21 +156,27 @@ TEST_F(IngresoTest, EntryAsksForTheDaysRateAndOpensTheMovementWhenConfigured) {
     }
     // The rate typed in the day's window is what the next entry finds.
     TasaCambioDia tasa(*dm, 2);
-    EXPECT_FALSE(tasa.grabe(QStringLiteral("-5")));
-    EXPECT_FALSE(tasa.grabe(QStringLiteral("abc")));
+    EXPECT_FALSE(tasa.grabe(Currency::fromInt(-5)));
+    EXPECT_FALSE(tasa.grabe(Currency::fromText(QStringLiteral("0.004"))));  // no cents: no rate
     EXPECT_EQ(dialogs.errors().size(), 2);
-    EXPECT_TRUE(tasa.grabe(QStringLiteral("4,120.55")));
-    EXPECT_EQ(dm->sql().scalar(QStringLiteral("select TACA_VALOR from TASA_CAMBIO_MONEDA where TIMO_COD = 2 and "
-                                              "TACA_FECHA = '2022/09/21'")).toString().left(7),
+    EXPECT_TRUE(tasa.grabe(Currency::fromText(QStringLiteral("4120.55"))));
+    EXPECT_EQ(dm->sql()
+                  .scalar(QStringLiteral(
+                      "select TACA_VALOR from TASA_CAMBIO_MONEDA where TIMO_COD = 2 and "
+                      "TACA_FECHA = '2022/09/21'"))
+                  .toString()
+                  .left(7),
               QStringLiteral("4120.55"));
     // Without option 110 the movement window is refused with the usual text.
-    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
-        "update acceso_usuario set acus_si = 'N' where user_cod = 'AUXILIAR' and acus_opcion = 110")));
+    ASSERT_TRUE(
+        dm->sql().execute(QStringLiteral("update acceso_usuario set acus_si = 'N' where user_cod = "
+                                         "'AUXILIAR' and acus_opcion = 110")));
     dialogs.clear();
     Ingreso otra(*dm);
     ASSERT_TRUE(otra.ingrese(entrada("AUXILIAR", "auxiliar")));
     EXPECT_FALSE(otra.pendientes().pedir_tasa);
     EXPECT_FALSE(otra.pendientes().abrir_movimiento);
     EXPECT_EQ(dialogs.errors(),
-              QStringList{QStringLiteral("Acceso no permitido. comuníquese con el administrador del sistema.")});
+              QStringList{QStringLiteral(
+                  "Acceso no permitido. comuníquese con el administrador del sistema.")});
 }

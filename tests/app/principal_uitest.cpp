@@ -15,8 +15,12 @@
 #include "app/ui/principal/registro_ventanas.h"
 #include "app/ui/principal/tfacercade.h"
 #include "app/ui/tfprincipal.h"
+#include "core/login/clave.h"
 #include "core/status/status_line.h"
+#include "core/ui/grid/ledgrix_grid.h"
+#include "core/ui/numeracion/tfconsecut.h"
 #include "core/validaciones/acceso.h"
+#include "output/ui/mantenimiento/tfdefformato.h"
 #include "tests/support/module_fixture.h"
 
 using namespace ledgrix;
@@ -25,7 +29,8 @@ using ledgrix::test::ModuleTest;
 namespace {
 
 QString noDisponible(const QString& titulo) {
-    return QStringLiteral("La ventana «%1» aún no está disponible.").arg(QString(titulo).remove(QLatin1Char('&')));
+    return QStringLiteral("La ventana «%1» aún no está disponible.")
+        .arg(QString(titulo).remove(QLatin1Char('&')));
 }
 
 void procese() {
@@ -36,13 +41,22 @@ void procese() {
 }
 
 class PrincipalTest : public ModuleTest {
-protected:
+  protected:
     void entre(const QString& usuario, bool administrador) {
         conecte(usuario);
         dm->ctx.es_administrador = administrador;
         principal = std::make_unique<Tfprincipal>(*dm, QStringList{});
         principal->setRegistro(registro);
         principal->show();
+    }
+    // The whole login, as the launcher starts the module.
+    void ingrese() {
+        principal = std::make_unique<Tfprincipal>(
+            *dm, QStringList{QStringLiteral("ENTRADA"), QStringLiteral("ADMIN"),
+                             QStringLiteral("001"), embrolle_clave(QStringLiteral("admin"))});
+        principal->setRegistro(registro);
+        principal->show();
+        ASSERT_TRUE(principal->ingrese()) << dialogs.lastError().toStdString();
     }
     void TearDown() override {
         principal.reset();
@@ -52,11 +66,14 @@ protected:
     QAction* accion(const QStringList& ruta, const QString& titulo) const {
         QList<QAction*> nivel = principal->menuBar()->actions();
         for (const QString& paso : ruta) {
-            auto it = std::find_if(nivel.begin(), nivel.end(), [&](QAction* a) { return a->text() == paso && a->menu(); });
-            if (it == nivel.end()) return nullptr;
+            auto it = std::find_if(nivel.begin(), nivel.end(),
+                                   [&](QAction* a) { return a->text() == paso && a->menu(); });
+            if (it == nivel.end())
+                return nullptr;
             nivel = (*it)->menu()->actions();
         }
-        auto it = std::find_if(nivel.begin(), nivel.end(), [&](QAction* a) { return a->text() == titulo; });
+        auto it = std::find_if(nivel.begin(), nivel.end(),
+                               [&](QAction* a) { return a->text() == titulo; });
         return it == nivel.end() ? nullptr : *it;
     }
     // The one action of the menu bar bound to `atajo`.
@@ -64,8 +81,10 @@ protected:
         QList<QAction*> hallados;
         std::function<void(const QList<QAction*>&)> recorra = [&](const QList<QAction*>& nivel) {
             for (QAction* a : nivel) {
-                if (a->menu()) recorra(a->menu()->actions());
-                else if (a->shortcut() == atajo) hallados << a;
+                if (a->menu())
+                    recorra(a->menu()->actions());
+                else if (a->shortcut() == atajo)
+                    hallados << a;
             }
         };
         recorra(principal->menuBar()->actions());
@@ -74,19 +93,23 @@ protected:
     }
     QPushButton* boton(QWidget* donde, const QString& titulo) const {
         for (QPushButton* b : donde->findChildren<QPushButton*>())
-            if (b->text() == titulo) return b;
+            if (b->text() == titulo)
+                return b;
         ADD_FAILURE() << "no button " << titulo.toStdString();
         return nullptr;
     }
     QMdiSubWindow* hija(const QString& clase) const {
         for (QMdiSubWindow* s : principal->mdi()->subWindowList())
-            if (s->widget() && s->widget()->objectName() == clase) return s;
+            if (s->widget() && s->widget()->objectName() == clase)
+                return s;
         return nullptr;
     }
     void niegue(std::initializer_list<int> opciones) {
         for (int o : opciones)
-            ASSERT_TRUE(dm->sql().execute(QStringLiteral("update acceso_usuario set acus_si = 'N' where user_cod = "
-                                                         "'AUXILIAR' and acus_opcion = %1").arg(o)));
+            ASSERT_TRUE(dm->sql().execute(
+                QStringLiteral("update acceso_usuario set acus_si = 'N' where user_cod = "
+                               "'AUXILIAR' and acus_opcion = %1")
+                    .arg(o)));
     }
     // What one entry showed: the refusal, or the notice.
     QString resultado(const std::function<void()>& haga) {
@@ -108,15 +131,18 @@ bool conControl(const EntradaMenu& e) {
 TEST_F(PrincipalTest, MenuBarHoldsEveryEntryWithItsShortcut) {
     entre(QStringLiteral("ADMIN"), true);
     QStringList menus;
-    for (QAction* a : principal->menuBar()->actions()) menus << a->text();
-    EXPECT_EQ(menus, (QStringList{QStringLiteral("Archivo"), QStringLiteral("Edición"), QStringLiteral("Acreedo&res"),
-                                  QStringLiteral("&Documentos"), QStringLiteral("&Informes"),
-                                  QStringLiteral("&Mantenimiento"), QStringLiteral("Ventana"), QStringLiteral("Ayuda")}));
+    for (QAction* a : principal->menuBar()->actions())
+        menus << a->text();
+    EXPECT_EQ(menus, (QStringList{QStringLiteral("Archivo"), QStringLiteral("Edición"),
+                                  QStringLiteral("Acreedo&res"), QStringLiteral("&Documentos"),
+                                  QStringLiteral("&Informes"), QStringLiteral("&Mantenimiento"),
+                                  QStringLiteral("Ventana"), QStringLiteral("Ayuda")}));
     int atajos = 0;
     for (const EntradaMenu& e : tabla_menu()) {
         QAction* a = accion(e.ruta, e.titulo);
         ASSERT_TRUE(a) << e.titulo.toStdString();
-        EXPECT_EQ(a->shortcut(), QKeySequence(e.atajo, QKeySequence::PortableText)) << e.titulo.toStdString();
+        EXPECT_EQ(a->shortcut(), QKeySequence(e.atajo, QKeySequence::PortableText))
+            << e.titulo.toStdString();
         atajos += !e.atajo.isEmpty();
     }
     EXPECT_EQ(atajos, 9);
@@ -127,45 +153,60 @@ TEST_F(PrincipalTest, ClerkIsRefusedExactlyHisDeniedOptions) {
     const QSet<int> negadas{0, 12, 22, 42, 60, 61, 62, 63, 64, 65, 66, 67, 68, 112, 114};
     const QHash<QString, QString> variantes{
         {QStringLiteral("&Recalculo de saldos"), kAccesoNoPermitidoMayuscula},
-        {QStringLiteral("Cambiar &Vencimiento"), kAccesoNoPermitidoMayuscula},  // no right in COMPRAS
+        {QStringLiteral("Cambiar &Vencimiento"),
+         kAccesoNoPermitidoMayuscula},  // no right in COMPRAS
     };
     for (const EntradaMenu& e : tabla_menu()) {
-        if (!conControl(e)) continue;
+        if (!conControl(e))
+            continue;
         const bool negada = negadas.contains(e.destino.opcion) || !e.destino.modulo.isEmpty();
-        const QString esperado = negada ? variantes.value(e.titulo, kAccesoNoPermitido) : noDisponible(e.titulo);
-        EXPECT_EQ(resultado([&] { accion(e.ruta, e.titulo)->trigger(); }), esperado) << e.titulo.toStdString();
+        const QString esperado =
+            negada ? variantes.value(e.titulo, kAccesoNoPermitido) : noDisponible(e.titulo);
+        EXPECT_EQ(resultado([&] { accion(e.ruta, e.titulo)->trigger(); }), esperado)
+            << e.titulo.toStdString();
     }
     // The top panel: allowed, allowed, allowed, unchecked.
     for (const Boton& b : botones_superiores())
         EXPECT_EQ(resultado([&] { boton(principal.get(), b.titulo)->click(); }),
-                  noDisponible(b.titulo == QStringLiteral("Mov. Proveedor") ? QStringLiteral("Ver cuentas por pagar")
-                                                                            : b.titulo));
+                  noDisponible(b.titulo == QStringLiteral("Mov. Proveedor")
+                                   ? QStringLiteral("Ver cuentas por pagar")
+                                   : b.titulo));
 }
 
 TEST_F(PrincipalTest, RefusedDocumentsFallThroughToTheirSearch) {
     entre(QStringLiteral("AUXILIAR"), false);
     niegue({10, 20, 30, 40});
-    const QList<std::pair<QString, QString>> casos{{QStringLiteral("Ca&rgos"), QStringLiteral("&Busqueda cargos")},
-                                                   {QStringLiteral("Desc&uentos"), QStringLiteral("&Busqueda descuentos")},
-                                                   {QStringLiteral("Pa&gos"), QStringLiteral("&Busqueda de egresos")},
-                                                   {QStringLiteral("A&plicaciones"), QStringLiteral("&Busqueda aplicaciones")}};
+    const QList<std::pair<QString, QString>> casos{
+        {QStringLiteral("Ca&rgos"), QStringLiteral("&Busqueda cargos")},
+        {QStringLiteral("Desc&uentos"), QStringLiteral("&Busqueda descuentos")},
+        {QStringLiteral("Pa&gos"), QStringLiteral("&Busqueda de egresos")},
+        {QStringLiteral("A&plicaciones"), QStringLiteral("&Busqueda aplicaciones")}};
     for (const auto& [lateral, busqueda] : casos)
-        EXPECT_EQ(resultado([&] { boton(principal.get(), lateral)->click(); }), noDisponible(busqueda));
-    EXPECT_EQ(resultado([&] { accion({QStringLiteral("&Documentos"), QStringLiteral("&Cargos")},
-                                     QStringLiteral("Enviar documento soporte"))->trigger(); }),
+        EXPECT_EQ(resultado([&] { boton(principal.get(), lateral)->click(); }),
+                  noDisponible(busqueda));
+    EXPECT_EQ(resultado([&] {
+                  accion({QStringLiteral("&Documentos"), QStringLiteral("&Cargos")},
+                         QStringLiteral("Enviar documento soporte"))
+                      ->trigger();
+              }),
               kAccesoSoporte);
     // The search refuses in its own words.
     niegue({11});
-    EXPECT_EQ(resultado([&] { accion({QStringLiteral("&Documentos"), QStringLiteral("&Cargos")},
-                                     QStringLiteral("Originar &cargos"))->trigger(); }),
+    EXPECT_EQ(resultado([&] {
+                  accion({QStringLiteral("&Documentos"), QStringLiteral("&Cargos")},
+                         QStringLiteral("Originar &cargos"))
+                      ->trigger();
+              }),
               kAccesoNoPermitido);
 }
 
 TEST_F(PrincipalTest, AdministratorPassesEveryCheck) {
     entre(QStringLiteral("ADMIN"), true);
     for (const EntradaMenu& e : tabla_menu())
-        if (conControl(e)) accion(e.ruta, e.titulo)->trigger();
-    for (const Boton& b : botones_superiores()) boton(principal.get(), b.titulo)->click();
+        if (conControl(e))
+            accion(e.ruta, e.titulo)->trigger();
+    for (const Boton& b : botones_superiores())
+        boton(principal.get(), b.titulo)->click();
     EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.lastError().toStdString();
     EXPECT_TRUE(dialogs.texts(QStringLiteral("information")).contains(kAvisoMantenimiento));
 }
@@ -232,8 +273,11 @@ TEST_F(PrincipalTest, MenuWindowsOpenInPlaceAndEscClosesThem) {
     EXPECT_FALSE(informes);
     // The maintenance window refuses the clerk like the menu does.
     boton(principal.get(), QStringLiteral("Man&tenimiento"))->click();
-    EXPECT_EQ(resultado([&] { boton(hija(QStringLiteral("Tfmenumantenimiento"))->widget(),
-                                    QStringLiteral("E&xportar datos"))->click(); }),
+    EXPECT_EQ(resultado([&] {
+                  boton(hija(QStringLiteral("Tfmenumantenimiento"))->widget(),
+                        QStringLiteral("E&xportar datos"))
+                      ->click();
+              }),
               kAccesoNoPermitido);
 }
 
@@ -283,6 +327,44 @@ TEST_F(PrincipalTest, AboutBoxFromTheMenuAndAsSplash) {
     QTimer::singleShot(3000, &espera, &QEventLoop::quit);
     espera.exec();
     EXPECT_FALSE(splash);
+}
+
+TEST_F(PrincipalTest, SalirLeavesTheWayTheCloseButtonDoesFromAMaximisedWindow) {
+    ingrese();
+    EXPECT_TRUE(principal->isMaximized());
+    accion({QStringLiteral("Archivo")}, QStringLiteral("&Salir"))->trigger();
+    EXPECT_FALSE(principal->isVisible());
+    EXPECT_EQ(dm->sql()
+                  .scalar(QStringLiteral("select count(*) from auditoria where tido_cod = 199"))
+                  .toInt(),
+              1);
+    EXPECT_TRUE(dm->sqlGeneral()
+                    .scalar(QStringLiteral("select FECCON from USUARIO where USUA_COD = 'ADMIN'"))
+                    .isNull());
+}
+
+// No window copies the delay itself: a working window and a dialog opened
+// over the main window both search with the login's.
+TEST_F(PrincipalTest, GridsOfEveryWindowSearchWithTheLoginsDelay) {
+    registro.registre(QStringLiteral("TFConsecut"), [](Tfdm& d, QWidget* parent) -> QWidget* {
+        return new TFConsecut(d, parent);
+    });
+    ingrese();
+    ASSERT_EQ(dm->ctx.duracion_busquedas, 1000);
+    QWidget* consecutivos = principal->abra_ventana(QStringLiteral("TFConsecut"));
+    ASSERT_TRUE(consecutivos);
+    Tfdefformato formato(*dm, principal.get());
+    formato.show();
+    for (QWidget* ventana : {consecutivos, static_cast<QWidget*>(&formato)}) {
+        int vistas = 0;
+        for (const LedgrixGrid* g : ventana->findChildren<LedgrixGrid*>()) {
+            if (!g->isVisible())
+                continue;
+            ++vistas;
+            EXPECT_EQ(g->searchDelay(), 1000) << ventana->objectName().toStdString();
+        }
+        EXPECT_GT(vistas, 0) << ventana->objectName().toStdString();
+    }
 }
 
 }  // namespace

@@ -74,8 +74,8 @@ TEST_F(TfdmTest, AMissingDatabaseIsReportedAsAMissingFile) {
 }
 
 // What Qt's Firebird driver gives whatever the connection asks for (see
-// docs/architecture.md). When an upgrade changes it, the notes, the text
-// lengths and the numbering's collision rule must be looked at again.
+// docs/architecture.md). When an upgrade changes it, the notes and the text
+// lengths must be looked at again.
 TEST_F(TfdmTest, ConnectionsAttachInUtf8AndWorkInSnapshotTransactions) {
     conecte();
     for (QSqlDatabase db : {dm->ledgrix(), dm->general()}) {

@@ -8,11 +8,13 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "core/config/idioma.h"
 #include "tools/launcher/lanzador.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ledgrix"));
+    ledgrix::instale_traducciones_qt(app);
     QDialog ventana;
     ventana.setWindowTitle(QStringLiteral("Ledgrix - DatosIngreso"));
     auto* usuario = new QLineEdit(&ventana);
@@ -29,16 +31,18 @@ int main(int argc, char** argv) {
     QObject::connect(botones, &QDialogButtonBox::rejected, &ventana, &QDialog::reject);
     QObject::connect(botones, &QDialogButtonBox::accepted, &ventana, [&] {
         const ledgrix::DatosIngreso ingreso{usuario->text(), compania->text(), clave->text(),
-                                       qEnvironmentVariable("LEDGRIX_UBICACION")};
+                                            qEnvironmentVariable("LEDGRIX_UBICACION")};
         const QString falta = ledgrix::revise_ingreso(ingreso);
         if (!falta.isEmpty()) {
             QMessageBox::warning(&ventana, QApplication::applicationName(), falta);
             return;
         }
         const QString programa = ledgrix::programa_modulo(QApplication::applicationDirPath());
-        if (programa.isEmpty() || !QProcess::startDetached(programa, ledgrix::argumentos_modulo(ingreso))) {
-            QMessageBox::critical(&ventana, QApplication::applicationName(),
-                                  QStringLiteral("No se pudo iniciar el módulo de cuentas por pagar."));
+        if (programa.isEmpty() ||
+            !QProcess::startDetached(programa, ledgrix::argumentos_modulo(ingreso))) {
+            QMessageBox::critical(
+                &ventana, QApplication::applicationName(),
+                QStringLiteral("No se pudo iniciar el módulo de cuentas por pagar."));
             return;
         }
         ventana.accept();

@@ -1,19 +1,9 @@
 #include "accounting/ui/interfaces/tfinterfaces.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "accounting/ui/interfaces/tfmodinterfaz.h"
 #include "accounting/ui/interfaces/tfnvainterfaz.h"
-#include "core/data/client_dataset.h"
-#include "core/data/dataset_model.h"
 #include "core/services/dialogs.h"
 #include "core/tfdm/tfdm.h"
 #include "core/ui/grid/ledgrix_grid.h"
@@ -21,99 +11,31 @@
 
 namespace ledgrix {
 
-namespace {
-
-int columna(const DatasetModel& modelo, const QString& campo) {
-    for (int c = 0; c < modelo.columnCount(); ++c)
-        if (modelo.fieldAt(c) && modelo.fieldAt(c)->name() == campo)
-            return c;
-    return -1;
-}
-
-}  // namespace
-
 Tfinterfaces::Tfinterfaces(Tfdm& dm, QWidget* parent)
-    : QWidget(parent), dm_(dm), logica_(dm, this) {
-    setObjectName(QStringLiteral("Tfinterfaces"));
-    setWindowTitle(QStringLiteral("Interfaces Cuentas x pagar"));
+    : Tflista(dm, QStringLiteral("Tfinterfaces"), QStringLiteral("Interfaces Cuentas x pagar"),
+              parent),
+      logica_(dm, this) {
     resize(640, 360);
-
-    auto* caja = new QVBoxLayout(this);
-    filtros_ = new QCheckBox(QStringLiteral("Habilitar filtros"), this);
-    filtros_->setObjectName(QStringLiteral("filtros"));
-    caja->addWidget(filtros_);
-
-    modelo_ = new DatasetModel(&logica_.interfaces(), this);
-    grilla_ = new LedgrixGrid(this);
-    grilla_->setObjectName(QStringLiteral("grilla"));
-    grilla_->setDialogs(&dm.dialogs());
-    grilla_->setExportTitle(QStringLiteral("InterfCXP"));
-    grilla_->setSearchDelay(dm.ctx.duracion_busquedas > 0 ? dm.ctx.duracion_busquedas
-                                                          : grilla_->searchDelay());
-    grilla_->setModel(modelo_);
-    grilla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grilla_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grilla_->setSortingEnabled(true);
-    const int ver = columna(*modelo_, QStringLiteral("INCP_CONFIRMAR"));
+    grilla()->setExportTitle(QStringLiteral("InterfCXP"));
+    muestre(logica_.interfaces(), [this] { SBModificarClick(); });
+    const int ver = columna(QStringLiteral("INCP_CONFIRMAR"));
     if (ver >= 0)
-        grilla_->setItemDelegateForColumn(ver, new MarcaDelegate(this));
+        grilla()->setItemDelegateForColumn(ver, new MarcaDelegate(this));
     // The document comes first on screen.
-    const int documento = columna(*modelo_, QStringLiteral("TIDO_NOMLARGO"));
+    const int documento = columna(QStringLiteral("TIDO_NOMLARGO"));
     if (documento >= 0)
-        grilla_->horizontalHeader()->moveSection(
-            grilla_->horizontalHeader()->visualIndex(documento), 0);
-    caja->addWidget(grilla_, 1);
-
-    panel_copia_ = new QFrame(this);
-    panel_copia_->setObjectName(QStringLiteral("panel_copia"));
-    panel_copia_->setFrameShape(QFrame::StyledPanel);
-    auto* panel = new QHBoxLayout(panel_copia_);
-    panel->addWidget(new QLabel(QStringLiteral("Nuevo prefijo:"), panel_copia_));
-    nuevo_prefijo_ = new QComboBox(panel_copia_);
-    nuevo_prefijo_->setObjectName(QStringLiteral("nuevo_prefijo"));
-    panel->addWidget(nuevo_prefijo_, 1);
-    auto* copiar = new QPushButton(QStringLiteral("F2: Copiar"), panel_copia_);
-    auto* cancelar = new QPushButton(QStringLiteral("ESC: Cancelar"), panel_copia_);
-    panel->addWidget(copiar);
-    panel->addWidget(cancelar);
-    panel_copia_->hide();
-    caja->addWidget(panel_copia_);
-
-    auto* abajo = new QHBoxLayout;
-    auto* nuevo = new QPushButton(QStringLiteral("F5: Nuevo"), this);
-    auto* modificar = new QPushButton(QStringLiteral("F4: Modificar"), this);
-    auto* borrar = new QPushButton(QStringLiteral("F3: Borrar"), this);
-    auto* copia = new QPushButton(QStringLiteral("F8: Copiar"), this);
-    auto* salir = new QPushButton(QStringLiteral("ESC:Salir"), this);
-    for (QPushButton* b : {nuevo, modificar, borrar, copia})
-        abajo->addWidget(b);
-    abajo->addStretch(1);
-    abajo->addWidget(salir);
-    caja->addLayout(abajo);
-
-    connect(filtros_, &QCheckBox::toggled, grilla_, &LedgrixGrid::setFiltersEnabled);
-    connect(grilla_, &QAbstractItemView::doubleClicked, this, &Tfinterfaces::SBModificarClick);
-    connect(grilla_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& actual) {
-                const QModelIndex fila = grilla_->sourceIndex(actual);
-                if (fila.isValid() && fila.row() != logica_.interfaces().recNo())
-                    logica_.interfaces().moveTo(fila.row());
-            });
-    connect(nuevo, &QPushButton::clicked, this, &Tfinterfaces::SBNuevoClick);
-    connect(modificar, &QPushButton::clicked, this, &Tfinterfaces::SBModificarClick);
-    connect(borrar, &QPushButton::clicked, this, &Tfinterfaces::SBBorrarClick);
-    connect(copia, &QPushButton::clicked, this, &Tfinterfaces::SBCopiarClick);
-    connect(copiar, &QPushButton::clicked, this, &Tfinterfaces::SBCopiaClick);
-    connect(cancelar, &QPushButton::clicked, panel_copia_, &QWidget::hide);
-    connect(salir, &QPushButton::clicked, this, &Tfinterfaces::SBSalirClick);
-    for (QWidget* w : {static_cast<QWidget*>(grilla_), static_cast<QWidget*>(nuevo_prefijo_),
-                       static_cast<QWidget*>(filtros_)})
-        w->installEventFilter(this);
+        grilla()->horizontalHeader()->moveSection(
+            grilla()->horizontalHeader()->visualIndex(documento), 0);
+    agregue_tecla(Qt::Key_F5, QStringLiteral("F5: Nuevo"), [this] { SBNuevoClick(); });
+    agregue_tecla(Qt::Key_F4, QStringLiteral("F4: Modificar"), [this] { SBModificarClick(); });
+    agregue_tecla(Qt::Key_F3, QStringLiteral("F3: Borrar"), [this] { logica_.borre(); });
+    agregue_copia([this] { return logica_.prefijos_copia(); },
+                  [this](const QString& prefijo) { logica_.copie(prefijo); });
 }
 
 void Tfinterfaces::SBNuevoClick() {
-    dm_.dialogs().modal(QStringLiteral("Tfnvainterfaz"), [this] {
-        Tfnvainterfaz ventana(dm_, this);
+    dm().dialogs().modal(QStringLiteral("Tfnvainterfaz"), [this] {
+        Tfnvainterfaz ventana(dm(), this);
         return ventana.exec();
     });
     logica_.refresque();
@@ -123,94 +45,11 @@ void Tfinterfaces::SBModificarClick() {
     const int id = logica_.id_actual();
     if (id == 0)
         return;
-    dm_.dialogs().modal(QStringLiteral("Tfmodinterfaz"), [this, id] {
-        Tfmodinterfaz ventana(dm_, id, this);
+    dm().dialogs().modal(QStringLiteral("Tfmodinterfaz"), [this, id] {
+        Tfmodinterfaz ventana(dm(), id, this);
         return ventana.exec();
     });
     logica_.refresque();
-}
-
-void Tfinterfaces::SBBorrarClick() {
-    logica_.borre();
-}
-
-void Tfinterfaces::SBCopiarClick() {
-    if (logica_.id_actual() == 0)
-        return;
-    nuevo_prefijo_->clear();
-    nuevo_prefijo_->addItems(logica_.prefijos_copia());
-    panel_copia_->show();
-    nuevo_prefijo_->setFocus();
-}
-
-void Tfinterfaces::SBCopiaClick() {
-    panel_copia_->hide();
-    logica_.copie(nuevo_prefijo_->currentText());
-    grilla_->setFocus();
-}
-
-void Tfinterfaces::SBSalirClick() {
-    if (panel_copia_->isVisible()) {
-        panel_copia_->hide();
-        grilla_->setFocus();
-        return;
-    }
-    close();
-}
-
-bool Tfinterfaces::tecla(int key) {
-    switch (key) {
-        case Qt::Key_F5:
-            SBNuevoClick();
-            return true;
-        case Qt::Key_F4:
-            SBModificarClick();
-            return true;
-        case Qt::Key_F3:
-            SBBorrarClick();
-            return true;
-        case Qt::Key_F8:
-            SBCopiarClick();
-            return true;
-        case Qt::Key_F2:
-            if (panel_copia_->isVisible())
-                SBCopiaClick();
-            return true;
-        case Qt::Key_Escape:
-            SBSalirClick();
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool Tfinterfaces::eventFilter(QObject* watched, QEvent* event) {
-    // The window's keys win over the children's own use of them.
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_F2 || key == Qt::Key_F3 || key == Qt::Key_F4 || key == Qt::Key_F5 ||
-            key == Qt::Key_F8 || key == Qt::Key_Escape) {
-            if (event->type() == QEvent::ShortcutOverride) {
-                event->accept();
-                return true;
-            }
-            return tecla(key);
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void Tfinterfaces::keyPressEvent(QKeyEvent* event) {
-    if (!tecla(event->key()))
-        QWidget::keyPressEvent(event);
-}
-
-void Tfinterfaces::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!ubicada_) {
-        ubicada_ = true;
-        centre_en_area(this, 135, 140);
-    }
 }
 
 }  // namespace ledgrix

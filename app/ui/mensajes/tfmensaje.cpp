@@ -11,8 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTextCursor>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "app/mensajes/mensaje_instantaneo.h"
@@ -39,7 +39,6 @@ Tfmensaje::Tfmensaje(Tfdm& dm, QWidget* parent) : QWidget(parent), dm_(dm) {
     MUsuarios_ = new DatasetModel(&logica_->usuarios(), this);
     GUsuarios_ = new LedgrixGrid(this);
     GUsuarios_->setDialogs(&dm.dialogs());
-    GUsuarios_->setSearchDelay(dm.ctx.duracion_busquedas);
     GUsuarios_->setModel(MUsuarios_);
     GUsuarios_->setSelectionBehavior(QAbstractItemView::SelectRows);
     GUsuarios_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -48,7 +47,6 @@ Tfmensaje::Tfmensaje(Tfdm& dm, QWidget* parent) : QWidget(parent), dm_(dm) {
     MHistoria_ = new DatasetModel(&logica_->historia(), this);
     GHistoria_ = new LedgrixGrid(this);
     GHistoria_->setDialogs(&dm.dialogs());
-    GHistoria_->setSearchDelay(dm.ctx.duracion_busquedas);
     GHistoria_->setModel(MHistoria_);
     GHistoria_->setSelectionBehavior(QAbstractItemView::SelectRows);
     GHistoria_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -59,16 +57,19 @@ Tfmensaje::Tfmensaje(Tfdm& dm, QWidget* parent) : QWidget(parent), dm_(dm) {
     connect(GUsuarios_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 const QModelIndex src = GUsuarios_->sourceIndex(current);
-                if (src.isValid()) logica_->usuarios().moveTo(src.row());
+                if (src.isValid())
+                    logica_->usuarios().moveTo(src.row());
             });
     connect(GHistoria_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 const QModelIndex src = GHistoria_->sourceIndex(current);
-                if (src.isValid()) logica_->historia().moveTo(src.row());
+                if (src.isValid())
+                    logica_->historia().moveTo(src.row());
             });
     connect(GHistoria_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         const QModelIndex src = GHistoria_->sourceIndex(index);
-        if (src.isValid()) logica_->historia().moveTo(src.row());
+        if (src.isValid())
+            logica_->historia().moveTo(src.row());
         GHistoriaDblClick();
     });
 
@@ -85,11 +86,15 @@ Tfmensaje::Tfmensaje(Tfdm& dm, QWidget* parent) : QWidget(parent), dm_(dm) {
     });
 
     CBPrioridad_ = new QComboBox(this);
-    CBPrioridad_->addItems({QStringLiteral("Normal"), QStringLiteral("Media"), QStringLiteral("Alta")});
+    CBPrioridad_->addItems(
+        {QStringLiteral("Normal"), QStringLiteral("Media"), QStringLiteral("Alta")});
     CBPrioridad_->setCurrentIndex(MensajeInstantaneo::prioridad_de_nivel(
-        logica_->mensaje().active() ? static_cast<int>(logica_->mensaje().fieldByName(QStringLiteral("MENS_NIVEL")).asInteger())
-                                    : 3));
-    connect(CBPrioridad_, &QComboBox::currentIndexChanged, this, [this](int i) { logica_->set_prioridad(i); });
+        logica_->mensaje().active()
+            ? static_cast<int>(
+                  logica_->mensaje().fieldByName(QStringLiteral("MENS_NIVEL")).asInteger())
+            : 3));
+    connect(CBPrioridad_, &QComboBox::currentIndexChanged, this,
+            [this](int i) { logica_->set_prioridad(i); });
 
     auto* enviar = new QPushButton(QStringLiteral("F2:Enviar"), this);
     auto* todos = new QPushButton(QStringLiteral("F5:Enviar a todos"), this);
@@ -125,12 +130,14 @@ Tfmensaje::Tfmensaje(Tfdm& dm, QWidget* parent) : QWidget(parent), dm_(dm) {
     principal->addWidget(GUsuarios_, 2);
     principal->addLayout(derecha, 5);
 
-    for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
 
     // When answering, the list already stands on the author.
     const int fila_usuario = logica_->usuarios().recNo();
     if (fila_usuario >= 0)
-        GUsuarios_->setCurrentIndex(GUsuarios_->filterProxy()->mapFromSource(MUsuarios_->index(fila_usuario, 0)));
+        GUsuarios_->setCurrentIndex(
+            GUsuarios_->filterProxy()->mapFromSource(MUsuarios_->index(fila_usuario, 0)));
     EMensaje_->setFocus();
 }
 
@@ -142,11 +149,13 @@ void Tfmensaje::cierre() {
 }
 
 void Tfmensaje::SBEnviarClick() {
-    if (logica_->envie()) cierre();
+    if (logica_->envie())
+        cierre();
 }
 
 void Tfmensaje::SBTodosClick() {
-    if (logica_->envie_a_todos()) cierre();
+    if (logica_->envie_a_todos())
+        cierre();
 }
 
 void Tfmensaje::SBCancelaClick() {
@@ -159,17 +168,25 @@ void Tfmensaje::SBCancelaClick() {
 }
 
 void Tfmensaje::GHistoriaDblClick() {
-    if (logica_->historia().isEmpty()) return;
+    if (logica_->historia().isEmpty())
+        return;
     TLectura_->setPlainText(logica_->mensaje_actual());
     PLectura_->show();
 }
 
 bool Tfmensaje::tecla(int key) {
     switch (key) {
-    case Qt::Key_F2: SBEnviarClick(); return true;
-    case Qt::Key_F5: SBTodosClick(); return true;
-    case Qt::Key_Escape: SBCancelaClick(); return true;
-    default: return false;
+        case Qt::Key_F2:
+            SBEnviarClick();
+            return true;
+        case Qt::Key_F5:
+            SBTodosClick();
+            return true;
+        case Qt::Key_Escape:
+            SBCancelaClick();
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -191,7 +208,8 @@ bool Tfmensaje::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Tfmensaje::keyPressEvent(QKeyEvent* event) {
-    if (!tecla(event->key())) QWidget::keyPressEvent(event);
+    if (!tecla(event->key()))
+        QWidget::keyPressEvent(event);
 }
 
 }  // namespace ledgrix

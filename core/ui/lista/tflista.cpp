@@ -1,0 +1,180 @@
+#include "core/ui/lista/tflista.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/data/client_dataset.h"
+#include "core/data/dataset_model.h"
+#include "core/tfdm/tfdm.h"
+#include "core/ui/grid/ledgrix_grid.h"
+#include "core/ui/numeracion/delegados.h"
+
+namespace ledgrix {
+
+Tflista::Tflista(Tfdm& dm, const QString& clase, const QString& titulo, QWidget* parent)
+    : QWidget(parent), dm_(dm) {
+    setObjectName(clase);
+    setWindowTitle(titulo);
+
+    caja_ = new QVBoxLayout(this);
+    auto* caja = caja_;
+    filtros_ = new QCheckBox(QStringLiteral("Habilitar filtros"), this);
+    filtros_->setObjectName(QStringLiteral("filtros"));
+    caja->addWidget(filtros_);
+
+    grilla_ = new LedgrixGrid(this);
+    grilla_->setObjectName(QStringLiteral("grilla"));
+    grilla_->setDialogs(&dm.dialogs());
+    grilla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grilla_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    caja->addWidget(grilla_, 1);
+
+    barra_ = new QHBoxLayout;
+    barra_->addStretch(1);
+    auto* salir = new QPushButton(QStringLiteral("ESC:Salir"), this);
+    barra_->addWidget(salir);
+    caja->addLayout(barra_);
+
+    connect(filtros_, &QCheckBox::toggled, grilla_, &LedgrixGrid::setFiltersEnabled);
+    connect(salir, &QPushButton::clicked, this, &Tflista::SBSalirClick);
+    for (QWidget* w : {static_cast<QWidget*>(grilla_), static_cast<QWidget*>(filtros_)})
+        w->installEventFilter(this);
+}
+
+void Tflista::muestre(ClientDataset& filas, std::function<void()> abrir) {
+    modelo_ = new DatasetModel(&filas, this);
+    grilla_->setModel(modelo_);
+    grilla_->setSortingEnabled(true);
+    // The grid's cursor is the dataset's: what the keys work on is the row on screen.
+    connect(grilla_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, &filas](const QModelIndex& actual) {
+                const QModelIndex fila = grilla_->sourceIndex(actual);
+                if (fila.isValid() && fila.row() != filas.recNo())
+                    filas.moveTo(fila.row());
+            });
+    if (abrir)
+        connect(grilla_, &QAbstractItemView::doubleClicked, this, [abrir] { abrir(); });
+}
+
+QPushButton* Tflista::agregue_tecla(int key, const QString& texto, std::function<void()> accion) {
+    auto* boton = new QPushButton(texto, this);
+    // Before the stretch that keeps Esc at the right end.
+    barra_->insertWidget(barra_->count() - 2, boton);
+    connect(boton, &QPushButton::clicked, this, [accion] { accion(); });
+    teclas_.insert(key, std::move(accion));
+    return boton;
+}
+
+void Tflista::agregue_copia(std::function<QStringList()> destinos,
+                            std::function<void(const QString&)> copie) {
+    destinos_ = std::move(destinos);
+    copie_ = std::move(copie);
+    panel_copia_ = new QFrame(this);
+    panel_copia_->setObjectName(QStringLiteral("panel_copia"));
+    panel_copia_->setFrameShape(QFrame::StyledPanel);
+    auto* panel = new QHBoxLayout(panel_copia_);
+    panel->addWidget(new QLabel(QStringLiteral("Nuevo prefijo:"), panel_copia_));
+    destino_ = new QComboBox(panel_copia_);
+    destino_->setObjectName(QStringLiteral("nuevo_prefijo"));
+    panel->addWidget(destino_, 1);
+    auto* copiar = new QPushButton(QStringLiteral("F2: Copiar"), panel_copia_);
+    auto* cancelar = new QPushButton(QStringLiteral("ESC: Cancelar"), panel_copia_);
+    panel->addWidget(copiar);
+    panel->addWidget(cancelar);
+    panel_copia_->hide();
+    // Between the grid and the key buttons.
+    caja_->insertWidget(caja_->indexOf(grilla_) + 1, panel_copia_);
+    connect(copiar, &QPushButton::clicked, this, &Tflista::haga_copia);
+    connect(cancelar, &QPushButton::clicked, panel_copia_, &QWidget::hide);
+    destino_->installEventFilter(this);
+    agregue_tecla(Qt::Key_F8, QStringLiteral("F8: Copiar"), [this] { abra_copia(); });
+}
+
+int Tflista::columna(const QString& campo) const {
+    if (!modelo_)
+        return -1;
+    for (int c = 0; c < modelo_->columnCount(); ++c)
+        if (modelo_->fieldAt(c) && modelo_->fieldAt(c)->name() == campo)
+            return c;
+    return -1;
+}
+
+void Tflista::abra_copia() {
+    const QStringList destinos = destinos_();
+    if (destinos.isEmpty())
+        return;
+    destino_->clear();
+    destino_->addItems(destinos);
+    panel_copia_->show();
+    destino_->setFocus();
+}
+
+void Tflista::haga_copia() {
+    panel_copia_->hide();
+    copie_(destino_->currentText());
+    grilla_->setFocus();
+}
+
+void Tflista::SBSalirClick() {
+    if (panel_copia_ && panel_copia_->isVisible()) {
+        panel_copia_->hide();
+        grilla_->setFocus();
+        return;
+    }
+    close();
+}
+
+bool Tflista::tecla(int key) {
+    if (key == Qt::Key_Escape) {
+        SBSalirClick();
+        return true;
+    }
+    // F2 belongs to the copy panel, never to the grid's cell editor.
+    if (key == Qt::Key_F2 && panel_copia_) {
+        if (panel_copia_->isVisible())
+            haga_copia();
+        return true;
+    }
+    const auto accion = teclas_.constFind(key);
+    if (accion == teclas_.constEnd())
+        return false;
+    (*accion)();
+    return true;
+}
+
+bool Tflista::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool propia =
+            key == Qt::Key_Escape || teclas_.contains(key) || (key == Qt::Key_F2 && panel_copia_);
+        if (propia) {
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept();
+                return true;
+            }
+            return tecla(key);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Tflista::keyPressEvent(QKeyEvent* event) {
+    if (!tecla(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+void Tflista::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!ubicada_) {
+        ubicada_ = true;
+        centre_en_area(this, 135, 140);
+    }
+}
+
+}  // namespace ledgrix
