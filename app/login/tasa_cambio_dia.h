@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+#include "core/money/currency.h"
+
 namespace ledgrix {
 
 class Tfdm;
@@ -17,11 +19,12 @@ public:
     const QString& nombre_moneda() const { return nombre_; }
     QDate fecha() const;
 
-    // Records the rate typed by the user. False (and the user told why) when
-    // the text is not a positive amount or the row could not be written.
-    bool grabe(const QString& valor);
+    // Records the rate the user typed (read by the window in the
+    // installation's number format). False, and the user told why, when it
+    // is not positive or the row could not be written.
+    bool grabe(Currency tasa);
 
-private:
+  private:
     Tfdm& dm_;
     int moneda_;
     QString nombre_;

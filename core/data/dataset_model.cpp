@@ -1,6 +1,7 @@
 #include "core/data/dataset_model.h"
 
 #include "core/data/client_dataset.h"
+#include "core/money/formato_numero.h"
 #include "core/sql/sqltext.h"
 
 namespace ledgrix {
@@ -49,7 +50,7 @@ QString DatasetModel::displayText(const Field& field, const QVariant& value) {
     if (!value.isValid()) return {};
     switch (field.type()) {
     case Field::Type::Currency:
-        return Field::currencyOf(value).toDisplay(field.decimals());
+        return FormatoNumero::instalacion().escriba(Field::currencyOf(value), field.decimals());
     case Field::Type::Date:
         return sql::dateText(value.toDate());
     case Field::Type::DateTime:
@@ -69,7 +70,9 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return displayText(*f, v);
     case Qt::EditRole:
-        if (f->type() == Field::Type::Currency && v.isValid()) return Field::currencyOf(v).toString(f->decimals());
+        // Editors get the text people read and type, in the installation's format.
+        if (f->type() == Field::Type::Currency && v.isValid())
+            return displayText(*f, v);
         return v;
     case Qt::TextAlignmentRole:
         if (f->type() == Field::Type::Currency || f->type() == Field::Type::Integer)
@@ -99,8 +102,18 @@ bool DatasetModel::setData(const QModelIndex& index, const QVariant& value, int 
     Field* f = fieldAt(index.column());
     if (!f || role != Qt::EditRole) return false;
     if (dataset_->recNo() != index.row() && !dataset_->moveTo(index.row())) return false;
+    // Typed text is the installation's format; a text in any other is refused
+    // rather than read as something else.
+    QVariant valor = value;
+    if (f->type() == Field::Type::Currency && value.typeId() == QMetaType::QString &&
+        !value.toString().trimmed().isEmpty()) {
+        const auto monto = FormatoNumero::instalacion().lea(value.toString());
+        if (!monto)
+            return false;
+        valor = QVariant::fromValue(*monto);
+    }
     if (!dataset_->edit()) return false;
-    return f->setValue(value);
+    return f->setValue(valor);
 }
 
 bool DatasetModel::canFetchMore(const QModelIndex& parent) const {

@@ -27,8 +27,8 @@ public:
     void fetchMore(const QModelIndex& parent) override;
 
     Field* fieldAt(int column) const;
-    // Text a grid shows for a value: amounts grouped with the field's
-    // decimals, dates yyyy/MM/dd.
+    // Text a grid shows for a value: amounts in the installation's number
+    // format with the field's decimals, dates yyyy/MM/dd.
     static QString displayText(const Field& field, const QVariant& value);
 
 private:

@@ -39,4 +39,12 @@ QString ubicaciondb(const QString& argumento5, const QString& directorio, Dialog
     return lea_conexion(directorio, dialogs);
 }
 
+FormatoNumero formato_numeros(const QString& directorio) {
+    QFile f(archivo(directorio, QStringLiteral("numeros.cfg")));
+    if (directorio.isEmpty() || !f.open(QIODevice::ReadOnly))
+        return {};
+    const QString linea = QString::fromUtf8(f.readLine());
+    return FormatoNumero::de_ejemplo(linea).value_or(FormatoNumero());
+}
+
 }  // namespace ledgrix::instalacion

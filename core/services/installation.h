@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "core/money/formato_numero.h"
+
 namespace ledgrix {
 
 class Dialogs;
@@ -24,6 +26,12 @@ QString lea_conexion(const QString& directorio, Dialogs& dialogs);
 
 // Argument 5 when given, otherwise the connection file.
 QString ubicaciondb(const QString& argumento5, const QString& directorio, Dialogs& dialogs);
+
+// The number format of the installation: the first line of "numeros.cfg" is
+// an example of it ("1.234.567,89", "1,234,567.89"). Colombian when the file
+// is missing or its line is not such an example, so a workstation never ends
+// up reading amounts in a format nobody chose.
+FormatoNumero formato_numeros(const QString& directorio);
 
 }  // namespace instalacion
 }  // namespace ledgrix

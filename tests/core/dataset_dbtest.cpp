@@ -154,10 +154,15 @@ TEST_F(DatasetTest, FieldsComeFromTheQueryAndFormatForGrids) {
     ds->edit();
     f(ds, "EGRE_VALOR").setValue(QStringLiteral("1234567.5"));
     ds->post();
-    EXPECT_EQ(model.data(model.index(0, valorColumn)).toString(), QStringLiteral("1,234,567.50"));
-    EXPECT_EQ(model.data(model.index(0, valorColumn), Qt::EditRole).toString(), QStringLiteral("1234567.50"));
+    // Amounts are shown and edited in the installation's number format.
+    EXPECT_EQ(model.data(model.index(0, valorColumn)).toString(), QStringLiteral("1.234.567,50"));
+    EXPECT_EQ(model.data(model.index(0, valorColumn), Qt::EditRole).toString(),
+              QStringLiteral("1.234.567,50"));
     EXPECT_EQ(model.data(model.index(1, 4)).toString(), QStringLiteral("2022/09/03"));
-    EXPECT_TRUE(model.setData(model.index(1, valorColumn), QStringLiteral("7")));
+    EXPECT_FALSE(model.setData(model.index(1, valorColumn), QStringLiteral("1,000.50")));
+    EXPECT_EQ(ds->state(), ClientDataset::State::Browse) << "a refused text leaves the row alone";
+    EXPECT_TRUE(model.setData(model.index(1, valorColumn), QStringLiteral("1.000,5")));
+    EXPECT_EQ(f(ds, "EGRE_VALOR").asCurrency().toString(2), QStringLiteral("1000.50"));
     EXPECT_EQ(ds->state(), ClientDataset::State::Edit);
     EXPECT_EQ(ds->recNo(), 1);
 }

@@ -5,8 +5,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
+#include <QProcess>
+#include <QScrollBar>
 
+#include "core/data/field.h"
+#include "output/ui/impresion/tfimpresion.h"
 #include "payables/ui/cargos/tfnotasdebitocxp.h"
 #include "tests/support/documentos_fixture.h"
 
@@ -17,6 +23,11 @@ namespace {
 const QString kCancelar =
     QStringLiteral("Si cancela ahora perderá los datos no grabados, continuar?");
 
+// The work area the main window leaves for its windows when maximised on a
+// 1366x768 screen: its menu, panels and status line measured at 1366x768,
+// less a 40-pixel taskbar and a 30-pixel title bar.
+const QSize kAreaTrabajo(1247, 610);
+
 class CargoVentanaTest : public test::DocumentosTest {
   protected:
     // The window frees itself on close.
@@ -24,6 +35,14 @@ class CargoVentanaTest : public test::DocumentosTest {
         auto* v = new Tfnotasdebitocxp(*dm);
         v->show();
         QApplication::setActiveWindow(v);
+        return v;
+    }
+    // A new charge of the stationery supplier, its NIT typed in the window.
+    Tfnotasdebitocxp* abra_con_proveedor() {
+        Tfnotasdebitocxp* v = abra();
+        QLineEdit* nit = v->editor(QStringLiteral("TERC_NIT"));
+        teclee(nit, test::kPapeleria);
+        tecla(nit, Qt::Key_Return);
         return v;
     }
     static void tecla(QWidget* w, int key) {
@@ -38,53 +57,186 @@ class CargoVentanaTest : public test::DocumentosTest {
             QApplication::sendEvent(w, &press);
         }
     }
+    // The PDF's text with runs of blanks collapsed.
+    static QString texto_pdf(const QString& ruta) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-layout"), ruta, QStringLiteral("-")});
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    }
     QString uno(const QString& sql) {
         auto q = dm->sql().select(sql);
         return q && q->next() ? q->value(0).toString().trimmed() : QStringLiteral("sin fila");
     }
 };
 
-TEST_F(CargoVentanaTest, AChargeTypedWithKeysIsStoredPostedAndTheWindowWaitsForTheNext) {
+// The whole road with the keyboard, amounts typed the Colombian way: stored
+// with the exact amount, posted in both books, printed, and the window ready
+// for the next charge.
+TEST_F(CargoVentanaTest, AChargeTypedWithKeysIsStoredPostedPrintedAndTheWindowWaitsForTheNext) {
     QPointer<Tfnotasdebitocxp> v = abra();
     EXPECT_EQ(v->windowTitle(), QStringLiteral("Cargos en Cuenta"));
     EXPECT_EQ(v->prefijo()->currentText(), QStringLiteral("0000"));
     const QString numero = v->editor(QStringLiteral("NDPR_NUMERO"))->text();
 
     QLineEdit* nit = v->editor(QStringLiteral("TERC_NIT"));
-    nit->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), nit);  // typing goes to the supplier at once
     teclee(nit, test::kPapeleria);
     tecla(nit, Qt::Key_Return);
     EXPECT_EQ(v->nombre()->text(), QStringLiteral("Papelería Industrial Andina S.A."));
-    EXPECT_EQ(v->editor(QStringLiteral("NDPR_RTFTEPORC"))->text(), QStringLiteral("2.50"));
+    EXPECT_EQ(v->editor(QStringLiteral("NDPR_RTFTEPORC"))->text(), QStringLiteral("2,50"));
+    QLineEdit* concepto = v->editor(QStringLiteral("NDPR_CONC"));
+    concepto->setFocus();
+    teclee(concepto, QStringLiteral("Fletes de octubre"));
     QLineEdit* monto = v->editor(QStringLiteral("NDPR_MONTO"));
     monto->setFocus();
-    monto->selectAll();  // the box shows 0.00 until typed over
-    teclee(monto, QStringLiteral("2000000"));
+    monto->selectAll();  // the box shows 0,00 until typed over
+    teclee(monto, QStringLiteral("1.500.000,50"));
+    tecla(monto, Qt::Key_Return);
+    EXPECT_EQ(monto->text(), QStringLiteral("1.500.000,50"));
     dialogs.expectModal(QStringLiteral("Tfimprnotadbp"), 1);  // the stored charge goes to its print window
-    tecla(monto, Qt::Key_F2);  // saves the amount still in its box
+    tecla(QApplication::focusWidget(), Qt::Key_F2);
     EXPECT_TRUE(dialogs.allAnswered());
-
     EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.errors().join('\n').toStdString();
+
     const QString id =
         uno(QStringLiteral("select NDPR_ID from NOTAS_DEBITO_PROVEEDOR where NDPR_NUMERO = '%1'")
                 .arg(numero));
-    EXPECT_EQ(
-        uno(QStringLiteral("select TERC_NIT || ' ' || cast(NDPR_MONTO as varchar(20)) || ' ' || "
-                           "cast(NDPR_RTFTEMONTO as varchar(20)) from NOTAS_DEBITO_PROVEEDOR where "
-                           "NDPR_ID = ") +
-            id),
-        test::kPapeleria + QStringLiteral(" 2000000.00 50000.00"));
-    EXPECT_EQ(uno(QStringLiteral("select count(*) from COMPROBANTE_ENCABEZADO where ENCO_TIPOREF = "
-                                 "51 and ENCO_IDREF = ") +
+    EXPECT_EQ(uno(QStringLiteral("select TERC_NIT || ' ' || cast(NDPR_MONTO as varchar(20)) from "
+                                 "NOTAS_DEBITO_PROVEEDOR where NDPR_ID = ") +
                   id),
-              QStringLiteral("1"));
+              test::kPapeleria + QStringLiteral(" 1500000.50"));
+    // One ledger voucher, balanced in the local books and in the NIIF books.
+    for (const char* libro : {"COMPROBANTE_DETALLE", "COMPROBANTE_DETALLE_NIIF"}) {
+        const QString lineas = QStringLiteral(
+                                   " from %1 d join COMPROBANTE_ENCABEZADO e on e.ENCO_CONSEC = "
+                                   "d.ENCO_CONSEC where e.ENCO_TIPOREF = 51 and e.ENCO_IDREF = %2")
+                                   .arg(QLatin1String(libro), id);
+        EXPECT_EQ(uno(QStringLiteral("select cast(sum(d.CODE_DEBITOS - d.CODE_CREDITOS) as "
+                                     "varchar(20))") +
+                      lineas),
+                  QStringLiteral("0.00"))
+            << libro;
+        EXPECT_EQ(uno(QStringLiteral("select count(*)") + lineas +
+                      QStringLiteral(" and d.CODE_DEBITOS = 1500000.50")),
+                  QStringLiteral("1"))
+            << libro << ": the expense line carries the amount";
+    }
+
+    // The print window the save opened writes the charge's PDF.
+    Tfimprnotadbp impresion(*dm, id.toLongLong());
+    QString pdf;
+    impresion.envie_correo = [&](const QString& ruta) { pdf = ruta; };
+    tecla(&impresion, Qt::Key_F12);
+    ASSERT_FALSE(pdf.isEmpty()) << dialogs.errors().join(u'\n').toStdString();
+    const QString impreso = texto_pdf(pdf);
+    EXPECT_TRUE(impreso.contains(QStringLiteral("Fletes de octubre"))) << impreso.toStdString();
+    EXPECT_TRUE(impreso.contains(QStringLiteral("UN MILLON QUINIENTOS MIL PESOS 50 CENTAVOS")))
+        << impreso.toStdString();
 
     ASSERT_TRUE(v);
     EXPECT_TRUE(nit->text().isEmpty());
-    EXPECT_TRUE(monto->text().isEmpty() || Currency::fromText(monto->text()).isZero());
+    EXPECT_TRUE(monto->text().isEmpty() || monto->text() == QStringLiteral("0,00"));
     EXPECT_EQ(v->prefijo()->currentText(), QStringLiteral("0000"));
     EXPECT_NE(v->editor(QStringLiteral("NDPR_NUMERO"))->text(), numero);
     v->close();
+}
+
+// Amounts follow the installation's format only: what does not parse is
+// refused where it was typed, and nothing is stored.
+TEST_F(CargoVentanaTest, AnAmountInAnotherFormatIsRefusedNeverReadAsZero) {
+    QPointer<Tfnotasdebitocxp> v = abra_con_proveedor();
+    QLineEdit* monto = v->editor(QStringLiteral("NDPR_MONTO"));
+    const QString kCuantos = QStringLiteral("select count(*) from NOTAS_DEBITO_PROVEEDOR");
+    const QString antes = uno(kCuantos);
+    const struct {
+        const char* tecleado;
+        const char* mostrado;  // nullptr: refused
+        const char* monto;
+    } casos[] = {{"1.000.000", "1.000.000,00", "1000000.00"},
+                 {"1000000,50", "1.000.000,50", "1000000.50"},
+                 {"1,000,000", nullptr, "1000000.50"},
+                 {"2.000.000,5", "2.000.000,50", "2000000.50"},
+                 {"1e6", nullptr, "2000000.50"},
+                 {"4.35", nullptr, "2000000.50"}};
+    for (const auto& c : casos) {
+        dialogs.clear();
+        monto->setFocus();
+        monto->selectAll();
+        teclee(monto, QString::fromLatin1(c.tecleado));
+        tecla(monto, Qt::Key_Return);
+        EXPECT_EQ(v->logica().campo(QStringLiteral("NDPR_MONTO")).asCurrency().toString(2),
+                  QLatin1String(c.monto))
+            << c.tecleado;
+        if (c.mostrado) {
+            EXPECT_TRUE(dialogs.errors().isEmpty()) << c.tecleado;
+            EXPECT_EQ(monto->text(), QString::fromLatin1(c.mostrado)) << c.tecleado;
+            continue;
+        }
+        EXPECT_EQ(dialogs.errors(),
+                  QStringList{QStringLiteral("El valor «%1» no es un número válido. Use el formato "
+                                             "1.234.567,89.")
+                                  .arg(QLatin1String(c.tecleado))});
+        EXPECT_EQ(QApplication::focusWidget(), monto) << c.tecleado;
+        EXPECT_EQ(monto->text(), QString::fromLatin1(c.tecleado));
+        // F2 with the text still there stores nothing (no print window is expected).
+        dialogs.clear();
+        tecla(monto, Qt::Key_F2);
+        EXPECT_EQ(dialogs.errors().size(), 1) << c.tecleado;
+        EXPECT_EQ(uno(kCuantos), antes) << c.tecleado;
+    }
+    v->close();
+}
+
+// A withholding whose percentage is 0 may be typed by hand: leaving its
+// percentage box opens the amount even when nothing was typed in it.
+TEST_F(CargoVentanaTest, LeavingAPercentageThatShowsZeroOpensItsAmount) {
+    QPointer<Tfnotasdebitocxp> v = abra_con_proveedor();
+    QLineEdit* porcentaje = v->editor(QStringLiteral("NDPR_RTCREE"));
+    QLineEdit* valor = v->editor(QStringLiteral("NDPR_RTCREEM"));
+    ASSERT_TRUE(v->logica().campo(QStringLiteral("NDPR_RTCREE")).asCurrency().isZero());
+    EXPECT_EQ(porcentaje->text(), QStringLiteral("0,0000"));
+    EXPECT_TRUE(valor->isReadOnly());
+    porcentaje->setFocus();
+    tecla(porcentaje, Qt::Key_Return);  // leaves the box as it was
+    EXPECT_FALSE(valor->isReadOnly());
+    EXPECT_NE(QApplication::focusWidget(), porcentaje);
+    v->close();
+}
+
+// Inside the main window maximised on a 1366x768 screen the whole charge is
+// in sight, its keys and totals included, and typing goes to the supplier.
+TEST_F(CargoVentanaTest, OpensInsideTheMainWindowsWorkAreaWithTheCursorInTheSupplier) {
+    QMdiArea area;
+    area.resize(kAreaTrabajo);
+    area.show();
+    QApplication::setActiveWindow(&area);
+    auto* v = new Tfnotasdebitocxp(*dm);
+    QMdiSubWindow* marco = area.addSubWindow(v);
+    marco->show();
+    QApplication::processEvents();
+    const QRect vista = area.viewport()->rect();
+    EXPECT_TRUE(vista.contains(marco->geometry()))
+        << marco->width() << "x" << marco->height() << " in " << vista.width() << "x"
+        << vista.height();
+    EXPECT_GE(v->height(), v->minimumSizeHint().height());
+    EXPECT_GE(v->width(), v->minimumSizeHint().width());
+    EXPECT_FALSE(area.verticalScrollBar()->isVisible());
+    EXPECT_FALSE(area.horizontalScrollBar()->isVisible());
+    for (QWidget* w : {static_cast<QWidget*>(v->total()), static_cast<QWidget*>(v->neto()),
+                       static_cast<QWidget*>(v->editor(QStringLiteral("NDPR_OBS")))}) {
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(vista.contains(QRect(w->mapTo(area.viewport(), QPoint()), w->size())));
+    }
+    EXPECT_EQ(QApplication::focusWidget(), v->editor(QStringLiteral("TERC_NIT")));
+    // The VAT bases take the place of the rest, within the same frame.
+    const QSize antes = marco->size();
+    tecla(v->editor(QStringLiteral("TERC_NIT")), Qt::Key_F5);
+    EXPECT_TRUE(v->panel_bases()->isVisible());
+    EXPECT_EQ(marco->size(), antes);
+    if (!qEnvironmentVariableIsEmpty("LEDGRIX_FOTO_CARGO"))
+        area.grab().save(qEnvironmentVariable("LEDGRIX_FOTO_CARGO"));
 }
 
 TEST_F(CargoVentanaTest, EscAsksBeforeDroppingTheCharge) {

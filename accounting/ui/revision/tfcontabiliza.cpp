@@ -16,8 +16,11 @@
 #include "accounting/ui/selectores/tfbuscterceros.h"
 #include "core/data/client_dataset.h"
 #include "core/data/dataset_model.h"
+#include "core/data/field.h"
+#include "core/money/formato_numero.h"
 #include "core/tfdm/tfdm.h"
 #include "core/ui/grid/ledgrix_grid.h"
+#include "core/ui/numeracion/delegados.h"
 #include "core/ui/numeracion/tfbusccentros.h"
 
 namespace ledgrix {
@@ -166,6 +169,10 @@ void Tfcontabiliza::arme_pagina(PaginaRevision pagina, const QString& titulo) {
     p.grilla->setDialogs(&dm_.dialogs());
     p.grilla->setExportTitle(QStringLiteral("EdCompCont"));
     p.grilla->setModel(p.modelo);
+    // Base, Porc., Débito and Crédito are typed in the installation's number format.
+    for (int c = 0; c < p.modelo->columnCount(); ++c)
+        if (p.modelo->fieldAt(c)->type() == Field::Type::Currency)
+            p.grilla->setItemDelegateForColumn(c, new MontoDelegate(dm_.dialogs(), p.grilla));
     p.grilla->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
                               QAbstractItemView::DoubleClicked);
     auto* borrar = new QAction(QStringLiteral("Eliminar"), p.grilla);
@@ -217,8 +224,9 @@ void Tfcontabiliza::muestre_totales(PaginaRevision pagina) {
     const Pagina& p = pagina == PaginaRevision::Local ? local_ : niif_;
     if (!p.totales) return;
     const RevisionContable::Totales t = logica_.totales(pagina);
-    p.totales->setText(QStringLiteral("Débito: ") + t.debitos.toDisplay(2) + QStringLiteral("    Crédito: ") +
-                       t.creditos.toDisplay(2));
+    const FormatoNumero& formato = FormatoNumero::instalacion();
+    p.totales->setText(QStringLiteral("Débito: ") + formato.escriba(t.debitos) +
+                       QStringLiteral("    Crédito: ") + formato.escriba(t.creditos));
 }
 
 void Tfcontabiliza::muestre_datos() {

@@ -3,10 +3,11 @@
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include "core/sql/sqltext.h"
+#include "core/tfdm/tfdm.h"
+#include "core/ui/campos/campo_monto.h"
 
 namespace ledgrix {
 
@@ -17,23 +18,29 @@ Tftasacambiodia::Tftasacambiodia(Tfdm& dm, int moneda, QWidget* parent)
     auto* forma = new QFormLayout(this);
     forma->addRow(QStringLiteral("Moneda:"), new QLabel(logica_.nombre_moneda(), this));
     forma->addRow(QStringLiteral("Fecha:"), new QLabel(sql::dateText(logica_.fecha()), this));
-    valor_ = new QLineEdit(this);
+    valor_ = new CampoMonto(dm.dialogs(), this);
     valor_->setObjectName(QStringLiteral("valor"));
-    valor_->setAlignment(Qt::AlignRight);
     forma->addRow(QStringLiteral("Tasa:"), valor_);
     auto* grabar = new QPushButton(QStringLiteral("F2:Grabar"), this);
     auto* cancelar = new QPushButton(QStringLiteral("Esc:Cancela"), this);
     forma->addRow(grabar, cancelar);
     connect(grabar, &QPushButton::clicked, this, &Tftasacambiodia::grabe);
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
+    for (QPushButton* b : {grabar, cancelar}) {
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    valor_->setFocus();
 }
 
 void Tftasacambiodia::grabe() {
-    if (logica_.grabe(valor_->text())) {
+    // A text in another format is refused by the box itself, which keeps it.
+    if (!valor_->acepte())
+        return;
+    if (logica_.grabe(valor_->valor().value_or(Currency())))
         accept();
-    } else {
+    else
         valor_->setFocus();
-    }
 }
 
 void Tftasacambiodia::keyPressEvent(QKeyEvent* event) {

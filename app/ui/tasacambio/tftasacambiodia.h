@@ -4,18 +4,19 @@
 
 #include "app/login/tasa_cambio_dia.h"
 
-class QLineEdit;
-
 namespace ledgrix {
 
-// Small window that records today's rate of the default foreign currency.
-// F2 saves, Esc leaves without a rate.
+class CampoMonto;
+
+// Small window that records today's rate of the default foreign currency,
+// typed in the installation's number format. F2 saves, Esc leaves without a
+// rate.
 class Tftasacambiodia : public QDialog {
     Q_OBJECT
 public:
     Tftasacambiodia(Tfdm& dm, int moneda, QWidget* parent = nullptr);
 
-    QLineEdit* valor() const { return valor_; }
+    CampoMonto* valor() const { return valor_; }
     void grabe();
 
 protected:
@@ -23,7 +24,7 @@ protected:
 
 private:
     TasaCambioDia logica_;
-    QLineEdit* valor_;
+    CampoMonto* valor_;
 };
 
 }  // namespace ledgrix

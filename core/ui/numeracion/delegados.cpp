@@ -8,6 +8,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "core/money/formato_numero.h"
+#include "core/ui/campos/campo_monto.h"
+
 namespace ledgrix {
 
 ListaDelegate::ListaDelegate(QList<Opcion> opciones, QObject* parent)
@@ -66,6 +69,63 @@ bool MarcaDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const 
     if (!clic && !espacio) return false;
     const bool marcado = index.data(Qt::EditRole).toString() == QLatin1String("S");
     return model->setData(index, marcado ? QStringLiteral("N") : QStringLiteral("S"), Qt::EditRole);
+}
+
+MontoDelegate::MontoDelegate(Dialogs& dialogs, QObject* parent)
+    : QStyledItemDelegate(parent), dialogs_(dialogs) {}
+
+QWidget* MontoDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                     const QModelIndex&) const {
+    auto* campo = new CampoMonto(dialogs_, parent);
+    campo->setFrame(false);
+    return campo;
+}
+
+void MontoDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    auto* campo = static_cast<CampoMonto*>(editor);
+    const QVariant v = index.data(Qt::EditRole);
+    if (v.metaType() == QMetaType::fromType<Currency>()) {
+        campo->muestre(v.value<Currency>());
+        return;
+    }
+    // The cell keeps the decimals it is shown with.
+    const FormatoNumero& formato = FormatoNumero::instalacion();
+    const QString texto = v.toString();
+    const qsizetype coma = texto.lastIndexOf(formato.decimal());
+    campo->set_decimales(coma < 0 ? 0 : static_cast<int>(texto.size() - coma - 1));
+    campo->muestre(formato.lea(texto));
+}
+
+void MontoDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                 const QModelIndex& index) const {
+    auto* campo = static_cast<CampoMonto*>(editor);
+    const std::optional<Currency> v = campo->valor();
+    if (!v)
+        return;
+    if (campo->text().trimmed().isEmpty()) {
+        model->setData(index, QVariant(), Qt::EditRole);
+        return;
+    }
+    model->setData(index, QVariant::fromValue(*v), Qt::EditRole);
+}
+
+bool MontoDelegate::eventFilter(QObject* editor, QEvent* event) {
+    auto* campo = qobject_cast<CampoMonto*>(editor);
+    bool termina = event->type() == QEvent::FocusOut;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        termina = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab ||
+                  key == Qt::Key_Backtab;
+    }
+    // The editor stays, with the text, until it holds a number.
+    if (campo && termina && !campo->valor()) {
+        const QWidget* siguiente = QApplication::focusWidget();
+        if (event->type() != QEvent::FocusOut ||
+            (siguiente && siguiente->window() == campo->window()))
+            campo->acepte();
+        return true;
+    }
+    return QStyledItemDelegate::eventFilter(editor, event);
 }
 
 void centre_en_area(QWidget* ventana, int menos_x, int menos_y) {

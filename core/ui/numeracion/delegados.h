@@ -8,6 +8,8 @@ class QWidget;
 
 namespace ledgrix {
 
+class Dialogs;
+
 // A column that takes one of a list of codes: the cell shows the code's name
 // (when the list has names) and edits with a drop-down.
 class ListaDelegate : public QStyledItemDelegate {
@@ -35,6 +37,27 @@ public:
     QWidget* createEditor(QWidget*, const QStyleOptionViewItem&, const QModelIndex&) const override { return nullptr; }
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override;
+};
+
+// An amount, rate or percentage column: edited in a CampoMonto, so the cell
+// takes the installation's number format only. A text that does not follow
+// it keeps the editor open with the text, after the message.
+class MontoDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+  public:
+    MontoDelegate(Dialogs& dialogs, QObject* parent);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
+
+  protected:
+    bool eventFilter(QObject* editor, QEvent* event) override;
+
+  private:
+    Dialogs& dialogs_;
 };
 
 // Places a working window of the main window's work area: centred, less the

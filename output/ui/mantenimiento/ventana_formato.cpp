@@ -22,6 +22,7 @@
 #include "core/data/dataset_model.h"
 #include "core/services/dialogs.h"
 #include "core/tfdm/tfdm.h"
+#include "core/ui/campos/campo_monto.h"
 #include "core/ui/grid/ledgrix_grid.h"
 #include "core/ui/numeracion/delegados.h"
 #include "output/ui/mantenimiento/tfmoverforma.h"
@@ -112,9 +113,9 @@ VentanaFormato::VentanaFormato(Tfdm& dm, EdicionFormato::Modo modo, int tipo,
     paginas_ = new QCheckBox(QStringLiteral("Permitir varias páginas"), this);
     paginas_->setObjectName(QStringLiteral("FORM_PAGINAS"));
     paginas_->installEventFilter(this);
-    ancho_ = new QLineEdit(this);
+    ancho_ = new CampoMonto(dm_.dialogs(), this);
     ancho_->setObjectName(QStringLiteral("FORM_PAPELAN"));
-    alto_ = new QLineEdit(this);
+    alto_ = new CampoMonto(dm_.dialogs(), this);
     alto_->setObjectName(QStringLiteral("FORM_PAPELAL"));
     rotulo(QStringLiteral("Documento:"), documento_, 0, 0);
     rotulo(QStringLiteral("Prefijo:"), prefijo_, 0, 2);
@@ -214,10 +215,11 @@ VentanaFormato::VentanaFormato(Tfdm& dm, EdicionFormato::Modo modo, int tipo,
     connect(fuente_, &QComboBox::currentTextChanged, this, [this](const QString& texto) {
         logica_.asigne(QStringLiteral("FORM_FONT"), texto.isEmpty() ? QVariant() : QVariant(texto));
     });
-    for (QLineEdit* e : {ancho_, alto_})
-        connect(e, &QLineEdit::editingFinished, this, [this, e] {
-            const QString t = e->text().trimmed().replace(u',', u'.');
-            logica_.asigne(e->objectName(), t.isEmpty() ? QVariant() : QVariant(t));
+    for (CampoMonto* e : {ancho_, alto_})
+        connect(e, &CampoMonto::cambiado, this, [this, e](Currency pulgadas) {
+            logica_.asigne(e->objectName(), e->text().trimmed().isEmpty()
+                                                ? QVariant()
+                                                : QVariant::fromValue(pulgadas));
             muestre();
         });
     connect(lineas_, &QAbstractItemView::doubleClicked, this, [this] {
@@ -292,8 +294,10 @@ void VentanaFormato::muestre() {
     nro_items_->setText(texto("FORM_NROITEMS"));
     entrelinea_->setText(texto("FORM_ENTRELINEA"));
     tamano_->setText(texto("FORM_FSIZE"));
-    ancho_->setText(texto("FORM_PAPELAN"));
-    alto_->setText(texto("FORM_PAPELAL"));
+    for (CampoMonto* e : {ancho_, alto_}) {
+        const Field& f = ds.fieldByName(e->objectName());
+        e->muestre(f.isNull() ? std::nullopt : std::optional<Currency>(f.asCurrency()));
+    }
 }
 
 void VentanaFormato::muestre_imagen() {
@@ -311,20 +315,24 @@ void VentanaFormato::ImagenClick() {
         muestre_imagen();
 }
 
-void VentanaFormato::confirme_celdas() {
+bool VentanaFormato::confirme_celdas() {
     // What is still being typed counts.
     QWidget* foco = QApplication::focusWidget();
     for (LedgrixGrid* g : {datos_, lineas_})
         if (foco && foco != g && g->isAncestorOf(foco))
             QMetaObject::invokeMethod(g, "commitData", Q_ARG(QWidget*, foco));
+    if (auto* monto = qobject_cast<CampoMonto*>(foco))
+        return monto->acepte();
     if (auto* caja = qobject_cast<QLineEdit*>(foco))
         emit caja->editingFinished();
+    return true;
 }
 
 void VentanaFormato::SBGrabarClick() {
     if (!logica_.abierta())
         return;
-    confirme_celdas();
+    if (!confirme_celdas())
+        return;
     if (logica_.grabe(impresora_->currentText()))
         accept();
     else
@@ -334,7 +342,8 @@ void VentanaFormato::SBGrabarClick() {
 void VentanaFormato::SBMoverClick() {
     if (!logica_.abierta())
         return;
-    confirme_celdas();
+    if (!confirme_celdas())
+        return;
     // The move works on the stored format: what is pending is saved first.
     if (logica_.hay_cambios()) {
         if (!dm_.dialogs().question(QStringLiteral(
@@ -418,8 +427,13 @@ bool VentanaFormato::eventFilter(QObject* watched, QEvent* event) {
                     return true;
                 }
             } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                if (auto* caja = qobject_cast<QLineEdit*>(watched))
+                // A size that is not a number keeps the cursor.
+                if (auto* monto = qobject_cast<CampoMonto*>(watched)) {
+                    if (!monto->acepte())
+                        return true;
+                } else if (auto* caja = qobject_cast<QLineEdit*>(watched)) {
                     emit caja->editingFinished();
+                }
                 focusNextChild();
                 return true;
             }

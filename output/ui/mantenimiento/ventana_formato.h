@@ -13,6 +13,8 @@ class QLineEdit;
 
 namespace ledgrix {
 
+class CampoMonto;
+
 class DatasetModel;
 class LedgrixGrid;
 class Tfdm;
@@ -58,7 +60,9 @@ class VentanaFormato : public QDialog {
     void ponga_datos_disponibles();
     void muestre();
     void muestre_imagen();
-    void confirme_celdas();
+    // Hands what is still being typed to the data; false when a size box
+    // holds text that is not a number (the user was told).
+    bool confirme_celdas();
     bool tecla(int key, QObject* watched);
 
     Tfdm& dm_;
@@ -71,8 +75,8 @@ class VentanaFormato : public QDialog {
     QLineEdit* entrelinea_;
     QComboBox* fuente_;
     QLineEdit* tamano_;
-    QLineEdit* ancho_;
-    QLineEdit* alto_;
+    CampoMonto* ancho_;
+    CampoMonto* alto_;
     DatasetModel* modelo_datos_;
     DatasetModel* modelo_lineas_;
     LedgrixGrid* datos_;

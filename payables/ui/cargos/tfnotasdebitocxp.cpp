@@ -9,20 +9,26 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "accounting/selectores/selector_cuentas.h"
 #include "accounting/ui/revision/tfcontabiliza.h"
-#include "output/ui/impresion/tfimpresion.h"
 #include "core/data/client_dataset.h"
 #include "core/data/dataset_model.h"
 #include "core/data/field.h"
+#include "core/money/formato_numero.h"
 #include "core/numeracion/ventanas/selector_centros.h"
 #include "core/services/dialogs.h"
 #include "core/tfdm/tfdm.h"
+#include "core/ui/campos/campo_monto.h"
 #include "core/ui/grid/ledgrix_grid.h"
+#include "core/ui/numeracion/delegados.h"
 #include "core/ui/numeracion/tfbusccentros.h"
+#include "output/ui/impresion/tfimpresion.h"
 #include "parties/selectores/selector_proveedores.h"
 #include "payables/selectores/selectores_cargo.h"
 
@@ -40,6 +46,15 @@ using Retencion = Cargo::Retencion;
 
 const char* const kTiposCosto[][2] = {{"A", "Ambas"}, {"C", "Norma local"}, {"N", "NIIF"}};
 
+// A box's value goes to its rule, or straight to its column when it has none.
+template <typename Regla, typename V>
+void asigne(Field& campo, const Regla& regla, const V& valor) {
+    if (regla)
+        regla(valor);
+    else
+        campo.setValue(QVariant::fromValue(valor));
+}
+
 }  // namespace
 
 void Tfnotasdebitocxp::instale_busqueda(Busqueda busqueda) {
@@ -51,19 +66,25 @@ Tfnotasdebitocxp::Tfnotasdebitocxp(Tfdm& dm, QWidget* parent)
     setObjectName(QStringLiteral("Tfnotasdebitocxp"));
     setWindowTitle(QStringLiteral("Cargos en Cuenta"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(900, 640);
     abierta_ = logica_.abra();
     Tfcontabiliza::instale(logica_.contabilizacion(), this);
     // A stored charge goes straight to its print window (which also sends
     // the support document when it is due).
     logica_.imprima = [this](qint64 id) { imprima_documento(dm_, 51, id, this); };
 
+    // The values beside the rest, and the VAT-bases and cost-centre panels
+    // in place of the rest while open: the whole charge, its totals and
+    // keys fit a 1366x768 screen's work area without scrolling.
     auto* caja_ventana = new QVBoxLayout(this);
     caja_ventana->addWidget(encabezado());
-    caja_ventana->addWidget(valores());
-    caja_ventana->addWidget(otros());
-    caja_ventana->addWidget(panel_bases_ = arme_bases());
-    caja_ventana->addWidget(panel_centros_ = arme_centros());
+    auto* medio = new QHBoxLayout;
+    medio->addWidget(valores());
+    lado_ = new QStackedWidget(this);
+    lado_->addWidget(otros_ = otros());
+    lado_->addWidget(panel_bases_ = arme_bases());
+    lado_->addWidget(panel_centros_ = arme_centros());
+    medio->addWidget(lado_, 1);
+    caja_ventana->addLayout(medio, 1);
     auto* abajo = new QHBoxLayout;
     abajo->addWidget(new QLabel(QStringLiteral("Neto:"), this));
     neto_ = new QLabel(this);
@@ -95,6 +116,8 @@ Tfnotasdebitocxp::Tfnotasdebitocxp(Tfdm& dm, QWidget* parent)
     if (abierta_) {
         llene_listas();
         muestre();
+        // What a clerk types first; the prefix and number come proposed.
+        editor(QStringLiteral("TERC_NIT"))->setFocus();
     } else {
         // Nothing to work on: leave once the caller has placed the window.
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -119,6 +142,16 @@ QLineEdit* Tfnotasdebitocxp::caja(const QString& campo, std::function<void(const
     return e;
 }
 
+CampoMonto* Tfnotasdebitocxp::caja_monto(const QString& campo,
+                                         std::function<void(Currency)> accion) {
+    auto* e = new CampoMonto(dm_.dialogs(), this);
+    e->setObjectName(campo);
+    montos_.push_back({campo, e, std::move(accion)});
+    const size_t i = montos_.size() - 1;
+    connect(e, &CampoMonto::cambiado, this, [this, i](Currency v) { aplique(montos_[i], v); });
+    return e;
+}
+
 QDateEdit* Tfnotasdebitocxp::caja_fecha(const QString& campo,
                                         std::function<void(const QDate&)> accion) {
     auto* e = new QDateEdit(this);
@@ -132,10 +165,7 @@ QDateEdit* Tfnotasdebitocxp::caja_fecha(const QString& campo,
         const QDate d = f.editor->date();
         if (mostrando_ || d == logica_.campo(f.campo).asDate())
             return;
-        if (f.accion)
-            f.accion(d);
-        else
-            logica_.campo(f.campo).setValue(d);
+        asigne(logica_.campo(f.campo), f.accion, d);
         muestre();
     });
     return e;
@@ -144,6 +174,8 @@ QDateEdit* Tfnotasdebitocxp::caja_fecha(const QString& campo,
 QPushButton* Tfnotasdebitocxp::boton(const QString& texto, void (Tfnotasdebitocxp::*accion)()) {
     auto* b = new QPushButton(texto, this);
     b->setFocusPolicy(Qt::NoFocus);
+    if (texto == QLatin1String("..."))
+        b->setMaximumWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
     connect(b, &QPushButton::clicked, this, accion);
     return b;
 }
@@ -204,7 +236,7 @@ QWidget* Tfnotasdebitocxp::encabezado() {
     });
     m->addWidget(moneda_);
     m->addWidget(new QLabel(QStringLiteral("Tasa:"), fila_moneda_));
-    m->addWidget(caja(QStringLiteral("NDPR_TRM")));
+    m->addWidget(caja_monto(QStringLiteral("NDPR_TRM")));
     r->addWidget(fila_moneda_, 4, 0, 1, 6);
     return g;
 }
@@ -213,12 +245,12 @@ QWidget* Tfnotasdebitocxp::valores() {
     auto* g = new QGroupBox(QStringLiteral("Valores"), this);
     auto* r = new QGridLayout(g);
     const auto monto = [this](void (Cargo::*cambio)(Currency)) {
-        return [this, cambio](const QString& t) { (logica_.*cambio)(Currency::fromText(t)); };
+        return [this, cambio](Currency v) { (logica_.*cambio)(v); };
     };
     r->addWidget(new QLabel(QStringLiteral("Monto:"), g), 0, 0);
-    r->addWidget(caja(QStringLiteral("NDPR_MONTO"), monto(&Cargo::cambie_monto)), 0, 2);
+    r->addWidget(caja_monto(QStringLiteral("NDPR_MONTO"), monto(&Cargo::cambie_monto)), 0, 2);
     r->addWidget(new QLabel(QStringLiteral("Extra:"), g), 0, 3);
-    r->addWidget(caja(QStringLiteral("NDPR_EXTRA"), monto(&Cargo::cambie_extra)), 0, 4);
+    r->addWidget(caja_monto(QStringLiteral("NDPR_EXTRA"), monto(&Cargo::cambie_extra)), 0, 4);
     r->addWidget(new QLabel(QStringLiteral("%"), g), 1, 1);
     r->addWidget(new QLabel(QStringLiteral("Valor"), g), 1, 2);
     struct Fila {
@@ -242,20 +274,24 @@ QWidget* Tfnotasdebitocxp::valores() {
     for (const Fila& f : filas) {
         r->addWidget(new QLabel(QString::fromUtf8(f.titulo), g), fila, 0);
         const Porcentaje p = f.p;
-        r->addWidget(caja(QLatin1String(f.porcentaje),
-                          [this, p](const QString& t) {
-                              logica_.cambie_porcentaje(p, Currency::fromText(t));
-                              logica_.salga_porcentaje(p);
-                          }),
-                     fila, 1);
-        std::function<void(const QString&)> a_mano;
+        CampoMonto* porcentaje = caja_monto(QLatin1String(f.porcentaje), [this, p](Currency v) {
+            logica_.cambie_porcentaje(p, v);
+        });
+        // Leaving the box, changed or not, decides whether its amount may be
+        // typed by hand (a percentage of 0 lets it).
+        connect(porcentaje, &CampoMonto::dejado, this, [this, p] {
+            if (mostrando_ || !abierta_)
+                return;
+            logica_.salga_porcentaje(p);
+            muestre();
+        });
+        r->addWidget(porcentaje, fila, 1);
+        std::function<void(Currency)> a_mano;
         if (f.retencion >= 0) {
             const auto ret = static_cast<Retencion>(f.retencion);
-            a_mano = [this, ret](const QString& t) {
-                logica_.cambie_monto_retencion(ret, Currency::fromText(t));
-            };
+            a_mano = [this, ret](Currency v) { logica_.cambie_monto_retencion(ret, v); };
         }
-        r->addWidget(caja(QLatin1String(f.valor), a_mano), fila, 2);
+        r->addWidget(caja_monto(QLatin1String(f.valor), a_mano), fila, 2);
         ++fila;
     }
     r->addWidget(new QLabel(QStringLiteral("Fecha dto.:"), g), fila - 1, 3);
@@ -352,6 +388,8 @@ QWidget* Tfnotasdebitocxp::otros() {
     r->addLayout(aplicar, 6, 4);
     r->addWidget(new QLabel(QStringLiteral("Observaciones:"), g), 7, 0);
     r->addWidget(caja(QStringLiteral("NDPR_OBS")), 7, 1, 1, 4);
+    r->setColumnStretch(1, 1);
+    r->setColumnStretch(4, 1);
     return g;
 }
 
@@ -366,26 +404,25 @@ QFrame* Tfnotasdebitocxp::arme_bases() {
     const char* const titulos[] = {"Base exenta:", "Base 1:", "Base 2:", "Base 3 (19%):"};
     for (int i = 0; i < 4; ++i) {
         r->addWidget(new QLabel(QString::fromUtf8(titulos[i]), panel), i + 1, 0);
-        r->addWidget(
-            caja(QLatin1String(bases[i]),
-                 [this, i](const QString& t) { logica_.cambie_base(i, Currency::fromText(t)); }),
-            i + 1, 1);
+        r->addWidget(caja_monto(QLatin1String(bases[i]),
+                                [this, i](Currency v) { logica_.cambie_base(i, v); }),
+                     i + 1, 1);
         if (ivas[i]) {
-            QLineEdit* iva = caja(QLatin1String(ivas[i]));
+            CampoMonto* iva = caja_monto(QLatin1String(ivas[i]));
             iva->setReadOnly(true);
             r->addWidget(iva, i + 1, 2);
         }
     }
     r->addWidget(new QLabel(QStringLiteral("Impoconsumo:"), panel), 5, 0);
-    r->addWidget(caja(QStringLiteral("NDPR_INALCM")), 5, 1);
+    r->addWidget(caja_monto(QStringLiteral("NDPR_INALCM")), 5, 1);
     r->addWidget(new QLabel(QStringLiteral("Subtotal:"), panel), 1, 3);
     r->addWidget(subtotal_ = new QLabel(panel), 1, 4);
     r->addWidget(new QLabel(QStringLiteral("% Descuento:"), panel), 2, 3);
-    r->addWidget(caja(QStringLiteral("NDPR_DTOPORC")), 2, 4);
+    r->addWidget(caja_monto(QStringLiteral("NDPR_DTOPORC")), 2, 4);
     r->addWidget(new QLabel(QStringLiteral("Adicional:"), panel), 3, 3);
-    r->addWidget(caja(QStringLiteral("NDPR_ADICIONAL")), 3, 4);
+    r->addWidget(caja_monto(QStringLiteral("NDPR_ADICIONAL")), 3, 4);
     r->addWidget(boton(QStringLiteral("Aplicar"), &Tfnotasdebitocxp::SBBasesClick), 5, 4);
-    panel->hide();
+    r->setRowStretch(6, 1);
     return panel;
 }
 
@@ -401,12 +438,15 @@ QFrame* Tfnotasdebitocxp::arme_centros() {
     grilla_centros_->setDialogs(&dm_.dialogs());
     grilla_centros_->setExportTitle(QStringLiteral("Centros"));
     grilla_centros_->setModel(modelo_centros_);
+    for (int c = 0; c < modelo_centros_->columnCount(); ++c)
+        if (modelo_centros_->fieldAt(c)->type() == Field::Type::Currency)
+            grilla_centros_->setItemDelegateForColumn(
+                c, new MontoDelegate(dm_.dialogs(), grilla_centros_));
     caja_panel->addWidget(grilla_centros_, 1);
     auto* abajo = new QHBoxLayout;
     abajo->addStretch(1);
     abajo->addWidget(boton(QStringLiteral("Continuar"), &Tfnotasdebitocxp::SBCentrosClick));
     caja_panel->addLayout(abajo);
-    panel->hide();
     return panel;
 }
 
@@ -443,6 +483,13 @@ QLineEdit* Tfnotasdebitocxp::editor(const QString& campo) const {
     for (const Enlace& e : enlaces_)
         if (e.campo == campo)
             return e.editor;
+    return monto(campo);
+}
+
+CampoMonto* Tfnotasdebitocxp::monto(const QString& campo) const {
+    for (const EnlaceMonto& m : montos_)
+        if (m.campo == campo)
+            return m.editor;
     return nullptr;
 }
 
@@ -455,11 +502,7 @@ QDateEdit* Tfnotasdebitocxp::fecha(const QString& campo) const {
 
 QString Tfnotasdebitocxp::texto(const QString& campo) const {
     const Field& f = logica_.campo(campo);
-    if (f.isNull())
-        return {};
-    if (f.type() == Field::Type::Currency)
-        return f.asCurrency().toString(f.decimals());
-    return f.asString().trimmed();
+    return f.isNull() ? QString() : f.asString().trimmed();
 }
 
 void Tfnotasdebitocxp::aplique(const Enlace& e) {
@@ -468,21 +511,24 @@ void Tfnotasdebitocxp::aplique(const Enlace& e) {
     const QString t = e.editor->text();
     if (t == texto(e.campo))
         return;
-    if (e.accion) {
-        e.accion(t);
-    } else {
-        Field& f = logica_.campo(e.campo);
-        if (f.type() == Field::Type::Currency)
-            f.setCurrency(Currency::fromText(t));
-        else
-            f.setValue(t);
-    }
+    asigne(logica_.campo(e.campo), e.accion, t);
     muestre();
 }
 
-void Tfnotasdebitocxp::aplique_pendientes() {
+void Tfnotasdebitocxp::aplique(const EnlaceMonto& m, Currency valor) {
+    if (mostrando_ || !abierta_ || m.editor->isReadOnly())
+        return;
+    asigne(logica_.campo(m.campo), m.accion, valor);
+    muestre();
+}
+
+bool Tfnotasdebitocxp::aplique_pendientes() {
     for (const Enlace& e : enlaces_)
         aplique(e);
+    for (const EnlaceMonto& m : montos_)
+        if (!m.editor->isReadOnly() && !m.editor->acepte())
+            return false;
+    return true;
 }
 
 void Tfnotasdebitocxp::muestre() {
@@ -493,6 +539,11 @@ void Tfnotasdebitocxp::muestre() {
         const QString t = texto(e.campo);
         if (e.editor->text() != t)
             e.editor->setText(t);
+    }
+    for (const EnlaceMonto& m : montos_) {
+        const Field& f = logica_.campo(m.campo);
+        m.editor->set_decimales(f.decimals());
+        m.editor->muestre(f.isNull() ? std::nullopt : std::optional<Currency>(f.asCurrency()));
     }
     for (const EnlaceFecha& f : fechas_) {
         const QDate d = logica_.campo(f.campo).asDate();
@@ -526,11 +577,13 @@ void Tfnotasdebitocxp::muestre() {
     nombre_proyecto_->setText(logica_.nombre_proyecto());
     nombre_centro_->setText(logica_.nombre_centro());
     nombre_subcentro_->setText(logica_.nombre_subcentro());
-    neto_->setText(logica_.neto().toDisplay());
-    total_->setText(logica_.total().toDisplay());
-    subtotal_->setText(logica_.subtotal().toDisplay());
-    panel_bases_->setVisible(logica_.bases_abiertas());
-    panel_centros_->setVisible(logica_.centros_abiertos());
+    const FormatoNumero& formato = FormatoNumero::instalacion();
+    neto_->setText(formato.escriba(logica_.neto()));
+    total_->setText(formato.escriba(logica_.total()));
+    subtotal_->setText(formato.escriba(logica_.subtotal()));
+    lado_->setCurrentWidget(logica_.centros_abiertos() ? panel_centros_
+                            : logica_.bases_abiertas() ? static_cast<QWidget*>(panel_bases_)
+                                                       : otros_);
     mostrando_ = false;
 }
 
@@ -540,7 +593,8 @@ void Tfnotasdebitocxp::reciba(const Cargo::Recibidos& valores) {
 }
 
 void Tfnotasdebitocxp::SBGrabarClick() {
-    aplique_pendientes();
+    if (!aplique_pendientes())
+        return;
     const bool grabado = logica_.grabe();
     muestre();
     if (grabado && isVisible())
@@ -553,7 +607,8 @@ void Tfnotasdebitocxp::SBCancelaClick() {
 }
 
 void Tfnotasdebitocxp::SBBasesClick() {
-    aplique_pendientes();
+    if (!aplique_pendientes())
+        return;
     if (logica_.bases_abiertas())
         logica_.aplique_bases();
     else
@@ -672,10 +727,14 @@ bool Tfnotasdebitocxp::tecla(int key, QObject* watched) {
         case Qt::Key_Enter:
             if (watched == grilla_centros_ || !watched || !watched->isWidgetType())
                 return false;
-            // The value goes to its rule before the cursor moves on.
+            // The value goes to its rule before the cursor moves on; a text
+            // that is not a number keeps the cursor where it is.
             for (const Enlace& e : enlaces_)
                 if (e.editor == watched)
                     aplique(e);
+            for (const EnlaceMonto& m : montos_)
+                if (m.editor == watched && !m.editor->isReadOnly() && !m.editor->acepte())
+                    return true;
             focusNextChild();
             return true;
         default:
@@ -693,6 +752,26 @@ bool Tfnotasdebitocxp::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
     return QWidget::eventFilter(watched, event);
+}
+
+void Tfnotasdebitocxp::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!ubicada_) {
+        ubicada_ = true;
+        ubique_en_area();
+    }
+}
+
+void Tfnotasdebitocxp::ubique_en_area() {
+    // Sized to what it needs, never beyond the main window's work area, and
+    // centred in it.
+    auto* marco = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!marco || !marco->mdiArea())
+        return;
+    const QSize area = marco->mdiArea()->viewport()->size();
+    const QSize borde = marco->size() - size();
+    marco->resize((sizeHint() + borde).boundedTo(area));
+    centre_en_area(this, 0, 0);
 }
 
 void Tfnotasdebitocxp::keyPressEvent(QKeyEvent* event) {

@@ -12,16 +12,20 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStackedWidget;
 
 namespace ledgrix {
 
+class CampoMonto;
 class DatasetModel;
 class LedgrixGrid;
 class Tfdm;
 
 // "Cargos en Cuenta": one charge at a time over the Cargo logic. Every box is
 // bound to a column of the charge; leaving a box (or Enter, which moves on)
-// hands the value to the logic's rule for it. F2 saves, Esc cancels, F5 opens
+// hands the value to the logic's rule for it. Amounts, rates and percentages
+// are CampoMonto boxes: typed and shown in the installation's number format,
+// refused in any other. F2 saves, Esc cancels, F5 opens
 // or applies the VAT bases, F6 searches the supplier, F8 the charges; "?" as
 // the first character of a code box, or a double click on it, opens its
 // chooser.
@@ -36,6 +40,8 @@ class Tfnotasdebitocxp : public QWidget {
     Cargo& logica() { return logica_; }
     // The box bound to a column of the charge; nullptr for any other.
     QLineEdit* editor(const QString& campo) const;
+    // The box of an amount, rate or percentage column; nullptr for any other.
+    CampoMonto* monto(const QString& campo) const;
     QDateEdit* fecha(const QString& campo) const;
     QComboBox* prefijo() const { return prefijo_; }
     QComboBox* clase_aplicar() const { return clase_aplicar_; }
@@ -66,6 +72,7 @@ class Tfnotasdebitocxp : public QWidget {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     struct Enlace {
@@ -73,6 +80,11 @@ class Tfnotasdebitocxp : public QWidget {
         QLineEdit* editor;
         std::function<void(const QString&)> accion;  // the rule; empty: the value is set as typed
         std::function<void(const QString&)> busca;   // the chooser of a code box
+    };
+    struct EnlaceMonto {
+        QString campo;
+        CampoMonto* editor;
+        std::function<void(Currency)> accion;  // the rule; empty: the value is set as typed
     };
     struct EnlaceFecha {
         QString campo;
@@ -82,6 +94,7 @@ class Tfnotasdebitocxp : public QWidget {
 
     QLineEdit* caja(const QString& campo, std::function<void(const QString&)> accion = {},
                     std::function<void(const QString&)> busca = {});
+    CampoMonto* caja_monto(const QString& campo, std::function<void(Currency)> accion = {});
     QDateEdit* caja_fecha(const QString& campo, std::function<void(const QDate&)> accion = {});
     QPushButton* boton(const QString& texto, void (Tfnotasdebitocxp::*accion)());
     QWidget* encabezado();
@@ -92,7 +105,10 @@ class Tfnotasdebitocxp : public QWidget {
     void llene_listas();
     QString texto(const QString& campo) const;
     void aplique(const Enlace& e);
-    void aplique_pendientes();
+    void aplique(const EnlaceMonto& m, Currency valor);
+    // False when an amount box holds text that is not a number (the user was told).
+    bool aplique_pendientes();
+    void ubique_en_area();
     void muestre();
     void busque_centros(const QString& texto);
     void busque_cuenta(Cargo::Cuenta cuenta, const QString& texto);
@@ -102,7 +118,9 @@ class Tfnotasdebitocxp : public QWidget {
     Cargo logica_;
     bool abierta_ = false;
     bool mostrando_ = false;
+    bool ubicada_ = false;
     std::vector<Enlace> enlaces_;
+    std::vector<EnlaceMonto> montos_;
     std::vector<EnlaceFecha> fechas_;
     QComboBox* prefijo_ = nullptr;
     QComboBox* moneda_ = nullptr;
@@ -118,6 +136,8 @@ class Tfnotasdebitocxp : public QWidget {
     QLabel* total_ = nullptr;
     QLabel* subtotal_ = nullptr;
     QWidget* fila_moneda_ = nullptr;
+    QStackedWidget* lado_ = nullptr;
+    QWidget* otros_ = nullptr;
     QFrame* panel_bases_ = nullptr;
     QFrame* panel_centros_ = nullptr;
     LedgrixGrid* grilla_centros_ = nullptr;
