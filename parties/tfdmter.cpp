@@ -10,21 +10,27 @@ namespace ledgrix {
 namespace {
 
 QString proveedorSql(const QString& nit, const QString& base, bool activo) {
-    return QStringLiteral("select t.terc_nit, terc_nom, prov_retefte, prov_rteiva, prov_rteica, ") + base +
-           QStringLiteral(", prov_simplificado, prov_rtcree from terceros t, proveedores p where t.terc_nit = "
-                          "p.terc_nit ") +
-           (activo ? QStringLiteral("and terc_estado = 'S' ") : QString()) + QStringLiteral("and t.terc_nit = ") +
-           sql::quoted(nit) + QStringLiteral(" and t.terc_prov = 'S'");
+    return QStringLiteral("select t.terc_nit, terc_nom, prov_retefte, prov_rteiva, prov_rteica, ") +
+           base +
+           QStringLiteral(
+               ", prov_simplificado, prov_rtcree from terceros t, proveedores p where t.terc_nit = "
+               "p.terc_nit ") +
+           (activo ? QStringLiteral("and terc_estado = 'S' ") : QString()) +
+           QStringLiteral("and t.terc_nit = ") + sql::quoted(nit) +
+           QStringLiteral(" and t.terc_prov = 'S'");
 }
 
-bool vacio(const Field& f) { return f.isNull() || f.asCurrency().isZero(); }
+bool vacio(const Field& f) {
+    return f.isNull() || f.asCurrency().isZero();
+}
 
 }  // namespace
 
 bool Tfdmter::existe_nit(const QString& nit) {
-    auto q = dm_.sql().select(QStringLiteral("select terc_nit, terc_nom, terc_clie, terc_prov from terceros where "
-                                             "terc_nit = ") +
-                              sql::quoted(nit));
+    auto q = dm_.sql().select(
+        QStringLiteral("select terc_nit, terc_nom, terc_clie, terc_prov from terceros where "
+                       "terc_nit = ") +
+        sql::quoted(nit));
     return q && q->next();
 }
 
@@ -34,34 +40,44 @@ QString Tfdmter::nombre_proveedor(const QString& nit) {
 }
 
 QString Tfdmter::valide_proveedor(const QString& nit) {
-    auto q = dm_.sql().select(QStringLiteral("select terc_nit, terc_nom, terc_clie,terc_prov from terceros where "
-                                             "terc_estado = 'S' and terc_nit = ") +
-                              sql::quoted(nit));
+    auto q = dm_.sql().select(
+        QStringLiteral("select terc_nit, terc_nom, terc_clie,terc_prov from terceros where "
+                       "terc_estado = 'S' and terc_nit = ") +
+        sql::quoted(nit));
     return q && q->next() ? q->value(3).toString() : QString();
 }
 
 QString Tfdmter::valide_proveedor_ret(const QString& nit, CamposRetencion c, Field& simplificado) {
     auto q = dm_.sql().select(proveedorSql(nit, QStringLiteral("prov_rtftebase"), true));
-    if (!q || !q->next()) return {};
-    if (vacio(c.rtfte)) c.rtfte.setCurrency(decimal(*q, QStringLiteral("PROV_RETEFTE")));
-    if (vacio(c.rtiva)) c.rtiva.setCurrency(decimal(*q, QStringLiteral("PROV_RTEIVA")));
-    if (vacio(c.rtica)) c.rtica.setCurrency(decimal(*q, QStringLiteral("PROV_RTEICA")));
-    if (vacio(c.rcree)) c.rcree.setCurrency(decimal(*q, QStringLiteral("PROV_RTCREE")));
+    if (!q || !q->next())
+        return {};
+    if (vacio(c.rtfte))
+        c.rtfte.setCurrency(decimal(*q, QStringLiteral("PROV_RETEFTE")));
+    if (vacio(c.rtiva))
+        c.rtiva.setCurrency(decimal(*q, QStringLiteral("PROV_RTEIVA")));
+    if (vacio(c.rtica))
+        c.rtica.setCurrency(decimal(*q, QStringLiteral("PROV_RTEICA")));
+    if (vacio(c.rcree))
+        c.rcree.setCurrency(decimal(*q, QStringLiteral("PROV_RTCREE")));
     const QString regimen = q->value(QStringLiteral("PROV_SIMPLIFICADO")).toString();
     simplificado.setValue(regimen);
     if (regimen == QStringLiteral("S")) {
-        c.rtiva.setCurrency(Currency::fromText(
-            dm_.configuracion(QStringLiteral("COMPRAS"), QStringLiteral("FACTURAS"),
-                              QStringLiteral("PORCENTAJE DE RETENCION DE IVA PARA REGIMEN SIMPLIFICADO"))));
+        // An unset percentage is reported by name; the supplier's own stays.
+        if (const auto p = dm_.entero_configurado(
+                QStringLiteral("COMPRAS"), QStringLiteral("FACTURAS"),
+                QStringLiteral("PORCENTAJE DE RETENCION DE IVA PARA REGIMEN SIMPLIFICADO")))
+            c.rtiva.setCurrency(Currency::fromInt(*p));
     }
     return q->value(1).toString();
 }
 
 QString Tfdmter::valide_retenciones(const QString& nit, CamposRetencion c) {
-    auto q = dm_.sql().select(QStringLiteral("select TERC_NOM,PROV_RETEFTE,PROV_RTEIVA,PROV_RTEICA,PROV_RTCREE FROM "
-                                             "PROVEEDORES c,TERCEROS t where c.terc_nit = t.terc_nit and t.terc_nit = ") +
-                              sql::quoted(nit) + QStringLiteral(" and terc_estado = 'S'"));
-    if (!q || !q->next()) return {};
+    auto q = dm_.sql().select(
+        QStringLiteral("select TERC_NOM,PROV_RETEFTE,PROV_RTEIVA,PROV_RTEICA,PROV_RTCREE FROM "
+                       "PROVEEDORES c,TERCEROS t where c.terc_nit = t.terc_nit and t.terc_nit = ") +
+        sql::quoted(nit) + QStringLiteral(" and terc_estado = 'S'"));
+    if (!q || !q->next())
+        return {};
     c.rtfte.setCurrency(decimal(*q, 1));
     c.rtiva.setCurrency(decimal(*q, 2));
     c.rtica.setCurrency(decimal(*q, 3));
@@ -72,25 +88,35 @@ QString Tfdmter::valide_retenciones(const QString& nit, CamposRetencion c) {
 Currency Tfdmter::base(const QString& nit, bool ica) {
     // One result layout serves both: the ICA base arrives under the income-tax base's name.
     auto q = dm_.sql().select(proveedorSql(
-        nit, ica ? QStringLiteral("prov_rticabase prov_rtftebase") : QStringLiteral("prov_rtftebase"), false));
-    if (!q || !q->next()) return {};
+        nit,
+        ica ? QStringLiteral("prov_rticabase prov_rtftebase") : QStringLiteral("prov_rtftebase"),
+        false));
+    if (!q || !q->next())
+        return {};
     const Currency b = decimal(*q, QStringLiteral("PROV_RTFTEBASE"));
     return ica ? b : b - Currency::fromInt(1);
 }
 
-Currency Tfdmter::base_rtfte(const QString& nit) { return base(nit, false); }
-Currency Tfdmter::base_rtica(const QString& nit) { return base(nit, true); }
+Currency Tfdmter::base_rtfte(const QString& nit) {
+    return base(nit, false);
+}
+Currency Tfdmter::base_rtica(const QString& nit) {
+    return base(nit, true);
+}
 
 QString Tfdmter::nom_tercero(const QString& nit) {
-    auto q = dm_.sql().select(QStringLiteral("select terc_nit, terc_nom from terceros where terc_estado = 'S' and "
-                                             "terc_nit = ") +
-                              sql::quoted(nit));
+    auto q = dm_.sql().select(
+        QStringLiteral("select terc_nit, terc_nom from terceros where terc_estado = 'S' and "
+                       "terc_nit = ") +
+        sql::quoted(nit));
     return q && q->next() ? q->value(1).toString() : QString();
 }
 
 bool Tfdmter::valide_tercero(const QString& nit) {
-    auto q = dm_.sql().select(QStringLiteral("select * from existe_tercero(") + sql::quoted(nit) + QStringLiteral(")"));
-    if (q && q->next() && q->value(QStringLiteral("OK")).toString() == QStringLiteral("S")) return true;
+    auto q = dm_.sql().select(QStringLiteral("select * from existe_tercero(") + sql::quoted(nit) +
+                              QStringLiteral(")"));
+    if (q && q->next() && q->value(QStringLiteral("OK")).toString() == QStringLiteral("S"))
+        return true;
     dm_.dialogs().error(QStringLiteral("Tercero Inactivo o no encontrado."));
     return false;
 }

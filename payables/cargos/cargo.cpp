@@ -170,25 +170,33 @@ Currency Cargo::subtotal() const {
 bool Cargo::abra() {
     // Look-ups of one user action share one read transaction.
     Transaccion lectura(dm_.Ledgrix());
-    f_ = Currency::fromInt(dm_.configuracion_entero(
-             S("COMPRAS"), S("FACTURAS"),
-             S("PORCENTAJE DE RETENCION DE IVA PARA REGIMEN SIMPLIFICADO"))) /
-         k100;
+    // Without these numbers no amount can be computed: the missing setting
+    // is reported by name and the window does not open.
+    const auto simplificado = dm_.entero_configurado(
+        S("COMPRAS"), S("FACTURAS"), S("PORCENTAJE DE RETENCION DE IVA PARA REGIMEN SIMPLIFICADO"));
+    const auto redondeo =
+        dm_.entero_configurado(kCxp, kDocs, S("REDONDEO AL MULTIPLO DE DIEZ EN TOTALES"));
+    if (!simplificado || !redondeo)
+        return false;
+    f_ = Currency::fromInt(*simplificado) / k100;
+    n_ = *redondeo;
     d_->numprov_obligatorio =
         dm_.configuracion_si(kCxp, kDocs, S("NUMERO DE DOCUMENTO DEL PROVEEDOR OBLIGATORIO"));
     d_->centros_obligatorios = dm_.configuracion_si(
         kCxp, kDocs, S("PREGUNTAR DETALLE DE CENTROS DE COSTO EN CARGOS Y DESCUENTOS"));
-    n_ = dm_.configuracion_entero(kCxp, kDocs, S("REDONDEO AL MULTIPLO DE DIEZ EN TOTALES"));
     fecha_fija_ = dm_.configuracion_si(kCxp, kDocs, S("INHABILITAR FECHA EN DOCUMENTOS"));
     const bool filtrar_prefijos =
         dm_.configuracion_si(kCxp, kDocs, S("FILTRAR PREFIJOS POR USUARIO"));
     pide_moneda_ =
         dm_.configuracion_si(S("GENERAL"), S("GENERAL"),
                              S("PREGUNTAR TASA DE CAMBIO EN DOCUMENTOS DE CUENTAS POR PAGAR"));
-    if (pide_moneda_)
-        d_->moneda_defecto =
-            dm_.configuracion_entero(S("GENERAL"), S("GENERAL"),
-                                     S("MONEDA PREDETERMINADA EN OPERACIONES CON EL EXTERIOR"), 1);
+    if (pide_moneda_) {
+        const auto moneda = dm_.entero_configurado(
+            S("GENERAL"), S("GENERAL"), S("MONEDA PREDETERMINADA EN OPERACIONES CON EL EXTERIOR"));
+        if (!moneda)
+            return false;
+        d_->moneda_defecto = *moneda;
+    }
     const bool filtrar_bodegas =
         dm_.configuracion_si(S("INVENTARIO"), S("EXISTENCIAS"), S("FILTRAR BODEGAS POR USUARIO"));
     d_->bodega_general =

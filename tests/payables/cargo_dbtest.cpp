@@ -295,6 +295,16 @@ TEST_F(CargoTest, NegativeAmountsAndAnAdditionalValueAlone) {
     EXPECT_EQ(filas(QStringLiteral("NOTAS_DEBITO_PROVEEDOR")), 0);
 }
 
+TEST_F(CargoTest, AnUnsetRoundingKeepsTheWindowClosedAndSaysWhichSetting) {
+    redondeo(-2);
+    configure("CXPAGAR", "DOCUMENTOS", "REDONDEO AL MULTIPLO DE DIEZ EN TOTALES", QString());
+    Cargo c(*dm);
+    EXPECT_FALSE(c.abra());
+    EXPECT_TRUE(
+        dialogs.lastError().contains(QStringLiteral("REDONDEO AL MULTIPLO DE DIEZ EN TOTALES")))
+        << dialogs.lastError().toStdString();
+}
+
 TEST_F(CargoTest, TextTheDatabaseCannotKeepIsRefusedNamingTheField) {
     Cargo& c = abra();
     c.cambie_nit(kTransportes);
