@@ -2,7 +2,8 @@
 
 #include <QAbstractItemModel>
 #include <QLocale>
-#include <QRegularExpression>
+
+#include "core/money/formato_numero.h"
 
 namespace ledgrix {
 
@@ -53,23 +54,22 @@ ExportTable tableFromModel(const QAbstractItemModel& model) {
 }
 
 std::optional<double> parseDisplayedNumber(const QString& text) {
-    // Either grouped in thousands throughout or not grouped at all: "12,34"
-    // is not a number a grid of this program would show.
-    static const QRegularExpression shape(QStringLiteral(R"(^-?(\d{1,3}(,\d{3})*|\d+)(\.\d+)?$)"));
-    const QString t = text.trimmed();
-    if (!shape.match(t).hasMatch()) return std::nullopt;
-    QString plain = t;
-    plain.remove(QLatin1Char(','));
+    // Grids show amounts in the installation's number format; a text that
+    // does not follow it ("12,34" under the Colombian one) stays text rather
+    // than becoming a wrong number.
+    const std::optional<Currency> valor = FormatoNumero::instalacion().lea(text);
+    if (!valor)
+        return std::nullopt;
     bool ok = false;
-    const double v = QLocale::c().toDouble(plain, &ok);
+    const double v = QLocale::c().toDouble(valor->toString(Currency::kDecimals), &ok);
     if (!ok) return std::nullopt;
     return v;
 }
 
 int displayedDecimals(const QString& text) {
     const QString t = text.trimmed();
-    const qsizetype dot = t.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? 0 : static_cast<int>(t.size() - dot - 1);
+    const qsizetype coma = t.lastIndexOf(FormatoNumero::instalacion().decimal());
+    return coma < 0 ? 0 : static_cast<int>(t.size() - coma - 1);
 }
 
 }  // namespace ledgrix

@@ -26,9 +26,11 @@ ExportTable hostileTable() {
     t.titles = {QStringLiteral("Nombre, \"apodo\""), QStringLiteral("Descripción"), QStringLiteral("Valor")};
     t.numeric = {false, false, true};
     t.rows = {
-        {QStringLiteral("PEÑA & Cía <S.A.>"), QStringLiteral("línea 1\nlínea 2"), QStringLiteral("1,234,567.89")},
-        {QStringLiteral("dice \"hola\", adiós"), QStringLiteral("{llave} C:\\ruta\\x"), QStringLiteral("-0.01")},
-        {QStringLiteral(" espacio "), kLong, QStringLiteral("2,500")},
+        {QStringLiteral("PEÑA & Cía <S.A.>"), QStringLiteral("línea 1\nlínea 2"),
+         QStringLiteral("1.234.567,89")},
+        {QStringLiteral("dice \"hola\", adiós"), QStringLiteral("{llave} C:\\ruta\\x"),
+         QStringLiteral("-0,01")},
+        {QStringLiteral(" espacio "), kLong, QStringLiteral("2.500")},
         {QString(), QStringLiteral("tab\taquí"), QString()},
     };
     return t;
@@ -92,14 +94,19 @@ protected:
 }  // namespace
 
 TEST(ExportNumbers, DisplayedAmountsParseBackExactly) {
-    for (const auto& [text, value] : {std::pair{"1,234,567.89", 1234567.89}, {"-0.01", -0.01}, {"2,500", 2500.0},
-                                      {"123456", 123456.0}, {"0.10", 0.1}})
+    // Amounts as grids show them, in the installation's (Colombian) format.
+    for (const auto& [text, value] : {std::pair{"1.234.567,89", 1234567.89},
+                                      {"-0,01", -0.01},
+                                      {"2.500", 2500.0},
+                                      {"123456", 123456.0},
+                                      {"0,10", 0.1}})
         EXPECT_EQ(parseDisplayedNumber(QString::fromLatin1(text)), value) << text;
     // Texts that merely look numeric stay text rather than becoming wrong numbers.
-    for (const char* bad : {"", "N/A", "12,34", "1,2345.00", "1.234,56", "--1", "1e5", "$1,000", "0x10"})
+    for (const char* bad :
+         {"", "N/A", "12.34", "1.2345,00", "1,234.56", "--1", "1e5", "$1.000", "0x10"})
         EXPECT_FALSE(parseDisplayedNumber(QString::fromLatin1(bad))) << bad;
-    EXPECT_EQ(displayedDecimals(QStringLiteral("1,234.5678")), 4);
-    EXPECT_EQ(displayedDecimals(QStringLiteral("2,500")), 0);
+    EXPECT_EQ(displayedDecimals(QStringLiteral("1.234,5678")), 4);
+    EXPECT_EQ(displayedDecimals(QStringLiteral("2.500")), 0);
 }
 
 TEST(ExportNames, DefaultFileNameAndFormatChoice) {
@@ -142,7 +149,8 @@ TEST_F(ExportFiles, TextKeepsOneLinePerRow) {
     ASSERT_EQ(lines.size(), 6);  // titles, four rows, empty after the last CRLF
     EXPECT_TRUE(lines.last().isEmpty());
     EXPECT_EQ(lines[1].split(QLatin1Char('\t')),
-              (QStringList{QStringLiteral("PEÑA & Cía <S.A.>"), QStringLiteral("línea 1 línea 2"), QStringLiteral("1,234,567.89")}));
+              (QStringList{QStringLiteral("PEÑA & Cía <S.A.>"), QStringLiteral("línea 1 línea 2"),
+                           QStringLiteral("1.234.567,89")}));
     EXPECT_EQ(lines[3].split(QLatin1Char('\t'))[1], kLong);
     EXPECT_EQ(lines[4].split(QLatin1Char('\t')), (QStringList{QString(), QStringLiteral("tab aquí"), QString()}));
 }
@@ -205,7 +213,7 @@ TEST_F(ExportFiles, RtfIsAsciiWithEscapesAndOneRowPerLine) {
     EXPECT_TRUE(rtf.contains(QStringLiteral("PE\\u209?A & C\\u237?a <S.A.>")));
     EXPECT_TRUE(rtf.contains(QStringLiteral("l\\u237?nea 1\\line l\\u237?nea 2")));
     EXPECT_TRUE(rtf.contains(QStringLiteral("\\{llave\\} C:\\\\ruta\\\\x")));
-    EXPECT_TRUE(rtf.contains(QStringLiteral("\\qr 1,234,567.89\\cell")));
+    EXPECT_TRUE(rtf.contains(QStringLiteral("\\qr 1.234.567,89\\cell")));
     EXPECT_TRUE(rtf.contains(kLong));
     // Braces balance once escaped ones are left out: the document closes.
     int depth = 0;
