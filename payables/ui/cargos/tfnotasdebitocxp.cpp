@@ -378,12 +378,13 @@ QWidget* Tfnotasdebitocxp::otros() {
     clase_aplicar_->addItem(QStringLiteral("DEVOLPRV"), int(Cargo::Aplicable::Devolucion));
     clase_aplicar_->addItem(QStringLiteral("ANTICPRV"), int(Cargo::Aplicable::Anticipo));
     aplicar->addWidget(clase_aplicar_);
-    aplicar->addWidget(caja(QStringLiteral("NDPR_NUMAPL"), [this](const QString& t) {
+    QLineEdit* referencia = caja(QStringLiteral("NDPR_NUMAPL"), [this](const QString& t) {
         if (t.trimmed().isEmpty())
             return;
         logica_.aplique_a(static_cast<Cargo::Aplicable>(clase_aplicar_->currentData().toInt()),
                           t.trimmed());
-    }));
+    });
+    aplicar->addWidget(referencia, 1);
     aplicar->addWidget(boton(QStringLiteral("..."), &Tfnotasdebitocxp::busque_documento));
     r->addLayout(aplicar, 6, 4);
     r->addWidget(new QLabel(QStringLiteral("Observaciones:"), g), 7, 0);
