@@ -1,4 +1,5 @@
 #include "output/formatos/motor.h"
+#include "core/money/formato_numero.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,7 +93,8 @@ QString texto_justificado(const QString& texto, int largo) {
 }
 
 QString numero_impreso(Currency valor, int decimales, bool con_signo) {
-    QString t = valor.toDisplay(std::clamp(decimales, 0, 4));
+    // Printed the way the installation writes numbers, as every window shows them.
+    QString t = FormatoNumero::instalacion().escriba(valor, std::clamp(decimales, 0, 4));
     if (!con_signo)
         return t;
     return t.startsWith(u'-') ? QStringLiteral("-$") + t.mid(1) : QStringLiteral("$") + t;

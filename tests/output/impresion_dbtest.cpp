@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QProcess>
 
+#include "core/money/formato_numero.h"
 #include "core/tfdm/tfdm.h"
 #include "output/impresion/familia.h"
 #include "output/impresion/impresion_documento.h"
@@ -122,9 +123,9 @@ TEST_F(ImpresionTest, APostedChargePrintsSupplierAmountsWordsAndAccountingLines)
     for (const QString& esperado :
          {QStringLiteral("Papelería Industrial Andina S.A."), QStringLiteral("860045678"),
           QStringLiteral("Fletes de septiembre"), QStringLiteral("Entrega en bodega principal"),
-          QStringLiteral("$1,000,000.00"), QStringLiteral("$190,000.00"),
-          QStringLiteral("$1,190,000.00"), QStringLiteral("$25,000.00"),
-          QStringLiteral("$1,165,000.00"), letras(1190000), dm->ctx.compania.nombre,
+          QStringLiteral("$1.000.000,00"), QStringLiteral("$190.000,00"),
+          QStringLiteral("$1.190.000,00"), QStringLiteral("$25.000,00"),
+          QStringLiteral("$1.165.000,00"), letras(1190000), dm->ctx.compania.nombre,
           QStringLiteral("901456789-8")})
         EXPECT_TRUE(t.contains(esperado)) << esperado.toStdString() << "\n" << t.toStdString();
 
@@ -138,8 +139,9 @@ TEST_F(ImpresionTest, APostedChargePrintsSupplierAmountsWordsAndAccountingLines)
     int lineas = 0;
     for (; q->next(); ++lineas) {
         const QString cuenta = q->value(0).toString();
-        const QString debito = Currency::fromText(q->value(1).toString()).toDisplay(2);
-        const QString credito = Currency::fromText(q->value(2).toString()).toDisplay(2);
+        const FormatoNumero& formato = FormatoNumero::instalacion();
+        const QString debito = formato.escriba(Currency::fromText(q->value(1).toString()));
+        const QString credito = formato.escriba(Currency::fromText(q->value(2).toString()));
         const QStringList fila = t.split(u'\n').filter(cuenta + u' ');
         ASSERT_FALSE(fila.isEmpty()) << cuenta.toStdString() << "\n" << t.toStdString();
         EXPECT_TRUE(fila.first().endsWith(debito + u' ' + credito)) << fila.first().toStdString();
@@ -257,24 +259,24 @@ TEST_F(ImpresionTest, EveryDocumentOfTheFamilyPrintsItsOwnData) {
         {impresion_descuento(),
          600,
          QStringLiteral("Descuento acreedor No 0000000045.PDF"),
-         {QStringLiteral("NOTA DE AJUSTE"), QStringLiteral("$80,000.00")}},
+         {QStringLiteral("NOTA DE AJUSTE"), QStringLiteral("$80.000,00")}},
         {impresion_anticipo(),
          610,
          QStringLiteral("Anticipo proveedor No 0000000007.PDF"),
-         {QStringLiteral("ANTICIPO A PROVEEDOR"), QStringLiteral("$300,000.00")}},
+         {QStringLiteral("ANTICIPO A PROVEEDOR"), QStringLiteral("$300.000,00")}},
         {impresion_aplicacion(),
          630,
          QStringLiteral("Aplicacion proveedor No 0000000003.PDF"),
-         {QStringLiteral("000200"), QStringLiteral("000045"), QStringLiteral("20,000.00")}},
+         {QStringLiteral("000200"), QStringLiteral("000045"), QStringLiteral("20.000,00")}},
         {impresion_egreso(),
          640,
          QStringLiteral("Egreso No 0000000031.PDF"),
-         {QStringLiteral("Pago cargo 200"), QStringLiteral("TR-889"), QStringLiteral("$30,000.00"),
+         {QStringLiteral("Pago cargo 200"), QStringLiteral("TR-889"), QStringLiteral("$30.000,00"),
           letras(30000)}},
         {impresion_credito(),
          650,
          QStringLiteral("Causa credito No 0000000009.PDF"),
-         {QStringLiteral("2022/11/21"), QStringLiteral("45,000.00"), QStringLiteral("$90,000.00")}},
+         {QStringLiteral("2022/11/21"), QStringLiteral("45.000,00"), QStringLiteral("$90.000,00")}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.m.ventana.toStdString());
