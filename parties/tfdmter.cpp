@@ -9,6 +9,9 @@
 namespace ledgrix {
 namespace {
 
+// Read by position (terc_nit, terc_nom, retefte, rteiva, rteica, the base,
+// simplificado, rtcree): asking the driver for a column by name makes it
+// describe the whole result with catalogue queries, one per amount.
 QString proveedorSql(const QString& nit, const QString& base, bool activo) {
     return QStringLiteral("select t.terc_nit, terc_nom, prov_retefte, prov_rteiva, prov_rteica, ") +
            base +
@@ -52,14 +55,14 @@ QString Tfdmter::valide_proveedor_ret(const QString& nit, CamposRetencion c, Fie
     if (!q || !q->next())
         return {};
     if (vacio(c.rtfte))
-        c.rtfte.setCurrency(decimal(*q, QStringLiteral("PROV_RETEFTE")));
+        c.rtfte.setCurrency(decimal(*q, 2));
     if (vacio(c.rtiva))
-        c.rtiva.setCurrency(decimal(*q, QStringLiteral("PROV_RTEIVA")));
+        c.rtiva.setCurrency(decimal(*q, 3));
     if (vacio(c.rtica))
-        c.rtica.setCurrency(decimal(*q, QStringLiteral("PROV_RTEICA")));
+        c.rtica.setCurrency(decimal(*q, 4));
     if (vacio(c.rcree))
-        c.rcree.setCurrency(decimal(*q, QStringLiteral("PROV_RTCREE")));
-    const QString regimen = q->value(QStringLiteral("PROV_SIMPLIFICADO")).toString();
+        c.rcree.setCurrency(decimal(*q, 7));
+    const QString regimen = q->value(6).toString();
     simplificado.setValue(regimen);
     if (regimen == QStringLiteral("S")) {
         // An unset percentage is reported by name; the supplier's own stays.
@@ -93,7 +96,7 @@ Currency Tfdmter::base(const QString& nit, bool ica) {
         false));
     if (!q || !q->next())
         return {};
-    const Currency b = decimal(*q, QStringLiteral("PROV_RTFTEBASE"));
+    const Currency b = decimal(*q, 5);
     return ica ? b : b - Currency::fromInt(1);
 }
 
@@ -115,7 +118,7 @@ QString Tfdmter::nom_tercero(const QString& nit) {
 bool Tfdmter::valide_tercero(const QString& nit) {
     auto q = dm_.sql().select(QStringLiteral("select * from existe_tercero(") + sql::quoted(nit) +
                               QStringLiteral(")"));
-    if (q && q->next() && q->value(QStringLiteral("OK")).toString() == QStringLiteral("S"))
+    if (q && q->next() && q->value(0).toString() == QStringLiteral("S"))
         return true;
     dm_.dialogs().error(QStringLiteral("Tercero Inactivo o no encontrado."));
     return false;

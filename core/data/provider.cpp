@@ -1,10 +1,13 @@
 #include "core/data/provider.h"
 
+#include <QHash>
+#include <QSqlDriver>
+
 #include <QRegularExpression>
-#include <algorithm>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlIndex>
+#include <algorithm>
 
 #include "core/data/client_dataset.h"
 
@@ -29,7 +32,9 @@ Provider::Provider(QObject* parent, const QString& name) : QObject(parent) {
 
 Provider::~Provider() = default;
 
-QSqlDatabase Provider::database() const { return QSqlDatabase::database(connectionName_, false); }
+QSqlDatabase Provider::database() const {
+    return QSqlDatabase::database(connectionName_, false);
+}
 
 QString Provider::tableFromSelect(const QString& sql) {
     static const QRegularExpression from(QStringLiteral(R"(\bfrom\s+("[^"]+"|[A-Za-z0-9_$]+))"),
@@ -39,34 +44,65 @@ QString Provider::tableFromSelect(const QString& sql) {
 }
 
 QString Provider::updateTable() const {
-    if (!updateTable_.isEmpty()) return updateTable_;
+    if (!updateTable_.isEmpty())
+        return updateTable_;
     return tableFromSelect(openedSql_.isEmpty() ? commandText_ : openedSql_);
 }
 
 QStringList Provider::keyFields() const {
-    if (!keyFields_.isEmpty()) return keyFields_;
+    if (!keyFields_.isEmpty())
+        return keyFields_;
     const QString table = updateTable();
     if (table != primaryKeyTable_) {
         primaryKeyTable_ = table;
         primaryKeyCache_.clear();
         const QSqlIndex index = database().primaryIndex(table);
-        for (int i = 0; i < index.count(); ++i) primaryKeyCache_ << index.fieldName(i).toUpper();
+        for (int i = 0; i < index.count(); ++i)
+            primaryKeyCache_ << index.fieldName(i).toUpper();
     }
     return primaryKeyCache_;
 }
 
 int Provider::bytesPerCharacter() const {
-    if (bytesPerChar_ > 0) return bytesPerChar_;
+    if (bytesPerChar_ > 0)
+        return bytesPerChar_;
     QSqlQuery q(database());
     if (q.exec(QStringLiteral(
             "SELECT cs.RDB$BYTES_PER_CHARACTER FROM MON$ATTACHMENTS a JOIN RDB$CHARACTER_SETS cs "
-            "ON cs.RDB$CHARACTER_SET_ID = a.MON$CHARACTER_SET_ID WHERE a.MON$ATTACHMENT_ID = CURRENT_CONNECTION")) &&
+            "ON cs.RDB$CHARACTER_SET_ID = a.MON$CHARACTER_SET_ID WHERE a.MON$ATTACHMENT_ID = "
+            "CURRENT_CONNECTION")) &&
         q.next())
         bytesPerChar_ = std::max(1, q.value(0).toInt());
     else
         bytesPerChar_ = 1;
     return bytesPerChar_;
 }
+
+namespace {
+
+// The driver describes a result by asking the catalogue once per scaled
+// numeric column, each in a transaction of its own: some forty statements
+// for a document table, each a round trip to a server. A statement text
+// always describes the same columns, so each connection keeps what it was
+// told. The cache is per connection name and bounded: texts that embed
+// values are many, the documents' own texts few.
+QSqlRecord descripcion(const QSqlQuery& q) {
+    static QHash<QString, QHash<QString, QSqlRecord>> conocidas;
+    auto& deConexion =
+        conocidas[q.driver() ? q.driver()->objectName() + QString::number(quintptr(q.driver()))
+                             : QString()];
+    const QString texto = q.lastQuery();
+    auto it = deConexion.constFind(texto);
+    if (it != deConexion.constEnd())
+        return *it;
+    QSqlRecord r = q.record();
+    if (deConexion.size() > 500)
+        deConexion.clear();
+    deConexion.insert(texto, r);
+    return r;
+}
+
+}  // namespace
 
 std::optional<DataError> Provider::open(const QString& sql, const QVariantMap& params) {
     close();
@@ -79,37 +115,46 @@ std::optional<DataError> Provider::open(const QString& sql, const QVariantMap& p
     auto q = std::make_unique<QSqlQuery>(db);
     q->setForwardOnly(true);
     q->setNumericalPrecisionPolicy(QSql::HighPrecision);
-    if (!q->prepare(openedSql_)) return readError(q->lastError());
-    for (auto it = params.begin(); it != params.end(); ++it) q->bindValue(u':' + it.key(), it.value());
-    if (!q->exec()) return readError(q->lastError());
-    record_ = q->record();
+    if (!q->prepare(openedSql_))
+        return readError(q->lastError());
+    for (auto it = params.begin(); it != params.end(); ++it)
+        q->bindValue(u':' + it.key(), it.value());
+    if (!q->exec())
+        return readError(q->lastError());
+    record_ = descripcion(*q);
     cursor_ = std::move(q);
     return std::nullopt;
 }
 
 std::optional<DataError> Provider::fetch(int maxRows, std::vector<QVector<QVariant>>& out) {
-    if (!cursor_) return std::nullopt;
+    if (!cursor_)
+        return std::nullopt;
     const int columns = record_.count();
     for (int n = 0; maxRows < 0 || n < maxRows; ++n) {
         if (!cursor_->next()) {
             const QSqlError e = cursor_->lastError();
             close();
-            if (e.isValid()) return readError(e);
+            if (e.isValid())
+                return readError(e);
             return std::nullopt;
         }
         QVector<QVariant> values(columns);
-        for (int i = 0; i < columns; ++i) values[i] = cursor_->value(i);
+        for (int i = 0; i < columns; ++i)
+            values[i] = cursor_->value(i);
         out.push_back(std::move(values));
     }
     return std::nullopt;
 }
 
-void Provider::close() { cursor_.reset(); }
+void Provider::close() {
+    cursor_.reset();
+}
 
 std::optional<DataError> Provider::write(UpdateKind kind, const ClientDataset& ds, const Row& row) {
     const QString table = updateTable();
     const QStringList keys = keyFields();
-    if (table.isEmpty()) return DataError{QStringLiteral("Unable to resolve the table to update"), {}};
+    if (table.isEmpty())
+        return DataError{QStringLiteral("Unable to resolve the table to update"), {}};
     if (kind != UpdateKind::Insert && keys.isEmpty())
         return DataError{QStringLiteral("Unable to find record. No key specified"), {}};
 
@@ -120,12 +165,15 @@ std::optional<DataError> Provider::write(UpdateKind kind, const ClientDataset& d
                                                  : QStringLiteral("?");
     };
     auto bindable = [](const Field& f, const QVariant& v) -> QVariant {
-        if (!v.isValid()) return {};
-        if (f.type() == Field::Type::Currency) return v.value<Currency>().toString(4);
+        if (!v.isValid())
+            return {};
+        if (f.type() == Field::Type::Currency)
+            return v.value<Currency>().toString(4);
         return v;
     };
     auto writes = [&](const Field& f) {
-        if (f.calculated() || !f.inUpdate()) return false;
+        if (f.calculated() || !f.inUpdate())
+            return false;
         return f.originTable().isEmpty() ? !ds.hasOriginTables()
                                          : f.originTable().compare(table, Qt::CaseInsensitive) == 0;
     };
@@ -137,7 +185,8 @@ std::optional<DataError> Provider::write(UpdateKind kind, const ClientDataset& d
         QStringList marks;
         for (int i = 0; i < ds.fieldCount(); ++i) {
             const Field& f = ds.field(i);
-            if (!writes(f) || !row.values[i].isValid()) continue;
+            if (!writes(f) || !row.values[i].isValid())
+                continue;
             parts << f.name();
             marks << placeholder(f);
             values << bindable(f, row.values[i]);
@@ -148,16 +197,19 @@ std::optional<DataError> Provider::write(UpdateKind kind, const ClientDataset& d
         if (kind == UpdateKind::Modify) {
             for (int i = 0; i < ds.fieldCount(); ++i) {
                 const Field& f = ds.field(i);
-                if (!writes(f) || Field::equal(row.values[i], row.original[i])) continue;
+                if (!writes(f) || Field::equal(row.values[i], row.original[i]))
+                    continue;
                 parts << f.name() + QStringLiteral(" = ") + placeholder(f);
                 values << bindable(f, row.values[i]);
             }
-            if (parts.isEmpty()) return std::nullopt;
+            if (parts.isEmpty())
+                return std::nullopt;
         }
         QStringList where;
         for (const QString& key : keys) {
             const Field* f = ds.findField(key);
-            if (!f) return DataError{QStringLiteral("Key field not found: ") + key, {}};
+            if (!f)
+                return DataError{QStringLiteral("Key field not found: ") + key, {}};
             const QVariant& v = row.original[f->index()];
             if (!v.isValid()) {
                 where << key + QStringLiteral(" IS NULL");
@@ -166,18 +218,23 @@ std::optional<DataError> Provider::write(UpdateKind kind, const ClientDataset& d
             where << key + QStringLiteral(" = ") + placeholder(*f);
             values << bindable(*f, v);
         }
-        sql = kind == UpdateKind::Modify
-                  ? QStringLiteral("UPDATE %1 SET %2 WHERE %3")
-                        .arg(table, parts.join(QStringLiteral(", ")), where.join(QStringLiteral(" AND ")))
-                  : QStringLiteral("DELETE FROM %1 WHERE %2").arg(table, where.join(QStringLiteral(" AND ")));
+        sql = kind == UpdateKind::Modify ? QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                                               .arg(table, parts.join(QStringLiteral(", ")),
+                                                    where.join(QStringLiteral(" AND ")))
+                                         : QStringLiteral("DELETE FROM %1 WHERE %2")
+                                               .arg(table, where.join(QStringLiteral(" AND ")));
     }
 
     QSqlQuery q(database());
-    if (!q.prepare(sql)) return writeError(q.lastError());
-    for (int i = 0; i < values.size(); ++i) q.bindValue(i, values[i]);
-    if (!q.exec()) return writeError(q.lastError());
+    if (!q.prepare(sql))
+        return writeError(q.lastError());
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, values[i]);
+    if (!q.exec())
+        return writeError(q.lastError());
     if (kind != UpdateKind::Insert && q.numRowsAffected() == 0)
-        return DataError{kWritePrefix + QStringLiteral("Record not found or changed by another user"), {}};
+        return DataError{
+            kWritePrefix + QStringLiteral("Record not found or changed by another user"), {}};
     return std::nullopt;
 }
 

@@ -912,6 +912,10 @@ bool Cargo::grabe() {
         return false;
     }
     derive_porcentajes();
+    // One transaction from here to the end of the save: what the save reads
+    // first, then the locks (which start it afresh if another station got
+    // there first), then the store and the posting.
+    Transaccion unidad(dm_.Ledgrix());
     // The application is built again from the figures being saved, so that
     // a change of amount, VAT or percentages after "Aplicar a:" is carried.
     if (aplicar_) {
@@ -936,7 +940,7 @@ bool Cargo::grabe() {
         return rechace("NDPR_NUMERO", "Debe indicar el número del cargo.");
     if (d_->numprov_obligatorio && campo(S("NDPR_NUMPROV")).asString().isEmpty())
         return rechace("NDPR_NUMPROV", "Debe indicar el número del documento del proveedor.");
-    return grabe_registro();
+    return grabe_registro(unidad, bloqueos());
 }
 
 QStringList Cargo::bloqueos() const {
@@ -952,12 +956,11 @@ QStringList Cargo::bloqueos() const {
 
 // The charge, its application and its posting are one unit of work: a
 // failure or a crash anywhere leaves none of them.
-bool Cargo::grabe_registro() {
+bool Cargo::grabe_registro(Transaccion& unidad, const QStringList& filas) {
     Field& idf = campo(S("NDPR_ID"));
     const qint64 id_antes = idf.asInteger();
-    Transaccion unidad(dm_.Ledgrix());
     // Stations storing in the same series take turns from here on.
-    if (!unidad.bloquee(bloqueos())) {
+    if (!unidad.bloquee(filas)) {
         dm_.dialogs().error(
             S("Otra estación está grabando documentos de la misma serie. Intente de nuevo."));
         return false;

@@ -17,6 +17,7 @@ class ClientDataset;
 class Contabilizacion;
 class Field;
 class Tfdm;
+class Transaccion;
 
 // What the "Cargos en Cuenta" window works on: one charge (type 51) at a
 // time, its taxes computed as the user types, its cost-centre rows and the
@@ -171,7 +172,7 @@ class Cargo : public QObject {
                        const char* campo);
     void nuevo(const QString& prefijo);
     void numero_de_prefijo();
-    bool grabe_registro();
+    bool grabe_registro(Transaccion& unidad, const QStringList& bloqueos);
     QStringList bloqueos() const;
 
     Tfdm& dm_;
