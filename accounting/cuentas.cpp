@@ -8,6 +8,13 @@ namespace ledgrix {
 
 bool Tfdmcnt::valide(const QString& procedimiento, const QString& cuenta, bool niif) {
     const QString libro = niif ? QStringLiteral("cuenta NIIF") : QStringLiteral("cuenta");
+    // A code no account can have (too long, characters the books do not
+    // use) is answered here: the procedure would fail converting it.
+    if (!sql::admisible(cuenta, 20)) {
+        dm_.dialogs().error(QStringLiteral("El código de ") + libro +
+                            QStringLiteral(" está incompleto o demasiado largo."));
+        return false;
+    }
     const QVariant codigo =
         dm_.sql().scalar(QStringLiteral("select * from ") + procedimiento + QStringLiteral("(") +
                          sql::quoted(cuenta) + QStringLiteral(")"));
@@ -47,6 +54,8 @@ bool Tfdmcnt::valide_cuenta_niif(const QString& cuenta) {
 }
 
 QString Tfdmcnt::nombre(const QString& tabla, const QString& cuenta, bool niif) {
+    if (!sql::admisible(cuenta, 20))
+        return {};
     auto q = dm_.sql().select(QStringLiteral("select cuen_cod, cuen_nom, cuen_activa from ") +
                               tabla + QStringLiteral(" where cuen_cod = ") + sql::quoted(cuenta));
     if (!q || !q->next())
@@ -69,10 +78,14 @@ QString Tfdmcnt::nom_cuenta_niif(const QString& cuenta) {
 
 bool Tfdmcnt::valide_centro(const QString& proyecto, const QString& centro,
                             const QString& subcentro) {
+    const bool legibles =
+        sql::admisible(proyecto, 4) && sql::admisible(centro, 4) && sql::admisible(subcentro, 4);
     const QVariant ok =
-        dm_.sql().scalar(QStringLiteral("select * from existe_centro(") + sql::quoted(proyecto) +
-                         QStringLiteral(",") + sql::quoted(centro) + QStringLiteral(",") +
-                         sql::quoted(subcentro) + QStringLiteral(")"));
+        !legibles
+            ? QVariant()
+            : dm_.sql().scalar(QStringLiteral("select * from existe_centro(") +
+                               sql::quoted(proyecto) + QStringLiteral(",") + sql::quoted(centro) +
+                               QStringLiteral(",") + sql::quoted(subcentro) + QStringLiteral(")"));
     if (ok.toString() == QStringLiteral("S"))
         return true;
     dm_.dialogs().error(QStringLiteral("Proyecto-Centro-subcentro Inactivo o no encontrado."));

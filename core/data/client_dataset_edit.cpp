@@ -1,5 +1,6 @@
 // Editing a client dataset: the states, the checks a post makes and the
 // handlers that decide what happens when one of them refuses.
+#include <QStringDecoder>
 #include <algorithm>
 
 #include "core/data/client_dataset.h"
@@ -159,14 +160,27 @@ bool ClientDataset::checkPost() {
     // control characters) is refused here, naming the field, rather than
     // turned into '?' or a driver error at apply time.
     for (const Field* f : fields_) {
-        if (f->type() != Field::Type::String || f->calculated())
+        const bool blob = f->type() == Field::Type::Blob;
+        if ((f->type() != Field::Type::String && !blob) || f->calculated())
             continue;
         const QVariant& v = row->values[f->index()];
         if (!v.isValid() || v.isNull())
             continue;
+        // A text blob holds the connection's UTF-8; pictures and other binary
+        // contents (zero bytes, invalid UTF-8) are not text and pass as they are.
+        QString texto = v.toString();
+        if (blob) {
+            const QByteArray bytes = v.toByteArray();
+            if (bytes.contains('\0'))
+                continue;
+            QStringDecoder utf8(QStringDecoder::Utf8);
+            texto = utf8(bytes);
+            if (utf8.hasError())
+                continue;
+        }
         QString malos;
-        for (const char32_t c : v.toString().toUcs4()) {
-            const bool control = c < 0x20 && c != U'\t' && c != U'\n' && c != U'\r';
+        for (const char32_t c : texto.toUcs4()) {
+            const bool control = !blob && c < 0x20 && c != U'\t' && c != U'\n' && c != U'\r';
             const QString uno = QString::fromUcs4(&c, 1);
             if ((c > 0xFF || control) && !malos.contains(uno))
                 malos += uno;
@@ -175,8 +189,8 @@ bool ClientDataset::checkPost() {
             lastError_ = {QStringLiteral("Characters not allowed|%1|%2").arg(f->name(), malos), {}};
             return false;
         }
-        const qsizetype largo = v.toString().size();
-        if (f->size() > 0 && largo > f->size()) {
+        const qsizetype largo = texto.size();
+        if (!blob && f->size() > 0 && largo > f->size()) {
             lastError_ = {
                 QStringLiteral("Too long|%1|%2|%3").arg(f->name()).arg(f->size()).arg(largo), {}};
             return false;

@@ -22,6 +22,12 @@ QDate parseDate(const QString& text);
 // A time as 'hh:mm:ss'.
 QString time(const QTime& t);
 
+// Whether the database can hold or compare the text at all: Latin-1 only
+// (its character set), no control characters, at most `largo` characters.
+// Codes typed by users are checked with it before they reach a statement,
+// so that a wrong code reads "not found" instead of a conversion error.
+bool admisible(const QString& texto, int largo);
+
 // Integers are written from typed values only.
 QString number(qint64 n);
 

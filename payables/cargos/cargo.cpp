@@ -685,7 +685,8 @@ bool Cargo::valide_codigo(const QString& mensaje, const QString& sql, QString& n
     nombre.clear();
     if (fld.asString().isEmpty())
         return true;
-    const QVariant v = dm_.sql().scalar(sql);
+    // A code no table can hold is simply not there.
+    const QVariant v = sql::admisible(fld.asString(), 4) ? dm_.sql().scalar(sql) : QVariant();
     if (v.isValid() && !v.isNull()) {
         nombre = v.toString();
         return true;
