@@ -12,7 +12,7 @@ using namespace ledgrix;
 namespace {
 
 class ConsecutivosTest : public ledgrix::test::ModuleTest {
-protected:
+  protected:
     void SetUp() override {
         ModuleTest::SetUp();
         conecte(QStringLiteral("ADMIN"));
@@ -22,7 +22,8 @@ protected:
     }
     QVariant valor(const QString& sql) { return dm->sql().scalar(sql); }
     int prefijos(int tipo) {
-        return valor(QStringLiteral("select count(*) from PREFIJOS where TIDO_COD = %1").arg(tipo)).toInt();
+        return valor(QStringLiteral("select count(*) from PREFIJOS where TIDO_COD = %1").arg(tipo))
+            .toInt();
     }
     // A new series of the type being shown, posted.
     static void nuevo(Consecutivos& c, const QString& prefijo) {
@@ -40,7 +41,8 @@ TEST_F(ConsecutivosTest, OffersTheModuleTypesAndTheCompanyUsers) {
     EXPECT_EQ(c.tipos().fieldByName(QStringLiteral("TIDO_COD")).asInteger(), 55);
     ASSERT_TRUE(c.elija_documento(QStringLiteral("CARGOS A ACREEDORES")));
     EXPECT_EQ(c.prefijos().recordCount(), 1);
-    EXPECT_EQ(c.prefijos().fieldByName(QStringLiteral("PREF_PRE")).asString(), QStringLiteral("0000"));
+    EXPECT_EQ(c.prefijos().fieldByName(QStringLiteral("PREF_PRE")).asString(),
+              QStringLiteral("0000"));
     EXPECT_EQ(c.codigos_proyecto(), (QStringList{"0001", "0002"}));
     EXPECT_NE(c.nombre_usuario(QStringLiteral("AUXILIAR")), QStringLiteral("AUXILIAR"));
 }
@@ -59,9 +61,10 @@ TEST_F(ConsecutivosTest, NewSeriesTakesTheDefaultsAndTheUsersNameAndEmptyRowsAre
     ASSERT_TRUE(c.grabe());
     EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.errors().join('\n').toStdString();
     EXPECT_EQ(prefijos(51), 3);
-    auto q = dm->sql().select(QStringLiteral(
-        "select PREF_AUTO, PREF_IVAINC, PREF_ACTIVO, PREF_ACTUAL, SUCU_ID, PREF_USUARIO from PREFIJOS "
-        "where TIDO_COD = 51 and PREF_PRE = 'FE01'"));
+    auto q =
+        dm->sql().select(QStringLiteral("select PREF_AUTO, PREF_IVAINC, PREF_ACTIVO, PREF_ACTUAL, "
+                                        "SUCU_ID, PREF_USUARIO from PREFIJOS "
+                                        "where TIDO_COD = 51 and PREF_PRE = 'FE01'"));
     ASSERT_TRUE(q && q->next());
     EXPECT_EQ(q->value(0).toString(), QStringLiteral("S"));
     EXPECT_EQ(q->value(1).toString(), QStringLiteral("N"));
@@ -69,6 +72,22 @@ TEST_F(ConsecutivosTest, NewSeriesTakesTheDefaultsAndTheUsersNameAndEmptyRowsAre
     EXPECT_EQ(q->value(3).toString(), QStringLiteral("000001"));
     EXPECT_EQ(q->value(4).toInt(), 0);
     EXPECT_EQ(q->value(5).toString(), QStringLiteral("Administrador del sistema"));
+
+    // The consecutive counts: letters are refused and the row stays to fix; a short number is
+    // zero-filled.
+    nuevo(c, QStringLiteral("FE03"));
+    ASSERT_TRUE(c.prefijos().edit());
+    c.prefijos().fieldByName(QStringLiteral("PREF_ACTUAL")).setValue(QStringLiteral("contro"));
+    EXPECT_FALSE(c.prefijos().post());
+    EXPECT_EQ(dialogs.lastError(),
+              QStringLiteral("El consecutivo debe ser un número de hasta 6 dígitos."));
+    c.prefijos().fieldByName(QStringLiteral("PREF_ACTUAL")).setValue(QStringLiteral("42"));
+    ASSERT_TRUE(c.grabe());
+    EXPECT_EQ(
+        dm->sql()
+            .scalar(QStringLiteral("select PREF_ACTUAL from PREFIJOS where PREF_PRE = 'FE03'"))
+            .toString(),
+        QStringLiteral("000042"));
 }
 
 TEST_F(ConsecutivosTest, DuplicateSeriesIsTranslatedAndNothingIsWrittenNorLost) {
@@ -104,7 +123,8 @@ TEST_F(ConsecutivosTest, CostCentresArePickedAndTypedCodesChecked) {
     // On a stored series: edited in place.
     ASSERT_TRUE(c.asigne_centro(*centro));
     EXPECT_EQ(c.prefijos().state(), ClientDataset::State::Edit);
-    EXPECT_EQ(c.prefijos().fieldByName(QStringLiteral("PREF_SUBC")).asString(), QStringLiteral("0002"));
+    EXPECT_EQ(c.prefijos().fieldByName(QStringLiteral("PREF_SUBC")).asString(),
+              QStringLiteral("0002"));
     ASSERT_TRUE(c.grabe());
     EXPECT_EQ(valor(QStringLiteral("select PREF_PROY || PREF_CENTRO || PREF_SUBC from PREFIJOS "
                                    "where TIDO_COD = 51 and PREF_PRE = '0000'"))
@@ -116,27 +136,33 @@ TEST_F(ConsecutivosTest, CostCentresArePickedAndTypedCodesChecked) {
     ASSERT_TRUE(c.prefijos().isEmpty());
     ASSERT_TRUE(c.asigne_centro(*centro));
     EXPECT_EQ(c.prefijos().state(), ClientDataset::State::Insert);
-    EXPECT_EQ(c.prefijos().fieldByName(QStringLiteral("PREF_CENTRO")).asString(), QStringLiteral("0100"));
+    EXPECT_EQ(c.prefijos().fieldByName(QStringLiteral("PREF_CENTRO")).asString(),
+              QStringLiteral("0100"));
 
     // Typed codes unknown to the lists are refused and cleared.
     c.prefijos().fieldByName(QStringLiteral("PREF_PROY")).setValue(QStringLiteral("0009"));
     c.prefijos().fieldByName(QStringLiteral("PREF_PROY")).setValue(QStringLiteral("0002"));
     c.prefijos().fieldByName(QStringLiteral("PREF_CENTRO")).setValue(QStringLiteral("0100"));
-    EXPECT_EQ(dialogs.errors(), (QStringList{QStringLiteral("El proyecto 0009 no existe."),
-                                             QStringLiteral("El centro de costo 0100 no existe en el proyecto 0002.")}));
+    EXPECT_EQ(
+        dialogs.errors(),
+        (QStringList{QStringLiteral("El proyecto 0009 no existe."),
+                     QStringLiteral("El centro de costo 0100 no existe en el proyecto 0002.")}));
     EXPECT_TRUE(c.prefijos().fieldByName(QStringLiteral("PREF_CENTRO")).isNull());
-    EXPECT_EQ(c.prefijos().fieldByName(QStringLiteral("PREF_PROY")).asString(), QStringLiteral("0002"));
+    EXPECT_EQ(c.prefijos().fieldByName(QStringLiteral("PREF_PROY")).asString(),
+              QStringLiteral("0002"));
 }
 
 TEST_F(ConsecutivosTest, CentresOfAnotherAgencyAreLeftOutWhenConfigured) {
-    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
-        "update CONFIGURACION set CONF_VALOR = 'SI' where CONF_PROPIEDAD = 'FILTRAR CENTROS DE COSTO POR AGENCIA'")));
+    ASSERT_TRUE(dm->sql().execute(
+        QStringLiteral("update CONFIGURACION set CONF_VALOR = 'SI' where CONF_PROPIEDAD = 'FILTRAR "
+                       "CENTROS DE COSTO POR AGENCIA'")));
     dm->cargue_configuracion();
     dm->ctx.agencia = 2;
     SelectorCentros selector(*dm);
     selector.cargue();
     EXPECT_TRUE(selector.filtra_por_agencia());
-    for (const CentroCosto& c : selector.lineas()) EXPECT_NE(c.centro, QStringLiteral("0200"));
+    for (const CentroCosto& c : selector.lineas())
+        EXPECT_NE(c.centro, QStringLiteral("0200"));
     dm->ctx.agencia = 1;
     selector.cargue();
     selector.busque(QStringLiteral("0200"));
@@ -165,9 +191,12 @@ TEST_F(ConsecutivosTest, SeriesAndItsUsersAreWrittenInOneApply) {
     ASSERT_TRUE(usuarios.remove());
     dialogs.clear();
     ASSERT_TRUE(c.grabe());
-    EXPECT_EQ(valor(QStringLiteral("select USER_COD from PREFIJOS_USUARIO where TIDO_COD = 62 and PREF_PRE = 'EG01'"))
-                  .toString(),
-              QStringLiteral("AUXILIAR"));
+    EXPECT_EQ(
+        valor(
+            QStringLiteral(
+                "select USER_COD from PREFIJOS_USUARIO where TIDO_COD = 62 and PREF_PRE = 'EG01'"))
+            .toString(),
+        QStringLiteral("AUXILIAR"));
 }
 
 TEST_F(ConsecutivosTest, AuthorisationsNeedSeriesAndAccess) {
@@ -181,8 +210,8 @@ TEST_F(ConsecutivosTest, AuthorisationsNeedSeriesAndAccess) {
         EXPECT_EQ(ds.fieldByName(QStringLiteral("PREF_PRE")).asString(), QStringLiteral("0000"));
         EXPECT_EQ(ds.fieldByName(QStringLiteral("AUTO_ITEMS")).asInteger(), 30);
         QString marcas;
-        for (const char* f : {"AUTO_CONTADO", "AUTO_ESPOS", "AUTO_COTIZA", "AUTO_PEDIDO", "AUTO_REMISION",
-                              "AUTO_CANTIDAD", "AUTO_FECHAS"})
+        for (const char* f : {"AUTO_CONTADO", "AUTO_ESPOS", "AUTO_COTIZA", "AUTO_PEDIDO",
+                              "AUTO_REMISION", "AUTO_CANTIDAD", "AUTO_FECHAS"})
             marcas += ds.fieldByName(QString::fromLatin1(f)).asString();
         EXPECT_EQ(marcas, QStringLiteral("NNSSSNN"));
         ds.fieldByName(QStringLiteral("AUTO_FECHA")).setValue(QDate(2022, 9, 1));
@@ -206,7 +235,8 @@ TEST_F(ConsecutivosTest, AuthorisationsNeedSeriesAndAccess) {
     ASSERT_TRUE(dm->sql().execute(QStringLiteral("delete from PREFIJOS where TIDO_COD = 51")));
     Autorizaciones vacia(*dm);
     EXPECT_FALSE(vacia.prepare());
-    EXPECT_EQ(dialogs.texts(QStringLiteral("information")), QStringList{Autorizaciones::kSinPrefijos});
+    EXPECT_EQ(dialogs.texts(QStringLiteral("information")),
+              QStringList{Autorizaciones::kSinPrefijos});
 }
 
 }  // namespace

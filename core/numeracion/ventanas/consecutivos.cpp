@@ -1,5 +1,9 @@
 #include "core/numeracion/ventanas/consecutivos.h"
 
+#include <QRegularExpression>
+
+#include "core/numeracion/numeracion.h"
+
 #include "core/data/client_dataset.h"
 #include "core/data/provider.h"
 #include "core/services/dialogs.h"
@@ -21,7 +25,8 @@ bool editando(const ClientDataset& ds) {
 
 }  // namespace
 
-ClientDataset* Consecutivos::conjunto(const QString& tabla, const QString& conexion, const QString& texto) {
+ClientDataset* Consecutivos::conjunto(const QString& tabla, const QString& conexion,
+                                      const QString& texto) {
     auto* p = new Provider(this, QStringLiteral("P") + tabla);
     p->setConnectionName(conexion);
     p->setQueryName(QStringLiteral("Q") + tabla);
@@ -32,34 +37,43 @@ ClientDataset* Consecutivos::conjunto(const QString& tabla, const QString& conex
 }
 
 Consecutivos::Consecutivos(Tfdm& dm, QObject* parent) : QObject(parent), dm_(dm) {
-    CUsuarios = conjunto(QStringLiteral("Usuarios"), dm.ConGeneral(),
-                         QStringLiteral("SELECT C.USUA_COD, USUA_NOMBRE FROM USUARIO U, COMPANIA_USUARIO C "
-                                        "WHERE U.USUA_COD = C.USUA_COD AND C.COMP_COD  = ") +
-                             sql::quoted(dm.ctx.compania.codigo));
-    CProyectos = conjunto(QStringLiteral("Proyectos"), dm.Ledgrix(),
-                          QStringLiteral("select PROY_COD, PROY_NOM from PROYECTOS order by PROY_COD"));
-    CCentros = conjunto(QStringLiteral("Centros"), dm.Ledgrix(),
-                        QStringLiteral("select PROY_COD, CENT_COD, CENT_NOM from CENTROS order by PROY_COD, CENT_COD"));
-    CSubcentros = conjunto(QStringLiteral("Subcentros"), dm.Ledgrix(),
-                           QStringLiteral("select PROY_COD, CENT_COD, SUBC_COD, SUBC_NOM from SUBCENTROS "
-                                          "order by PROY_COD, CENT_COD, SUBC_COD"));
-    CComprobantes = conjunto(QStringLiteral("Tipo_comprobante"), dm.Ledgrix(),
-                             QStringLiteral("select TICO_COD, TICO_NOM from TIPO_COMPROBANTE order by TICO_COD"));
-    CSucursales = conjunto(QStringLiteral("Sucursales"), dm.Ledgrix(),
-                           QStringLiteral("select SUCU_ID, SUCU_NOMBRE from SUCURSALES order by SUCU_ID"));
+    CUsuarios =
+        conjunto(QStringLiteral("Usuarios"), dm.ConGeneral(),
+                 QStringLiteral("SELECT C.USUA_COD, USUA_NOMBRE FROM USUARIO U, COMPANIA_USUARIO C "
+                                "WHERE U.USUA_COD = C.USUA_COD AND C.COMP_COD  = ") +
+                     sql::quoted(dm.ctx.compania.codigo));
+    CProyectos =
+        conjunto(QStringLiteral("Proyectos"), dm.Ledgrix(),
+                 QStringLiteral("select PROY_COD, PROY_NOM from PROYECTOS order by PROY_COD"));
+    CCentros = conjunto(
+        QStringLiteral("Centros"), dm.Ledgrix(),
+        QStringLiteral(
+            "select PROY_COD, CENT_COD, CENT_NOM from CENTROS order by PROY_COD, CENT_COD"));
+    CSubcentros =
+        conjunto(QStringLiteral("Subcentros"), dm.Ledgrix(),
+                 QStringLiteral("select PROY_COD, CENT_COD, SUBC_COD, SUBC_NOM from SUBCENTROS "
+                                "order by PROY_COD, CENT_COD, SUBC_COD"));
+    CComprobantes = conjunto(
+        QStringLiteral("Tipo_comprobante"), dm.Ledgrix(),
+        QStringLiteral("select TICO_COD, TICO_NOM from TIPO_COMPROBANTE order by TICO_COD"));
+    CSucursales =
+        conjunto(QStringLiteral("Sucursales"), dm.Ledgrix(),
+                 QStringLiteral("select SUCU_ID, SUCU_NOMBRE from SUCURSALES order by SUCU_ID"));
     CTipos = conjunto(QStringLiteral("Tipo_documento"), dm.Ledgrix(),
                       QStringLiteral("select * from TIPO_DOCUMENTO order by TIDO_NOMLARGO"));
     // The grid shows the columns in this order; the rest are hidden.
-    CPrefijos = conjunto(QStringLiteral("Prefijos"), dm.Ledgrix(),
-                         QStringLiteral("select TICO_COD, PREF_PRE, PREF_ACTUAL, PREF_AUTO, PREF_PROY, PREF_CENTRO, "
-                                        "PREF_SUBC, PREF_ACTIVO, SUCU_ID, TIDO_COD, PREF_IVAINC, PREF_USUARIO "
-                                        "from PREFIJOS where TIDO_COD = :TIDO_COD order by PREF_PRE"));
-    CPrefijosUsuario = conjunto(QStringLiteral("Prefijos_usuario"), dm.Ledgrix(),
-                                QStringLiteral("select USER_COD, TIDO_COD, PREF_PRE from PREFIJOS_USUARIO "
-                                               "where TIDO_COD = :TIDO_COD and PREF_PRE = :PREF_PRE order by USER_COD"));
+    CPrefijos = conjunto(
+        QStringLiteral("Prefijos"), dm.Ledgrix(),
+        QStringLiteral("select TICO_COD, PREF_PRE, PREF_ACTUAL, PREF_AUTO, PREF_PROY, PREF_CENTRO, "
+                       "PREF_SUBC, PREF_ACTIVO, SUCU_ID, TIDO_COD, PREF_IVAINC, PREF_USUARIO "
+                       "from PREFIJOS where TIDO_COD = :TIDO_COD order by PREF_PRE"));
+    CPrefijosUsuario = conjunto(
+        QStringLiteral("Prefijos_usuario"), dm.Ledgrix(),
+        QStringLiteral("select USER_COD, TIDO_COD, PREF_PRE from PREFIJOS_USUARIO "
+                       "where TIDO_COD = :TIDO_COD and PREF_PRE = :PREF_PRE order by USER_COD"));
     CPrefijos->setMaster(CTipos, {{QStringLiteral("TIDO_COD"), QStringLiteral("TIDO_COD")}});
-    CPrefijosUsuario->setMaster(CPrefijos, {{QStringLiteral("TIDO_COD"), QStringLiteral("TIDO_COD")},
-                                            {kPre, kPre}});
+    CPrefijosUsuario->setMaster(
+        CPrefijos, {{QStringLiteral("TIDO_COD"), QStringLiteral("TIDO_COD")}, {kPre, kPre}});
     dm.ConfigurarProviders(this);
 
     const auto etiqueta = [](ClientDataset* ds, const QString& campo, const QString& texto,
@@ -72,8 +86,12 @@ Consecutivos::Consecutivos(Tfdm& dm, QObject* parent) : QObject(parent), dm_(dm)
     etiqueta(CPrefijos, kPre, QStringLiteral("Prefijo"));
     etiqueta(CPrefijos, QStringLiteral("PREF_ACTUAL"), QStringLiteral("Consecutivo"));
     etiqueta(CPrefijos, QStringLiteral("PREF_AUTO"), QStringLiteral("Automático"));
-    etiqueta(CPrefijos, kProy, QStringLiteral("Proyecto")).onChange = [this](Field& f) { valide_proyecto(f); };
-    etiqueta(CPrefijos, kCentro, QStringLiteral("Centro")).onChange = [this](Field& f) { valide_centro(f); };
+    etiqueta(CPrefijos, kProy, QStringLiteral("Proyecto")).onChange = [this](Field& f) {
+        valide_proyecto(f);
+    };
+    etiqueta(CPrefijos, kCentro, QStringLiteral("Centro")).onChange = [this](Field& f) {
+        valide_centro(f);
+    };
     etiqueta(CPrefijos, kSubc, QStringLiteral("Subcentro"));
     etiqueta(CPrefijos, QStringLiteral("PREF_ACTIVO"), QStringLiteral("Activo"));
     etiqueta(CPrefijos, QStringLiteral("SUCU_ID"), QStringLiteral("Agencia"), Field::Type::Integer);
@@ -90,7 +108,8 @@ Consecutivos::Consecutivos(Tfdm& dm, QObject* parent) : QObject(parent), dm_(dm)
         }
     };
     CPrefijos->onNewRecord = [this](ClientDataset& ds) {
-        ds.fieldByName(QStringLiteral("TIDO_COD")).setValue(CTipos->fieldByName(QStringLiteral("TIDO_COD")).value());
+        ds.fieldByName(QStringLiteral("TIDO_COD"))
+            .setValue(CTipos->fieldByName(QStringLiteral("TIDO_COD")).value());
         ds.fieldByName(QStringLiteral("PREF_AUTO")).setValue(QStringLiteral("S"));
         ds.fieldByName(QStringLiteral("PREF_IVAINC")).setValue(QStringLiteral("N"));
         ds.fieldByName(QStringLiteral("PREF_ACTIVO")).setValue(QStringLiteral("S"));
@@ -105,6 +124,18 @@ Consecutivos::Consecutivos(Tfdm& dm, QObject* parent) : QObject(parent), dm_(dm)
             ds.abort();
             return;
         }
+        // The consecutive is a number the series counts from: digits only,
+        // zero-filled to six.
+        Field& actual = ds.fieldByName(QStringLiteral("PREF_ACTUAL"));
+        const QString numero = actual.asString().trimmed();
+        static const QRegularExpression digitos(QStringLiteral("^[0-9]{1,6}$"));
+        if (!digitos.match(numero).hasMatch()) {
+            dm_.dialogs().error(
+                QStringLiteral("El consecutivo debe ser un número de hasta 6 dígitos."));
+            ds.abort();
+            return;
+        }
+        actual.setValue(complete_numero(numero));
         ds.fieldByName(QStringLiteral("PREF_USUARIO")).setValue(dm_.ctx.nombre_usuario);
     };
     CPrefijosUsuario->beforePost = [](ClientDataset& ds) {
@@ -120,7 +151,8 @@ Consecutivos::Consecutivos(Tfdm& dm, QObject* parent) : QObject(parent), dm_(dm)
             .setValue(nombre_usuario(ds.fieldByName(QStringLiteral("USER_COD")).asString()));
     };
 
-    for (ClientDataset* lista : {CUsuarios, CProyectos, CCentros, CSubcentros, CComprobantes, CSucursales}) {
+    for (ClientDataset* lista :
+         {CUsuarios, CProyectos, CCentros, CSubcentros, CComprobantes, CSucursales}) {
         lista->open();
         lista->fetchAll();
     }
@@ -128,20 +160,24 @@ Consecutivos::Consecutivos(Tfdm& dm, QObject* parent) : QObject(parent), dm_(dm)
     if (CTipos->open()) {
         CTipos->fetchAll();
         const int nombre = CTipos->fieldByName(QStringLiteral("TIDO_NOMLARGO")).index();
-        for (int i = 0; i < CTipos->recordCount(); ++i) documentos_ << CTipos->valueAt(i, nombre).toString();
+        for (int i = 0; i < CTipos->recordCount(); ++i)
+            documentos_ << CTipos->valueAt(i, nombre).toString();
         CTipos->first();
     }
 }
 
 bool Consecutivos::elija_documento(const QString& nombre_largo) {
-    if (!CTipos->active()) return false;
+    if (!CTipos->active())
+        return false;
     return CTipos->locate(QStringLiteral("TIDO_NOMLARGO"), {nombre_largo});
 }
 
 QStringList Consecutivos::codigos_proyecto() const {
     QStringList codigos;
     for (int i = 0; i < CProyectos->recordCount(); ++i)
-        codigos << CProyectos->valueAt(i, CProyectos->fieldByName(QStringLiteral("PROY_COD")).index()).toString();
+        codigos << CProyectos
+                       ->valueAt(i, CProyectos->fieldByName(QStringLiteral("PROY_COD")).index())
+                       .toString();
     return codigos;
 }
 
@@ -149,37 +185,45 @@ QString Consecutivos::nombre_usuario(const QString& codigo) const {
     const int cod = CUsuarios->fieldByName(QStringLiteral("USUA_COD")).index();
     const int nom = CUsuarios->fieldByName(QStringLiteral("USUA_NOMBRE")).index();
     for (int i = 0; i < CUsuarios->recordCount(); ++i)
-        if (CUsuarios->valueAt(i, cod).toString() == codigo) return CUsuarios->valueAt(i, nom).toString();
+        if (CUsuarios->valueAt(i, cod).toString() == codigo)
+            return CUsuarios->valueAt(i, nom).toString();
     return codigo;
 }
 
 void Consecutivos::valide_proyecto(Field& f) {
     const QString codigo = f.asString();
-    if (codigo.isEmpty() || CProyectos->locate(QStringLiteral("PROY_COD"), {codigo})) return;
+    if (codigo.isEmpty() || CProyectos->locate(QStringLiteral("PROY_COD"), {codigo}))
+        return;
     dm_.dialogs().error(QStringLiteral("El proyecto ") + codigo + QStringLiteral(" no existe."));
     f.clear();
 }
 
 void Consecutivos::valide_centro(Field& f) {
     const QString codigo = f.asString();
-    if (codigo.isEmpty()) return;
+    if (codigo.isEmpty())
+        return;
     const QString proyecto = CPrefijos->fieldByName(kProy).asString();
-    const bool existe = proyecto.isEmpty()
-                            ? CCentros->locate(QStringLiteral("CENT_COD"), {codigo})
-                            : CCentros->locate(QStringLiteral("PROY_COD;CENT_COD"), {proyecto, codigo});
-    if (existe) return;
+    const bool existe = proyecto.isEmpty() ? CCentros->locate(QStringLiteral("CENT_COD"), {codigo})
+                                           : CCentros->locate(QStringLiteral("PROY_COD;CENT_COD"),
+                                                              {proyecto, codigo});
+    if (existe)
+        return;
     dm_.dialogs().error(proyecto.isEmpty()
-                            ? QStringLiteral("El centro de costo ") + codigo + QStringLiteral(" no existe.")
+                            ? QStringLiteral("El centro de costo ") + codigo +
+                                  QStringLiteral(" no existe.")
                             : QStringLiteral("El centro de costo ") + codigo +
                                   QStringLiteral(" no existe en el proyecto ") + proyecto + u'.');
     f.clear();
 }
 
 bool Consecutivos::asigne_centro(const CentroCosto& centro) {
-    if (!CPrefijos->active()) return false;
+    if (!CPrefijos->active())
+        return false;
     if (!editando(*CPrefijos)) {
-        const bool sin_prefijo = CPrefijos->isEmpty() || CPrefijos->fieldByName(kPre).asString().isEmpty();
-        if (!(sin_prefijo ? CPrefijos->append() : CPrefijos->edit())) return false;
+        const bool sin_prefijo =
+            CPrefijos->isEmpty() || CPrefijos->fieldByName(kPre).asString().isEmpty();
+        if (!(sin_prefijo ? CPrefijos->append() : CPrefijos->edit()))
+            return false;
     }
     // The centre is checked against the project, so the project goes first.
     CPrefijos->fieldByName(kProy).setValue(centro.proyecto);
@@ -188,20 +232,25 @@ bool Consecutivos::asigne_centro(const CentroCosto& centro) {
     return true;
 }
 
-int Consecutivos::cambios() const { return CTipos->changeCount(); }
+int Consecutivos::cambios() const {
+    return CTipos->changeCount();
+}
 
 bool Consecutivos::grabe() {
     // A series row left without prefix goes away here, before the apply.
     for (ClientDataset* ds : {CPrefijosUsuario, CPrefijos, CTipos}) {
-        if (!editando(*ds)) continue;
+        if (!editando(*ds))
+            continue;
         ds->post();
-        if (editando(*ds)) return false;
+        if (editando(*ds))
+            return false;
     }
     return CTipos->applyUpdates(0) == 0;
 }
 
 void Consecutivos::cancele() {
-    for (ClientDataset* ds : {CPrefijosUsuario, CPrefijos, CTipos}) ds->cancel();
+    for (ClientDataset* ds : {CPrefijosUsuario, CPrefijos, CTipos})
+        ds->cancel();
     CTipos->cancelUpdates();
 }
 
