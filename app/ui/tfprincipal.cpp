@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/login/ingreso.h"
@@ -42,8 +44,12 @@ Tfprincipal::Tfprincipal(Tfdm& dm, QStringList args, QWidget* parent)
     : QMainWindow(parent), dm_(dm), args_(std::move(args)), registro_(&RegistroVentanas::global()) {
     setObjectName(QStringLiteral("fprincipal"));
     setWindowTitle(QStringLiteral("C x Pagar - Ledgrix"));
-    resize(1024, 700);
-    // The work area is the user's desktop for the whole day.
+    // The work area is the user's desktop for the whole day: the whole
+    // available screen even where no window manager maximises it.
+    if (const QScreen* pantalla = QGuiApplication::primaryScreen())
+        setGeometry(pantalla->availableGeometry());
+    else
+        resize(1024, 700);
     setWindowState(windowState() | Qt::WindowMaximized);
     dm_.ctx.modulo = QStringLiteral("C. X PAGAR");
     dm_.ctx.busqueda_principal = false;

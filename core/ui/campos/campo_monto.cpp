@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 #include "core/money/formato_numero.h"
 #include "core/services/dialogs.h"
@@ -12,10 +13,16 @@ namespace ledgrix {
 CampoMonto::CampoMonto(Dialogs& dialogs, QWidget* parent, int decimales)
     : QLineEdit(parent), dialogs_(dialogs), decimales_(decimales) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ancho_para(QStringLiteral("-9.999.999.999,99"));
     connect(this, &QLineEdit::editingFinished, this, [this] {
         if (!callado_)
             acepte();
     });
+}
+
+void CampoMonto::ancho_para(const QString& muestra) {
+    // The text plus the frame and the line edit's own margins.
+    setMinimumWidth(fontMetrics().horizontalAdvance(muestra) + 16);
 }
 
 namespace {
@@ -54,8 +61,21 @@ bool CampoMonto::acepte() {
     if (!v) {
         ++rechazos_;
         dialogs_.error(FormatoNumero::instalacion().mensaje_invalido(text()));
+        // The window the message box covered is active again (not every
+        // desktop gives the activation back by itself) with the text to fix.
+        window()->activateWindow();
         setFocus(Qt::OtherFocusReason);
         selectAll();
+        // Closing a message box gives the window back its focus later, to
+        // whatever had it when the box opened (the next control, when the
+        // user was leaving this one): take it back once that has happened.
+        QTimer::singleShot(0, this, [this] {
+            if (!valor()) {
+                window()->activateWindow();
+                setFocus(Qt::OtherFocusReason);
+                selectAll();
+            }
+        });
         return false;
     }
     // An empty box that showed nothing is still nothing, not a zero typed.
@@ -86,6 +106,11 @@ void CampoMonto::focusOutEvent(QFocusEvent* event) {
             acepte();
         return;
     }
+    // The line edit does not always report the end of the editing when the
+    // box is left (after a refusal its own record of changes can miss what
+    // was typed next): a valid value is taken here in any case; taking it
+    // twice hands nothing on the second time.
+    acepte();
     emit dejado();
 }
 

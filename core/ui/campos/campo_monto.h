@@ -19,6 +19,12 @@ class CampoMonto : public QLineEdit {
   public:
     explicit CampoMonto(Dialogs& dialogs, QWidget* parent = nullptr, int decimales = 2);
 
+    // Wide enough to read the widest value the box is meant for without
+    // scrolling its text: a billion with cents by default, a percentage with
+    // four decimals for rates.
+    void ancho_para(const QString& muestra);
+    void ancho_de_porcentaje() { ancho_para(QStringLiteral("100,0000")); }
+
     int decimales() const { return decimales_; }
     void set_decimales(int decimales) { decimales_ = decimales; }
 

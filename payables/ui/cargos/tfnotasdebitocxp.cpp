@@ -285,6 +285,7 @@ QWidget* Tfnotasdebitocxp::valores() {
             logica_.salga_porcentaje(p);
             muestre();
         });
+        porcentaje->ancho_de_porcentaje();
         r->addWidget(porcentaje, fila, 1);
         std::function<void(Currency)> a_mano;
         if (f.retencion >= 0) {
