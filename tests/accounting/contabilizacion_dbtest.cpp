@@ -8,6 +8,7 @@
 #include "accounting/contabilizacion/revision.h"
 #include "core/data/client_dataset.h"
 #include "core/validaciones/acceso.h"
+#include "tests/support/consultas_contables.h"
 #include "tests/support/documentos_fixture.h"
 
 using namespace ledgrix;
@@ -21,36 +22,8 @@ const QString kErrores =
 
 class ContabilizacionTest : public ledgrix::test::DocumentosTest {
   protected:
-    void configure(const QString& propiedad, const QString& valor,
-                   const QString& categoria = QStringLiteral("GENERAL")) {
-        run(QStringLiteral(
-                "update CONFIGURACION set CONF_VALOR = %1 where CONF_MODULO = 'CONTABILIDAD' and "
-                "CONF_CATEGORIA = %2 and CONF_PROPIEDAD = %3")
-                .arg(sql::quoted(valor), sql::quoted(categoria), sql::quoted(propiedad)));
-        dm->cargue_configuracion();
-    }
-    int filas(const QString& desde) {
-        return dm->sql().scalar(QStringLiteral("select count(*) from ") + desde).toInt();
-    }
-    // The rows of ERRORES as the message lists them.
-    QString errores(int tipo, int id) {
-        QString texto;
-        auto q = dm->sql().select(
-            QStringLiteral("select erro_codigo, erro_cadena from errores where erro_tipodoc = %1 "
-                           "and erro_iddoc = %2")
-                .arg(tipo)
-                .arg(id));
-        while (q && q->next())
-            texto += q->value(0).toString() + u':' + q->value(1).toString() + u' ';
-        return texto;
-    }
-    int interfaz(int tipo) {
-        return dm->sql()
-            .scalar(QStringLiteral("select min(INCP_ID) from INTERFAZ_CXPAGAR where TIDO_COD = %1 "
-                                   "and PREF_PRE = '0000'")
-                        .arg(tipo))
-            .toInt();
-    }
+    QString errores(int tipo, int id) { return test::errores(dm->sql(), tipo, id); }
+    int interfaz(int tipo) { return test::interfaz(dm->sql(), tipo); }
     void revisar(int tipo, const QString& si_no) {
         run(QStringLiteral("update INTERFAZ_CXPAGAR set INCP_CONFIRMAR = '%1' where TIDO_COD = %2")
                 .arg(si_no)
@@ -198,12 +171,16 @@ TEST_F(ContabilizacionTest, AnAccountThatCannotTakeMovementsIsRefusedWithItsReas
         const char* mensaje;
     } casos[] = {
         {false, "22050501", true, nullptr},
+        {false, "513525", true, nullptr},
         {false, "22059901", false, "La cuenta especificada no existe."},
         {false, "22050", false, "El código de cuenta está incompleto o demasiado largo."},
+        {false, "2205050101", false, "El código de cuenta está incompleto o demasiado largo."},
+        {false, "22O50501", false, "El código de cuenta está incompleto o demasiado largo."},
         {false, "2205", false, "La cuenta es de nivel inferior al mínimo afectable."},
         {false, "220505", false, "La cuenta indicada tiene auxiliares definidos."},
         {true, "22050505", true, nullptr},
         {true, "22050501", false, "La cuenta NIIF especificada no existe."},
+        {true, "22", false, "La cuenta NIIF es de nivel inferior al mínimo afectable."},
         {true, "220505", false, "La cuenta NIIF indicada tiene auxiliares definidos."},
     };
     for (const auto& caso : casos) {

@@ -33,10 +33,6 @@ class InterfacesTest : public ledgrix::test::ModuleTest {
             "matching (TICO_COD, PRCO_PREF)"));
     }
     void ejecute(const QString& sql) { ASSERT_TRUE(dm->sql().execute(sql)) << sql.toStdString(); }
-    QString valor(const QString& sql) { return dm->sql().scalar(sql).toString(); }
-    int cuenta_filas(const QString& sql) {
-        return dm->sql().scalar(QStringLiteral("select count(*) from ") + sql).toInt();
-    }
     void interfaz(int id, const QString& prefijo, const QString& nombre) {
         ejecute(
             QStringLiteral(
@@ -107,7 +103,7 @@ TEST_F(InterfacesTest, CopyToAnotherPrefixCarriesConceptsAndLinesButNoNiif) {
         "INCP_CTABASE || "
         "INCP_RTCREE || INCP_CTARTCREE || INCP_ANTI || INCP_CTAANTI || INCP_CONFIRMAR || '/' || "
         "INCP_USUARIO from INTERFAZ_CXPAGAR where INCP_ID = ");
-    EXPECT_EQ(valor(fila + QString::number(nueva)),
+    EXPECT_EQ(texto(fila + QString::number(nueva)),
               QStringLiteral("510200CXP0009CargosK51359501K23657501K13300501S/ADMIN"));
     EXPECT_TRUE(
         dm->sql()
@@ -118,13 +114,13 @@ TEST_F(InterfacesTest, CopyToAnotherPrefixCarriesConceptsAndLinesButNoNiif) {
         "select list(INPC_ITEM || INPC_CUENTA || INPC_BASE || INPC_VALOR || INPC_PORC || INPC_DB, "
         "';') from "
         "(select * from INTERFAZ_CXPAGAR_CTAS where INCP_ID = %1 order by INPC_ITEM)");
-    EXPECT_EQ(valor(lineas.arg(nueva)), valor(lineas.arg(9001)));
-    EXPECT_EQ(cuenta_filas(QStringLiteral("INTERFAZ_CXPAGAR_CTAS where INCP_ID = ") +
-                           QString::number(nueva)),
-              2);
-    EXPECT_EQ(cuenta_filas(QStringLiteral("INTERFAZ_CXPAGAR_NIIF where INCP_ID = ") +
-                           QString::number(nueva)),
-              0);
+    EXPECT_EQ(texto(lineas.arg(nueva)), texto(lineas.arg(9001)));
+    EXPECT_EQ(
+        filas(QStringLiteral("INTERFAZ_CXPAGAR_CTAS where INCP_ID = ") + QString::number(nueva)),
+        2);
+    EXPECT_EQ(
+        filas(QStringLiteral("INTERFAZ_CXPAGAR_NIIF where INCP_ID = ") + QString::number(nueva)),
+        0);
     // The list shows the copy.
     EXPECT_TRUE(lista.interfaces().locate(QStringLiteral("INCP_ID"), {nueva}));
     EXPECT_EQ(lista.copie(QString()), 0);
@@ -134,8 +130,8 @@ TEST_F(InterfacesTest, NewInterfaceDefaultsSourcesAndAccounts) {
     EdicionInterfaz e(*dm, EdicionInterfaz::Modo::Nueva);
     ASSERT_TRUE(e.abierta());
     const ClientDataset& cab = e.interfaz();
-    const auto texto = [](const ClientDataset& ds, const char* campo) {
-        return ds.fieldByName(QString::fromLatin1(campo)).asString();
+    const auto campo = [](const ClientDataset& ds, const char* nombre) {
+        return ds.fieldByName(QString::fromLatin1(nombre)).asString();
     };
     EXPECT_EQ(cab.fieldByName(QStringLiteral("INCP_ID")).asInteger(), 0);
     EXPECT_EQ(cab.fieldByName(QStringLiteral("TIDO_COD")).asInteger(), 51);
@@ -143,7 +139,7 @@ TEST_F(InterfacesTest, NewInterfaceDefaultsSourcesAndAccounts) {
     for (const auto& c : EdicionInterfaz::conceptos())
         fuentes += cab.fieldByName(c.fuente).asString() + u'.';
     EXPECT_EQ(fuentes, QStringLiteral("K.K.T.T.T.T..."));  // CREE and the extra value start empty
-    EXPECT_EQ(texto(cab, "INCP_CONFIRMAR"), QStringLiteral("N"));
+    EXPECT_EQ(campo(cab, "INCP_CONFIRMAR"), QStringLiteral("N"));
     EXPECT_FALSE(e.cuenta_habilitada(Libro::Local, kRtfte));
 
     // The NIIF row appears on entering its page, every source "N".
@@ -159,15 +155,15 @@ TEST_F(InterfacesTest, NewInterfaceDefaultsSourcesAndAccounts) {
     // A fixed account needs source "K"; leaving "K" empties it.
     ASSERT_TRUE(e.asigne_fuente(Libro::Local, kRtfte, QStringLiteral("K")));
     e.asigne_cuenta(Libro::Local, kRtfte, QStringLiteral("23654001"));
-    EXPECT_EQ(texto(cab, "INCP_CTARTFTE"), QStringLiteral("23654001"));
+    EXPECT_EQ(campo(cab, "INCP_CTARTFTE"), QStringLiteral("23654001"));
     ASSERT_TRUE(e.asigne_fuente(Libro::Local, kRtfte, QStringLiteral("T")));
-    EXPECT_TRUE(texto(cab, "INCP_CTARTFTE").isEmpty());
+    EXPECT_TRUE(campo(cab, "INCP_CTARTFTE").isEmpty());
     e.asigne_cuenta(Libro::Local, kRtfte, QStringLiteral("23654001"));
-    EXPECT_TRUE(texto(cab, "INCP_CTARTFTE").isEmpty());
+    EXPECT_TRUE(campo(cab, "INCP_CTARTFTE").isEmpty());
 
     // An account the chart refuses is emptied after the reason.
     e.asigne_cuenta(Libro::Local, kBase, QStringLiteral("513"));
-    EXPECT_TRUE(texto(cab, "INCP_CTABASE").isEmpty());
+    EXPECT_TRUE(campo(cab, "INCP_CTABASE").isEmpty());
     EXPECT_EQ(
         dialogs.errors(),
         QStringList{QStringLiteral("El código de cuenta está incompleto o demasiado largo.")});
@@ -175,26 +171,25 @@ TEST_F(InterfacesTest, NewInterfaceDefaultsSourcesAndAccounts) {
     // "?" searches the chart: the line confirmed, or nothing on cancel.
     dialogs.expectModal(QStringLiteral("Tfbusccuentas"), 1);
     e.asigne_cuenta(Libro::Local, kBase, QStringLiteral("?5135"));
-    const QString elegida = texto(cab, "INCP_CTABASE");
+    const QString elegida = campo(cab, "INCP_CTABASE");
     EXPECT_TRUE(elegida.startsWith(QStringLiteral("5135"))) << elegida.toStdString();
     dialogs.expectModal(QStringLiteral("Tfbusccuentas"), 0);
     e.asigne_cuenta(Libro::Local, kBase, QStringLiteral("?5135"));
-    EXPECT_EQ(texto(cab, "INCP_CTABASE"), elegida);
+    EXPECT_EQ(campo(cab, "INCP_CTABASE"), elegida);
     EXPECT_TRUE(dialogs.allAnswered());
 
     // Lines start on the debit side and number themselves.
     ASSERT_TRUE(e.agregue_linea());
     ASSERT_TRUE(e.agregue_linea());
-    EXPECT_EQ(texto(e.cuentas(), "INPC_DB") + texto(e.cuentas(), "INPC_ITEM"),
+    EXPECT_EQ(campo(e.cuentas(), "INPC_DB") + campo(e.cuentas(), "INPC_ITEM"),
               QStringLiteral("S2"));
 
     // Without a prefix nothing is written and the user is told.
     dialogs.clear();
     EXPECT_FALSE(e.grabe());
     EXPECT_EQ(dialogs.errors().size(), 1) << dialogs.errors().join('\n').toStdString();
-    EXPECT_EQ(
-        cuenta_filas(QStringLiteral("INTERFAZ_CXPAGAR where INCP_ID > 9000 or PREF_PRE = '0100'")),
-        0);
+    EXPECT_EQ(filas(QStringLiteral("INTERFAZ_CXPAGAR where INCP_ID > 9000 or PREF_PRE = '0100'")),
+              0);
 }
 
 class GrabacionTest : public InterfacesTest {
@@ -213,9 +208,7 @@ class GrabacionTest : public InterfacesTest {
                 .setValue(QString::fromLatin1(cuenta));
         }
     }
-    int grabadas() {
-        return cuenta_filas(QStringLiteral("INTERFAZ_CXPAGAR where INCP_NOMBRE = 'Nueva'"));
-    }
+    int grabadas() { return filas(QStringLiteral("INTERFAZ_CXPAGAR where INCP_NOMBRE = 'Nueva'")); }
 };
 
 TEST_F(GrabacionTest, SaveWritesHeaderNiifAndLinesTogether) {
@@ -225,17 +218,17 @@ TEST_F(GrabacionTest, SaveWritesHeaderNiifAndLinesTogether) {
     const QString id =
         QString::number(e.interfaz().fieldByName(QStringLiteral("INCP_ID")).asInteger());
     EXPECT_NE(id, QStringLiteral("0"));
-    EXPECT_EQ(valor(QStringLiteral(
+    EXPECT_EQ(texto(QStringLiteral(
                         "select PREF_PRE || INCP_NOMBRE from INTERFAZ_CXPAGAR where INCP_ID = ") +
                     id),
               QStringLiteral("0100Nueva"));
     EXPECT_EQ(
-        valor(QStringLiteral(
+        texto(QStringLiteral(
                   "select INCP_BASE || INCP_PROV from INTERFAZ_CXPAGAR_NIIF where INCP_ID = ") +
               id),
         QStringLiteral("TN"));
     EXPECT_EQ(
-        valor(QStringLiteral(
+        texto(QStringLiteral(
                   "select list(INPC_ITEM || INPC_DB || INPC_CUENTA, ';') from "
                   "(select * from INTERFAZ_CXPAGAR_CTAS where INCP_ID = %1 order by INPC_ITEM)")
                   .arg(id)),
@@ -252,9 +245,9 @@ TEST_F(GrabacionTest, SaveWritesHeaderNiifAndLinesTogether) {
     ASSERT_TRUE(m.grabe()) << dialogs.lastError().toStdString();
     EXPECT_EQ(m.interfaz().fieldByName(QStringLiteral("INCP_ID")).asInteger(), id.toInt());
     EXPECT_EQ(
-        valor(QStringLiteral("select INCP_NOMBRE from INTERFAZ_CXPAGAR where INCP_ID = ") + id),
+        texto(QStringLiteral("select INCP_NOMBRE from INTERFAZ_CXPAGAR where INCP_ID = ") + id),
         QStringLiteral("Cambiada"));
-    EXPECT_EQ(cuenta_filas(QStringLiteral("INTERFAZ_CXPAGAR_CTAS where INCP_ID = ") + id), 3);
+    EXPECT_EQ(filas(QStringLiteral("INTERFAZ_CXPAGAR_CTAS where INCP_ID = ") + id), 3);
 }
 
 TEST_F(GrabacionTest, AFailedSaveWritesNothingAndKeepsWhatWasTyped) {
@@ -277,7 +270,7 @@ TEST_F(GrabacionTest, AFailedSaveWritesNothingAndKeepsWhatWasTyped) {
     e.cuentas().fieldByName(QStringLiteral("INPC_ITEM")).setValue(2);
     ASSERT_TRUE(e.grabe()) << dialogs.lastError().toStdString();
     EXPECT_EQ(grabadas(), 1);
-    EXPECT_EQ(cuenta_filas(QStringLiteral(
+    EXPECT_EQ(filas(QStringLiteral(
                   "INTERFAZ_CXPAGAR_NIIF n join INTERFAZ_CXPAGAR i on i.INCP_ID = n.INCP_ID "
                   "where i.INCP_NOMBRE = 'Nueva'")),
               1);

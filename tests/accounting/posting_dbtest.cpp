@@ -4,6 +4,7 @@
 #include <QMap>
 
 #include "core/sql/sqltext.h"
+#include "tests/support/consultas_contables.h"
 #include "tests/support/documentos_fixture.h"
 
 using ledgrix::test::kPapeleria;
@@ -24,14 +25,9 @@ struct Posteo {
 // 13300501; NIIF auxiliaries end in 05 instead of 01).
 class PosteoTest : public ledgrix::test::DocumentosTest {
   protected:
-    int interfaz(int tipo) {
-        return dm->sql()
-            .scalar(tipo == 62
-                        ? QStringLiteral("select INCJ_ID from INTERFAZ_CAJA where TIDO_COD = 62")
-                        : QStringLiteral("select INCP_ID from INTERFAZ_CXPAGAR where TIDO_COD = %1")
-                              .arg(tipo))
-            .toInt();
-    }
+    int interfaz(int tipo) { return ledgrix::test::interfaz(dm->sql(), tipo); }
+    QString errores(int tipo, int id) { return ledgrix::test::errores(dm->sql(), tipo, id); }
+    QVariant valor(const QString& sql) { return dm->sql().scalar(sql); }
     Posteo contabilice(const QString& procedimiento, int id, int tipo) {
         Posteo p;
         auto q = dm->sql().select(QStringLiteral("select ERROR, VER, IDC from %1(%2, %3, 0)")
@@ -50,12 +46,10 @@ class PosteoTest : public ledgrix::test::DocumentosTest {
         const Posteo p = contabilice(procedimiento, id, tipo);
         EXPECT_GT(p.idc, 0) << errores(tipo, id).toStdString();
         run(QStringLiteral("execute procedure CONTABILIZA_PENDIENTE(%1)").arg(p.idc));
-        return dm->sql()
-            .scalar(QStringLiteral(
-                        "select ENCO_CONSEC from COMPROBANTE_ENCABEZADO where ENCO_TIPOREF = %1 "
-                        "and ENCO_IDREF = %2")
-                        .arg(tipo)
-                        .arg(id))
+        return valor(QStringLiteral("select ENCO_CONSEC from COMPROBANTE_ENCABEZADO where "
+                                    "ENCO_TIPOREF = %1 and ENCO_IDREF = %2")
+                         .arg(tipo)
+                         .arg(id))
             .toInt();
     }
     // Net movement per account of a ledger voucher: debits positive.
@@ -71,18 +65,6 @@ class PosteoTest : public ledgrix::test::DocumentosTest {
         while (q && q->next())
             m.insert(q->value(0).toString(), q->value(1).toString());
         return m;
-    }
-    QString errores(int tipo, int id) {
-        QString s;
-        auto q = dm->sql().select(
-            QStringLiteral("select ERRO_CODIGO, ERRO_CADENA from ERRORES where ERRO_TIPODOC = %1 "
-                           "and ERRO_IDDOC = %2 order by ERRO_ID")
-                .arg(tipo)
-                .arg(id));
-        while (q && q->next())
-            s += q->value(0).toString() + QLatin1Char(':') + q->value(1).toString() +
-                 QLatin1Char(' ');
-        return s;
     }
     QString codigos(int tipo, int id) {
         QStringList c;
@@ -135,40 +117,31 @@ TEST_F(PosteoTest, CargoEnAmbosLibrosConLasCuentasDeLaInterfaz) {
     EXPECT_EQ(q->value(4).toString(), QStringLiteral("0000000500"));
     // The withholding line carries its base and rate (ICA per thousand as a percentage), the
     // payable the due date.
+    const QString linea = QStringLiteral(
+        "select %1 from COMPROBANTE_DETALLE where ENCO_CONSEC = %2 and CUEN_COD = '%3'");
+    EXPECT_EQ(valor(linea
+                        .arg(QStringLiteral("cast(CODE_BASE as varchar(24)) || ' ' || "
+                                            "cast(CODE_PORC as varchar(24))"))
+                        .arg(consec)
+                        .arg(QStringLiteral("23680501")))
+                  .toString(),
+              QStringLiteral("-1000000.00 0.9660"));
     EXPECT_EQ(
-        dm->sql()
-            .scalar(QStringLiteral(
-                        "select cast(CODE_BASE as varchar(24)) || ' ' || cast(CODE_PORC as "
-                        "varchar(24)) "
-                        "from COMPROBANTE_DETALLE where ENCO_CONSEC = %1 and CUEN_COD = '23680501'")
-                        .arg(consec))
-            .toString(),
-        QStringLiteral("-1000000.00 0.9660"));
-    EXPECT_EQ(
-        dm->sql()
-            .scalar(QStringLiteral(
-                        "select CODE_DOCVENCE from COMPROBANTE_DETALLE where ENCO_CONSEC = %1 "
-                        "and CUEN_COD = '22050501'")
-                        .arg(consec))
+        valor(
+            linea.arg(QStringLiteral("CODE_DOCVENCE")).arg(consec).arg(QStringLiteral("22050501")))
             .toDate(),
         QDate(2022, 10, 10));
 
     // Local lines rebuilt from the NIIF ones land on the same local accounts.
     const int idc =
-        dm->sql()
-            .scalar(QStringLiteral("select CNTB_ID from CONTABILIZACION where CNTB_IDREF = 500"))
-            .toInt();
+        valor(QStringLiteral("select CNTB_ID from CONTABILIZACION where CNTB_IDREF = 500")).toInt();
     EXPECT_EQ(
-        dm->sql()
-            .scalar(QStringLiteral("select ERROR from CONTABIL_EQUIVALENCIA_LOCAL(51, 500, %1)")
-                        .arg(idc))
+        valor(QStringLiteral("select ERROR from CONTABIL_EQUIVALENCIA_LOCAL(51, 500, %1)").arg(idc))
             .toInt(),
         0);
     run(QStringLiteral("execute procedure CONTABILIZA_PENDIENTE(%1)").arg(idc));
     EXPECT_EQ(
-        movimiento(dm->sql()
-                       .scalar(QStringLiteral("select ENCO_CONSEC from COMPROBANTE_ENCABEZADO"))
-                       .toInt()),
+        movimiento(valor(QStringLiteral("select ENCO_CONSEC from COMPROBANTE_ENCABEZADO")).toInt()),
         local);
 }
 
@@ -304,9 +277,7 @@ TEST_F(PosteoTest, ElNumeroPropuestoAlPrepararSeUsaOSeCorreSiOtroLoTomo) {
     run(QStringLiteral("execute procedure CONTABILIZA_PENDIENTE(%1)").arg(a.idc));
     EXPECT_EQ(dm->sql().scalar(numeros).toString(), QStringLiteral("000002 000001"));
     EXPECT_EQ(
-        dm->sql()
-            .scalar(QStringLiteral("select PREF_NUMERO from PREFIJOS_CONTA where TICO_COD = 'CXP'"))
-            .toString(),
+        valor(QStringLiteral("select PREF_NUMERO from PREFIJOS_CONTA where TICO_COD = 'CXP'")),
         QStringLiteral("000003"));
 }
 
@@ -330,11 +301,7 @@ TEST_F(PosteoTest, CuentasQueFaltanSeReportanYElComprobanteSigue) {
     const Posteo q = contabilice(QStringLiteral("CONTABIL_NOTADBPR"), 503, 51);
     EXPECT_EQ(q.error, 0);
     EXPECT_EQ(q.ver, QStringLiteral("S"));
-    EXPECT_EQ(
-        dm->sql()
-            .scalar(QStringLiteral("select count(*) from CONTABILIZACION where CNTB_IDREF = 503"))
-            .toInt(),
-        1);
+    EXPECT_EQ(filas(QStringLiteral("CONTABILIZACION where CNTB_IDREF = 503")), 1);
 
     // No interface, annulled document: nothing staged.
     EXPECT_EQ(
@@ -356,14 +323,8 @@ TEST_F(PosteoTest, ContabilizarDeNuevoReemplazaElComprobanteConSuNumero) {
     const int otra = registre(QStringLiteral("CONTABIL_NOTADBPR"), 504, 51);
 
     EXPECT_NE(otra, primero);
-    EXPECT_EQ(
-        dm->sql().scalar(QStringLiteral("select count(*) from COMPROBANTE_ENCABEZADO")).toInt(), 2);
-    EXPECT_EQ(dm->sql()
-                  .scalar(QStringLiteral(
-                              "select count(*) from COMPROBANTE_DETALLE where ENCO_CONSEC = %1")
-                              .arg(primero))
-                  .toInt(),
-              0);
+    EXPECT_EQ(filas(QStringLiteral("COMPROBANTE_ENCABEZADO")), 2);
+    EXPECT_EQ(filas(QStringLiteral("COMPROBANTE_DETALLE where ENCO_CONSEC = %1").arg(primero)), 0);
     EXPECT_EQ(
         dm->sql()
             .scalar(QStringLiteral(
@@ -372,39 +333,15 @@ TEST_F(PosteoTest, ContabilizarDeNuevoReemplazaElComprobanteConSuNumero) {
             .toString(),
         QStringLiteral("504=000001 505=000002"));
     EXPECT_EQ(
-        dm->sql()
-            .scalar(QStringLiteral("select PREF_NUMERO from PREFIJOS_CONTA where TICO_COD = 'CXP'"))
-            .toString(),
+        valor(QStringLiteral("select PREF_NUMERO from PREFIJOS_CONTA where TICO_COD = 'CXP'")),
         QStringLiteral("000003"));
-    EXPECT_EQ(dm->sql()
-                  .scalar(QStringLiteral(
-                      "select CNTB_PROCESADO from CONTABILIZACION where CNTB_IDREF = 504"))
-                  .toString(),
-              QStringLiteral("S"));
+    EXPECT_EQ(
+        valor(QStringLiteral("select CNTB_PROCESADO from CONTABILIZACION where CNTB_IDREF = 504")),
+        QStringLiteral("S"));
     EXPECT_EQ(movimiento(otra).value(QStringLiteral("51355001")), QStringLiteral("1105000.00"));
 }
 
-TEST_F(PosteoTest, ValidacionDeCuentasYCentros) {
-    const struct {
-        const char* proc;
-        const char* cuenta;
-        int codigo;
-    } casos[] = {
-        {"VALIDE_CUENTA_C", "22050501", 0},      {"VALIDE_CUENTA_C", "513525", 0},
-        {"VALIDE_CUENTA_C", "22059901", 1},      {"VALIDE_CUENTA_C", "22050", 2},
-        {"VALIDE_CUENTA_C", "2205050101", 2},    {"VALIDE_CUENTA_C", "22O50501", 2},
-        {"VALIDE_CUENTA_C", "2205", 3},          {"VALIDE_CUENTA_C", "220505", 4},
-        {"VALIDE_CUENTA_NIIF_C", "22050505", 0}, {"VALIDE_CUENTA_NIIF_C", "22050501", 1},
-        {"VALIDE_CUENTA_NIIF_C", "22", 3},       {"VALIDE_CUENTA_NIIF_C", "220505", 4},
-    };
-    for (const auto& c : casos)
-        EXPECT_EQ(dm->sql()
-                      .scalar(QStringLiteral("select * from %1('%2')").arg(c.proc, c.cuenta))
-                      .toInt(),
-                  c.codigo)
-            << c.proc << " " << c.cuenta;
-
-    // A centre without sub-centres is valid with an empty one.
+TEST_F(PosteoTest, UnCentroSinSubcentrosEsValidoConUnoVacio) {
     const struct {
         const char* centro;
         const char* existe;

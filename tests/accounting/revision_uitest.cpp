@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -10,29 +8,36 @@
 #include "accounting/ui/selectores/tfbuscterceros.h"
 #include "core/ui/grid/ledgrix_grid.h"
 #include "tests/support/documentos_fixture.h"
+#include "tests/support/teclado.h"
 
 using namespace ledgrix;
+using ledgrix::test::tecla;
 
 namespace {
 
-const QString kSalir = QStringLiteral("Desea salir del comprobante y perder los movimientos que no ha grabado?");
+const QString kSalir =
+    QStringLiteral("Desea salir del comprobante y perder los movimientos que no ha grabado?");
 
 class RevisionVentanaTest : public ledgrix::test::DocumentosTest {
-protected:
+  protected:
     void SetUp() override {
         DocumentosTest::SetUp();
         // A balanced staging voucher of charge 5 on two accounts of each chart.
-        run(QStringLiteral("insert into CONTABILIZACION (CNTB_ID, CNTB_TIPOREF, CNTB_IDREF, CNTB_PREFREF, CNTB_NUMREF, "
-                           "CNTB_FECHA, CNTB_TIPOCOMP, CNTB_PREFCNT, CNTB_CONCEPTO) values (900, 51, 5, '0000', "
-                           "'000005', '20220921', 'CXP', '0001', 'Cargo')"));
+        run(QStringLiteral(
+            "insert into CONTABILIZACION (CNTB_ID, CNTB_TIPOREF, CNTB_IDREF, CNTB_PREFREF, "
+            "CNTB_NUMREF, "
+            "CNTB_FECHA, CNTB_TIPOCOMP, CNTB_PREFCNT, CNTB_CONCEPTO) values (900, 51, 5, '0000', "
+            "'000005', '20220921', 'CXP', '0001', 'Cargo')"));
         int item = 1;
         for (const char* tabla : {"CUENTAS", "CUENTAS_NIIF"}) {
-            auto q = dm->sql().select(QStringLiteral("select first 2 CUEN_COD from %1 order by CUEN_COD desc")
-                                          .arg(QLatin1String(tabla)));
+            auto q = dm->sql().select(
+                QStringLiteral("select first 2 CUEN_COD from %1 order by CUEN_COD desc")
+                    .arg(QLatin1String(tabla)));
             for (const char* lado : {"CNDE_DEBITOS", "CNDE_CREDITOS"}) {
                 ASSERT_TRUE(q && q->next());
-                run(QStringLiteral("insert into CONTABILIZACION_DET (CNTB_ID, CNDE_ITEM, CNDE_CUENTA, %1) "
-                                   "values (900, %2, %3, 100)")
+                run(QStringLiteral(
+                        "insert into CONTABILIZACION_DET (CNTB_ID, CNDE_ITEM, CNDE_CUENTA, %1) "
+                        "values (900, %2, %3, 100)")
                         .arg(QLatin1String(lado))
                         .arg(item++)
                         .arg(sql::quoted(q->value(0).toString())));
@@ -40,18 +45,10 @@ protected:
             item = 100001;
         }
     }
-    void configure(const QString& propiedad, const QString& valor) {
-        run(QStringLiteral("update CONFIGURACION set CONF_VALOR = %1 where CONF_MODULO = 'CONTABILIDAD' and "
-                           "CONF_CATEGORIA = 'GENERAL' and CONF_PROPIEDAD = %2")
-                .arg(sql::quoted(valor), sql::quoted(propiedad)));
-        dm->cargue_configuracion();
-    }
-    static void tecla(QWidget* w, int key) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(w, &press);
-    }
     QString concepto() {
-        return dm->sql().scalar(QStringLiteral("select CNTB_CONCEPTO from CONTABILIZACION where CNTB_ID = 900")).toString();
+        return dm->sql()
+            .scalar(QStringLiteral("select CNTB_CONCEPTO from CONTABILIZACION where CNTB_ID = 900"))
+            .toString();
     }
 };
 
@@ -63,17 +60,21 @@ TEST_F(RevisionVentanaTest, OpensOnTheConfiguredPageWithTheBooksTheCompanyKeeps)
         EXPECT_TRUE(v.paginas()->isTabEnabled(1));
         EXPECT_EQ(v.grilla(RevisionContable::Pagina::Local)->model()->rowCount(), 2);
         EXPECT_EQ(v.grilla(RevisionContable::Pagina::Niif)->model()->rowCount(), 2);
-        EXPECT_EQ(v.grilla(RevisionContable::Pagina::Local)->exportTitle(), QStringLiteral("EdCompCont"));
+        EXPECT_EQ(v.grilla(RevisionContable::Pagina::Local)->exportTitle(),
+                  QStringLiteral("EdCompCont"));
     }
-    configure(QStringLiteral("MOSTRAR VENTANAS 2649 O NIIF INICIALMENTE AL REGISTRAR COMPROBANTES Y HACER CONSULTAS"),
+    configure(QStringLiteral("MOSTRAR VENTANAS 2649 O NIIF INICIALMENTE AL REGISTRAR COMPROBANTES "
+                             "Y HACER CONSULTAS"),
               QStringLiteral("NIIF"));
-    configure(QStringLiteral("GENERAR CONTABILIZACION LOCAL POR EQUIVALENCIA DESDE NIIF"), QStringLiteral("SI"));
+    configure(QStringLiteral("GENERAR CONTABILIZACION LOCAL POR EQUIVALENCIA DESDE NIIF"),
+              QStringLiteral("SI"));
     {
         Tfcontabiliza v(*dm, 51, 5);
         EXPECT_EQ(v.paginas()->tabText(v.paginas()->currentIndex()), QStringLiteral("NIIF"));
         EXPECT_FALSE(v.paginas()->isTabEnabled(0));
     }
-    configure(QStringLiteral("GENERAR COMPROBANTES DE NIIF POR INTERFAZ O EQUIVALENCIAS"), QStringLiteral("EQUIVALENCIAS"));
+    configure(QStringLiteral("GENERAR COMPROBANTES DE NIIF POR INTERFAZ O EQUIVALENCIAS"),
+              QStringLiteral("EQUIVALENCIAS"));
     Tfcontabiliza v(*dm, 51, 5);
     EXPECT_FALSE(v.paginas()->isTabEnabled(1));
 }
@@ -93,7 +94,8 @@ TEST_F(RevisionVentanaTest, F2SavesAndEndsAccepted) {
 TEST_F(RevisionVentanaTest, EscWithPendingChangesAsksAndYesDiscardsThem) {
     Tfcontabiliza v(*dm, 51, 5);
     v.show();
-    tecla(v.grilla(RevisionContable::Pagina::Local), Qt::Key_Escape);  // nothing changed: no question
+    tecla(v.grilla(RevisionContable::Pagina::Local),
+          Qt::Key_Escape);  // nothing changed: no question
     EXPECT_FALSE(v.isVisible());
 
     v.show();

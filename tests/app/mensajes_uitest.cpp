@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -22,47 +21,53 @@
 #include "core/ui/grid/grid_filter_proxy.h"
 #include "core/ui/grid/ledgrix_grid.h"
 #include "tests/support/module_fixture.h"
+#include "tests/support/teclado.h"
 
 using namespace ledgrix;
 using ledgrix::test::ModuleTest;
+using ledgrix::test::tecla;
 
 namespace {
 
 class TfmensajeTest : public ModuleTest {
-protected:
+  protected:
     void SetUp() override {
         ModuleTest::SetUp();
         conecte(QStringLiteral("ADMIN"));
         // ADMIN connected today, AUXILIAR last seen yesterday.
-        dm->sqlGeneral().execute(QStringLiteral("UPDATE USUARIO SET FECCON = '2022/09/21' WHERE USUA_COD = 'ADMIN'"));
-        dm->sqlGeneral().execute(QStringLiteral("UPDATE USUARIO SET FECCON = '2022/09/20' WHERE USUA_COD = 'AUXILIAR'"));
+        dm->sqlGeneral().execute(
+            QStringLiteral("UPDATE USUARIO SET FECCON = '2022/09/21' WHERE USUA_COD = 'ADMIN'"));
+        dm->sqlGeneral().execute(
+            QStringLiteral("UPDATE USUARIO SET FECCON = '2022/09/20' WHERE USUA_COD = 'AUXILIAR'"));
     }
 
-    static void tecla(QWidget* w, int key) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(w, &press);
-    }
     static void libere() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     // Row of a user in the users grid (view side), -1 when missing.
     static QModelIndex fila(LedgrixGrid* grid, const QString& usuario) {
         QAbstractItemModel* m = grid->model();
         for (int r = 0; r < m->rowCount(); ++r)
-            if (m->index(r, 0).data().toString() == usuario) return m->index(r, 0);
+            if (m->index(r, 0).data().toString() == usuario)
+                return m->index(r, 0);
         return {};
     }
     static QString celda(LedgrixGrid* grid, const QModelIndex& enFila, const QString& titulo) {
         QAbstractItemModel* m = grid->model();
         for (int c = 0; c < m->columnCount(); ++c)
-            if (m->headerData(c, Qt::Horizontal).toString() == titulo) return m->index(enFila.row(), c).data().toString();
+            if (m->headerData(c, Qt::Horizontal).toString() == titulo)
+                return m->index(enFila.row(), c).data().toString();
         return QStringLiteral("<sin columna>");
     }
 
     QVariant ultimo(const QString& col) {
-        return dm->sql().scalar(QStringLiteral("select ") + col +
-                                QStringLiteral(" from mensajeria where mens_id = (select max(mens_id) from mensajeria)"));
+        return dm->sql().scalar(
+            QStringLiteral("select ") + col +
+            QStringLiteral(
+                " from mensajeria where mens_id = (select max(mens_id) from mensajeria)"));
     }
-    int mensajes() { return dm->sql().scalar(QStringLiteral("select count(*) from mensajeria")).toInt(); }
+    int mensajes() {
+        return dm->sql().scalar(QStringLiteral("select count(*) from mensajeria")).toInt();
+    }
 };
 
 TEST_F(TfmensajeTest, F2SendsToTheChosenUserWithThePriorityAndClosesTheChild) {
@@ -88,7 +93,8 @@ TEST_F(TfmensajeTest, F2SendsToTheChosenUserWithThePriorityAndClosesTheChild) {
     EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.lastError().toStdString();
     EXPECT_EQ(ultimo(QStringLiteral("mens_destino")).toString(), QStringLiteral("AUXILIAR"));
     EXPECT_EQ(ultimo(QStringLiteral("mens_nivel")).toInt(), 2);
-    EXPECT_EQ(ultimo(QStringLiteral("mens_mensaje")).toString(), QStringLiteral("Revise el egreso 'E-12' de Ñustes"));
+    EXPECT_EQ(ultimo(QStringLiteral("mens_mensaje")).toString(),
+              QStringLiteral("Revise el egreso 'E-12' de Ñustes"));
     EXPECT_TRUE(w.isNull());
     EXPECT_TRUE(area.subWindowList().isEmpty());
 }
@@ -116,8 +122,10 @@ TEST_F(TfmensajeTest, EscClosesTheReadingPanelFirstThenDiscardsTheMessage) {
     ASSERT_EQ(h->rowCount(), 1);
     emit t->GHistoria()->doubleClicked(h->index(0, 0));
     EXPECT_TRUE(t->PLectura()->isVisible());
-    EXPECT_TRUE(t->TLectura()->toPlainText().startsWith(QStringLiteral("Bienvenido a la compañía de demostración.")));
-    EXPECT_TRUE(t->TLectura()->toPlainText().endsWith(QStringLiteral("cargos, descuentos y egresos.")));
+    EXPECT_TRUE(t->TLectura()->toPlainText().startsWith(
+        QStringLiteral("Bienvenido a la compañía de demostración.")));
+    EXPECT_TRUE(
+        t->TLectura()->toPlainText().endsWith(QStringLiteral("cargos, descuentos y egresos.")));
 
     t->EMensaje()->setPlainText(QStringLiteral("borrador"));
     tecla(t->EMensaje(), Qt::Key_Escape);
@@ -132,8 +140,9 @@ TEST_F(TfmensajeTest, EscClosesTheReadingPanelFirstThenDiscardsTheMessage) {
 }
 
 TEST_F(TfmensajeTest, AlertShowsTheInboxAndAnswersOpenTheMessageWindow) {
-    dm->sql().execute(QStringLiteral("INSERT INTO MENSAJERIA (MENS_AUTOR, MENS_MENSAJE, MENS_NIVEL, MENS_DESTINO) "
-                                     "VALUES ('AUXILIAR', 'Urgente', 1, 'ADMIN')"));
+    dm->sql().execute(QStringLiteral(
+        "INSERT INTO MENSAJERIA (MENS_AUTOR, MENS_MENSAJE, MENS_NIVEL, MENS_DESTINO) "
+        "VALUES ('AUXILIAR', 'Urgente', 1, 'ADMIN')"));
     QWidget principal;
     QMdiArea area(&principal);
     Buzon buzon(*dm);
@@ -155,12 +164,15 @@ TEST_F(TfmensajeTest, AlertShowsTheInboxAndAnswersOpenTheMessageWindow) {
 
     // Clicking the message reads it; the other one takes its place.
     const QString leido = buzon.actual()->id;
-    QMouseEvent clic(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent clic(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                     Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(alerta->LMensaje(), &clic);
     ASSERT_EQ(buzon.alertas().size(), 1);
-    EXPECT_EQ(dm->sql().scalar(QStringLiteral("select mens_leido from mensajeria where mens_id = ") + leido).toString(),
-              QStringLiteral("S"));
+    EXPECT_EQ(
+        dm->sql()
+            .scalar(QStringLiteral("select mens_leido from mensajeria where mens_id = ") + leido)
+            .toString(),
+        QStringLiteral("S"));
     EXPECT_EQ(alerta->LMensaje()->text(), buzon.actual()->html);
 
     alerta->boton(QStringLiteral("Contestar al autor"))->click();
@@ -171,7 +183,8 @@ TEST_F(TfmensajeTest, AlertShowsTheInboxAndAnswersOpenTheMessageWindow) {
     auto* t = qobject_cast<Tfmensaje*>(area.subWindowList().first()->widget());
     ASSERT_TRUE(t);
     EXPECT_EQ(t->logica().usuario_actual(), QStringLiteral("AUXILIAR"));
-    EXPECT_EQ(t->logica().mensaje().fieldByName(QStringLiteral("MENS_DESTINO")).asString(), QStringLiteral("AUXILIAR"));
+    EXPECT_EQ(t->logica().mensaje().fieldByName(QStringLiteral("MENS_DESTINO")).asString(),
+              QStringLiteral("AUXILIAR"));
     EXPECT_NE(t->logica().mensaje().fieldByName(QStringLiteral("MENS_RESPUESTA")).asInteger(), 0);
     EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.lastError().toStdString();
 }

@@ -153,10 +153,7 @@ TEST_F(ConsecutivosTest, CostCentresArePickedAndTypedCodesChecked) {
 }
 
 TEST_F(ConsecutivosTest, CentresOfAnotherAgencyAreLeftOutWhenConfigured) {
-    ASSERT_TRUE(dm->sql().execute(
-        QStringLiteral("update CONFIGURACION set CONF_VALOR = 'SI' where CONF_PROPIEDAD = 'FILTRAR "
-                       "CENTROS DE COSTO POR AGENCIA'")));
-    dm->cargue_configuracion();
+    configure(QStringLiteral("FILTRAR CENTROS DE COSTO POR AGENCIA"), QStringLiteral("SI"));
     dm->ctx.agencia = 2;
     SelectorCentros selector(*dm);
     selector.cargue();

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -16,13 +14,16 @@
 #include "core/ui/numeracion/tfconsecut.h"
 #include "core/validaciones/acceso.h"
 #include "tests/support/module_fixture.h"
+#include "tests/support/teclado.h"
 
 using namespace ledgrix;
+using ledgrix::test::libere;
+using ledgrix::test::tecla;
 
 namespace {
 
 class NumeracionVentanasTest : public ledgrix::test::ModuleTest {
-protected:
+  protected:
     void SetUp() override {
         ModuleTest::SetUp();
         conecte(QStringLiteral("ADMIN"));
@@ -30,13 +31,10 @@ protected:
         dm->ctx.nombre_usuario = QStringLiteral("Administrador del sistema");
         dm->ctx.es_administrador = true;
     }
-    static void tecla(QWidget* w, int key) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(w, &press);
-    }
     static int columna(LedgrixGrid* grid, const QString& titulo) {
         for (int c = 0; c < grid->model()->columnCount(); ++c)
-            if (grid->model()->headerData(c, Qt::Horizontal).toString() == titulo) return c;
+            if (grid->model()->headerData(c, Qt::Horizontal).toString() == titulo)
+                return c;
         return -1;
     }
     // A window the way the main window holds it: freed when it closes.
@@ -47,13 +45,11 @@ protected:
         v->show();
         return v;
     }
-    static void libere() {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     QString pref(const QString& campo) {
         return dm->sql()
-            .scalar(QStringLiteral("select %1 from PREFIJOS where TIDO_COD = 51 and PREF_PRE = '0000'").arg(campo))
+            .scalar(
+                QStringLiteral("select %1 from PREFIJOS where TIDO_COD = 51 and PREF_PRE = '0000'")
+                    .arg(campo))
             .toString();
     }
 };
@@ -76,15 +72,18 @@ TEST_F(NumeracionVentanasTest, NumberingWindowPicksACentreShowsUsersAndSavesWith
     ASSERT_GE(lineas.size(), 2u);
     ASSERT_EQ(lineas[1].subcentro, QStringLiteral("0002"));
     dialogs.expectModal(QStringLiteral("Tfbusccentros"), SelectorCentros::resultado(1));
-    const QModelIndex proyecto = grilla->model()->index(0, columna(grilla, QStringLiteral("Proyecto")));
+    const QModelIndex proyecto =
+        grilla->model()->index(0, columna(grilla, QStringLiteral("Proyecto")));
     emit grilla->doubleClicked(proyecto);
     EXPECT_TRUE(dialogs.allAnswered());
-    EXPECT_EQ(v->logica().prefijos().fieldByName(QStringLiteral("PREF_CENTRO")).asString(), QStringLiteral("0100"));
+    EXPECT_EQ(v->logica().prefijos().fieldByName(QStringLiteral("PREF_CENTRO")).asString(),
+              QStringLiteral("0100"));
 
     // Esc in the picker: nothing changes.
     dialogs.expectModal(QStringLiteral("Tfbusccentros"), 0);
     emit grilla->doubleClicked(proyecto);
-    EXPECT_EQ(v->logica().prefijos().fieldByName(QStringLiteral("PREF_SUBC")).asString(), QStringLiteral("0002"));
+    EXPECT_EQ(v->logica().prefijos().fieldByName(QStringLiteral("PREF_SUBC")).asString(),
+              QStringLiteral("0002"));
 
     tecla(grilla, Qt::Key_F8);
     EXPECT_TRUE(v->panel_usuarios()->isVisible());
@@ -104,7 +103,10 @@ TEST_F(NumeracionVentanasTest, NumberingWindowEscDiscardsAndAFailedSaveKeepsItOp
         QPointer<TFConsecut> v = abra<TFConsecut>();
         v->documento()->setCurrentText(QStringLiteral("CARGOS A ACREEDORES"));
         ASSERT_TRUE(v->logica().prefijos().edit());
-        v->logica().prefijos().fieldByName(QStringLiteral("PREF_ACTUAL")).setValue(QStringLiteral("000500"));
+        v->logica()
+            .prefijos()
+            .fieldByName(QStringLiteral("PREF_ACTUAL"))
+            .setValue(QStringLiteral("000500"));
         tecla(v->grilla(), Qt::Key_Escape);
         libere();
         EXPECT_FALSE(v);
@@ -150,7 +152,8 @@ TEST_F(NumeracionVentanasTest, AuthorisationWindowSavesWithF2OrClosesWhenRefused
     tecla(v->grilla(), Qt::Key_F2);
     libere();
     EXPECT_FALSE(v);
-    EXPECT_EQ(dm->sql().scalar(QStringLiteral("select PREF_PRE from AUTORIZACIONES")).toString(), QStringLiteral("0000"));
+    EXPECT_EQ(dm->sql().scalar(QStringLiteral("select PREF_PRE from AUTORIZACIONES")).toString(),
+              QStringLiteral("0000"));
 
     dm->ctx.usuario = QStringLiteral("AUXILIAR");
     dm->ctx.es_administrador = false;

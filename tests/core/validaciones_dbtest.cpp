@@ -28,13 +28,6 @@ const QString kHostil = QStringLiteral("O'ÑA' OR '1'='1");
 
 class ValidacionesTest : public ledgrix::test::ModuleTest {
   protected:
-    void configure(const QString& propiedad, const QString& valor) {
-        ASSERT_TRUE(dm->sql().execute(
-            QStringLiteral("update CONFIGURACION set CONF_VALOR = ") + sql::quoted(valor) +
-            QStringLiteral(" where CONF_PROPIEDAD = '") + propiedad + QLatin1Char('\'')));
-        dm->cargue_configuracion();
-    }
-
     // The date field of a document being typed, as a window holds it.
     Field& fechaEditada(const QDate& d) {
         auto* p = new Provider(&ventana, QStringLiteral("PTasas"));
@@ -58,7 +51,9 @@ class ValidacionesTest : public ledgrix::test::ModuleTest {
         ASSERT_TRUE(dm->sql().execute(
             QStringLiteral("insert into auditoria (TIDO_COD, AUDI_IDDOC, AUDI_OPER, audi_razon, "
                            "audi_usuario, audi_motivo) values (%1, %2, '%3', %4, 'ANA', %5)")
-                .arg(tipo).arg(id).arg(QLatin1String(oper), QString::fromUtf8(razon), QLatin1String(motivo))));
+                .arg(tipo)
+                .arg(id)
+                .arg(QLatin1String(oper), QString::fromUtf8(razon), QLatin1String(motivo))));
     }
 
     void impresoras(const QByteArray& contenido) {
@@ -101,7 +96,8 @@ TEST_F(ValidFechaTest, ADateInAClosedPeriodMovesToTodayOrToTheBlockDateWhenTheCl
 TEST_F(ValidFechaTest, ADateBeyondTheFutureLimitMovesToToday) {
     conecte();
     configure(QStringLiteral("FECHA DE BLOQUEO"), QStringLiteral("20200101"));
-    configure(QStringLiteral("MAXIMO NUMERO DE DIAS PARA DOCUMENTOS FUTUROS"), QStringLiteral("30"));
+    configure(QStringLiteral("MAXIMO NUMERO DE DIAS PARA DOCUMENTOS FUTUROS"),
+              QStringLiteral("30"));
     const QDate hoy(2022, 9, 21);
 
     Field& f = fechaEditada(hoy.addDays(30));

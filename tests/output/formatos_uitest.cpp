@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
@@ -17,8 +15,11 @@
 #include "output/ui/mantenimiento/tfmodformato.h"
 #include "output/ui/mantenimiento/tfmoverforma.h"
 #include "tests/support/module_fixture.h"
+#include "tests/support/teclado.h"
 
 using namespace ledgrix;
+using ledgrix::test::libere;
+using ledgrix::test::tecla;
 
 namespace {
 
@@ -35,14 +36,6 @@ class FormatosVentanasTest : public ledgrix::test::ModuleTest {
              "insert into FORMATO_DATOS (TIDO_COD, PREF_PRE, DAFO_DATO, DAFO_POSX, DAFO_POSY, "
              "DAFO_ITEM) values (51, '0100', 'NIT', 100, 100, 1)"})
             ASSERT_TRUE(dm->sql().execute(QString::fromLatin1(sql))) << sql;
-    }
-    static void tecla(QWidget* w, int key) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(w, &press);
-    }
-    static void libere() {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     QString valor(const char* sql) { return dm->sql().scalar(QString::fromLatin1(sql)).toString(); }
 };

@@ -194,31 +194,27 @@ TEST_F(ImpresionTest, PaymentVoucherFormatFollowsTheBankDocument) {
         QStringLiteral("insert into EGREBANCO (EGRE_ID, EGBC_TIPOBCO, CUBA_COD, PRBA_PREF, "
                        "EGBC_NUMERO, EGBC_MONTO) "
                        "values (700, 72, 'BOG-01', 'CH01', '004512', 250000)"));
-    const auto configure = [&](const char* propiedad, const char* valor) {
-        run(QStringLiteral(
-                "update CONFIGURACION set CONF_VALOR = '%1' where CONF_MODULO = 'CAJA' and "
-                "CONF_CATEGORIA = 'EGRESOS' and CONF_PROPIEDAD = '%2'")
-                .arg(QString::fromLatin1(valor), QString::fromLatin1(propiedad)));
-        dm->cargue_configuracion();
-    };
     const auto formato = [&] {
         ImpresionDocumento doc(*dm, impresion_egreso(), 700);
         doc.cargue();
         return doc.formato_a_usar();
     };
     EXPECT_EQ(formato(), std::pair(62, QStringLiteral("0000")));
-    configure("IMPRIMIR CON FORMATO DEL CHEQUE SI EL PAGO ES DEL BANCO", "SI");
+    configure(QStringLiteral("IMPRIMIR CON FORMATO DEL CHEQUE SI EL PAGO ES DEL BANCO"),
+              QStringLiteral("SI"));
     EXPECT_EQ(formato(), std::pair(72, QStringLiteral("CH01")));
 
     run(QStringLiteral("update EGREBANCO set EGBC_TIPOBCO = 73 where EGRE_ID = 700"));
     EXPECT_EQ(formato(), std::pair(62, QStringLiteral("0000")));
-    configure("USAR FORMATO DEL RETIRO O DEL CHEQUE SEGUN TIPO EN EL EGRESO", "SI");
+    configure(QStringLiteral("USAR FORMATO DEL RETIRO O DEL CHEQUE SEGUN TIPO EN EL EGRESO"),
+              QStringLiteral("SI"));
     EXPECT_EQ(formato(), std::pair(73, QStringLiteral("CH01")));
 
     ImpresionDocumento doc(*dm, impresion_egreso(), 700);
     doc.cargue();
     EXPECT_FALSE(doc.cheque_adicional());
-    configure("CODIGO DE LA CUENTA DEL BANCO PARA IMPRESION ADICIONAL DE CHEQUE", "BOG-01");
+    configure(QStringLiteral("CODIGO DE LA CUENTA DEL BANCO PARA IMPRESION ADICIONAL DE CHEQUE"),
+              QStringLiteral("BOG-01"));
     EXPECT_EQ(doc.cheque_adicional(), std::optional(std::pair(72, QStringLiteral("CH01"))));
 }
 

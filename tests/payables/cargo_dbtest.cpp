@@ -44,10 +44,6 @@ class CargoTest : public ledgrix::test::DocumentosTest {
     QString t(const char* campo) const {
         return logica->campo(QString::fromLatin1(campo)).asString();
     }
-    int filas(const QString& desde) {
-        return dm->sql().scalar(QStringLiteral("select count(*) from ") + desde).toInt();
-    }
-    QString texto(const QString& sql) { return dm->sql().scalar(sql).toString(); }
 
     std::unique_ptr<Cargo> logica;
 };
