@@ -137,15 +137,12 @@ TEST_F(PrincipalTest, MenuBarHoldsEveryEntryWithItsShortcut) {
                                   QStringLiteral("Acreedo&res"), QStringLiteral("&Documentos"),
                                   QStringLiteral("&Informes"), QStringLiteral("&Mantenimiento"),
                                   QStringLiteral("Ventana"), QStringLiteral("Ayuda")}));
-    int atajos = 0;
     for (const EntradaMenu& e : tabla_menu()) {
         QAction* a = accion(e.ruta, e.titulo);
         ASSERT_TRUE(a) << e.titulo.toStdString();
         EXPECT_EQ(a->shortcut(), QKeySequence(e.atajo, QKeySequence::PortableText))
             << e.titulo.toStdString();
-        atajos += !e.atajo.isEmpty();
     }
-    EXPECT_EQ(atajos, 9);
 }
 
 TEST_F(PrincipalTest, ClerkIsRefusedExactlyHisDeniedOptions) {
@@ -320,7 +317,6 @@ TEST_F(PrincipalTest, AboutBoxFromTheMenuAndAsSplash) {
     EXPECT_TRUE(dialogs.allAnswered());
 
     QPointer<Tfacercade> splash = Tfacercade::muestre_presentacion();
-    EXPECT_EQ(splash->size(), QSize(379, 202));
     EXPECT_TRUE(splash->windowFlags() & Qt::WindowStaysOnTopHint);
     QEventLoop espera;
     QObject::connect(splash, &QObject::destroyed, &espera, &QEventLoop::quit);

@@ -158,28 +158,6 @@ TEST_F(DemoInstallation, KeysRefuseDuplicatesTheProgramsRelyOn) {
                                           "TACA_VALOR) values (current_date + 1, 2, 4000)")));
 }
 
-TEST_F(DemoInstallation, DocumentTypesAndSeriesOfTheModule) {
-    auto con = connect(QStringLiteral("AUXILIAR"));
-    for (int code : {21, 24, 54, 56, 72, 73, 104, 198, 199})
-        EXPECT_EQ(count(con->db(), QStringLiteral("TIPO_DOCUMENTO where TIDO_COD = %1").arg(code)),
-                  1)
-            << code;
-    EXPECT_EQ(scalar(con->db(), QStringLiteral("select TIDO_NOMCORTO from TIPO_DOCUMENTO where "
-                                               "TIDO_COD = 55")),
-              QStringLiteral("ANTIPROV"));
-    // The module's own types, each with its automatic series 0000.
-    for (int code : {51, 52, 53, 55, 57, 62})
-        EXPECT_EQ(
-            count(con->db(), QStringLiteral("TIPO_DOCUMENTO t join PREFIJOS p on p.TIDO_COD = "
-                                            "t.TIDO_COD where t.TIDO_COD = %1 and "
-                                            "t.TIDO_MODULO = 'CXPAGAR' and p.PREF_PRE = '0000' "
-                                            "and p.PREF_ACTUAL = '000001' and p.PREF_AUTO = "
-                                            "'S' and p.PREF_ACTIVO = 'S'")
-                                 .arg(code)),
-            1)
-            << code;
-}
-
 TEST_F(DemoInstallation, AuditRowsAreStampedByTheServer) {
     auto con = connect(QStringLiteral("AUXILIAR"));
     const QString entry = QStringLiteral(
