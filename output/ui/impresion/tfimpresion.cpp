@@ -145,6 +145,10 @@ int imprima_documento(Tfdm& dm, int tipo, qint64 id, QWidget* parent) {
         ventana->setWindowModality(Qt::ApplicationModal);
         QEventLoop espera;
         QObject::connect(ventana, &QObject::destroyed, &espera, &QEventLoop::quit);
+        // Over the window that prints, where the user is looking.
+        ventana->adjustSize();
+        if (parent)
+            ventana->move(parent->window()->geometry().center() - ventana->rect().center());
         ventana->show();
         espera.exec();
         return 1;
