@@ -21,6 +21,7 @@
 #include "core/tfdm/tfdm.h"
 #include "core/ui/grid/grid_filter_proxy.h"
 #include "core/ui/grid/ledgrix_grid.h"
+#include "core/ui/teclas_ventana.h"
 
 namespace ledgrix {
 
@@ -191,19 +192,9 @@ bool Tfmensaje::tecla(int key) {
 }
 
 bool Tfmensaje::eventFilter(QObject* watched, QEvent* event) {
-    // The window's keys win over the children's own use of them (F2 edits a
-    // grid cell, Esc closes a combo's list).
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        auto* k = static_cast<QKeyEvent*>(event);
-        const int key = k->key();
-        if (key == Qt::Key_F2 || key == Qt::Key_F5 || key == Qt::Key_Escape) {
-            if (event->type() == QEvent::ShortcutOverride) {
-                event->accept();
-                return true;
-            }
-            return tecla(key);
-        }
-    }
+    if (teclas_de_la_ventana(event, {Qt::Key_F2, Qt::Key_F5, Qt::Key_Escape},
+                             [this](int key) { return tecla(key); }))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 

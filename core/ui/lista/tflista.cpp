@@ -14,6 +14,7 @@
 #include "core/tfdm/tfdm.h"
 #include "core/ui/grid/ledgrix_grid.h"
 #include "core/ui/numeracion/delegados.h"
+#include "core/ui/teclas_ventana.h"
 
 namespace ledgrix {
 
@@ -149,18 +150,12 @@ bool Tflista::tecla(int key) {
 }
 
 bool Tflista::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const bool propia =
-            key == Qt::Key_Escape || teclas_.contains(key) || (key == Qt::Key_F2 && panel_copia_);
-        if (propia) {
-            if (event->type() == QEvent::ShortcutOverride) {
-                event->accept();
-                return true;
-            }
-            return tecla(key);
-        }
-    }
+    const auto propia = [this](int key) {
+        return key == Qt::Key_Escape || teclas_.contains(key) ||
+               (key == Qt::Key_F2 && panel_copia_);
+    };
+    if (teclas_de_la_ventana(event, propia, [this](int key) { return tecla(key); }))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 

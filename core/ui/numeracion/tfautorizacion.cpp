@@ -10,6 +10,7 @@
 #include "core/tfdm/tfdm.h"
 #include "core/ui/grid/ledgrix_grid.h"
 #include "core/ui/numeracion/delegados.h"
+#include "core/ui/teclas_ventana.h"
 
 namespace ledgrix {
 
@@ -28,7 +29,8 @@ Tfautorizacion::Tfautorizacion(Tfdm& dm, QWidget* parent) : QWidget(parent), log
     grilla_->setModel(modelo_);
     if (lista_) {
         QList<ListaDelegate::Opcion> prefijos;
-        for (const QString& p : logica_.codigos_prefijo()) prefijos << ListaDelegate::Opcion{p, QString()};
+        for (const QString& p : logica_.codigos_prefijo())
+            prefijos << ListaDelegate::Opcion{p, QString()};
         grilla_->setItemDelegateForColumn(0, new ListaDelegate(prefijos, this));
     }
     caja->addWidget(grilla_, 1);
@@ -43,11 +45,13 @@ Tfautorizacion::Tfautorizacion(Tfdm& dm, QWidget* parent) : QWidget(parent), log
     connect(cancelar, &QPushButton::clicked, this, &Tfautorizacion::SBCancelarClick);
     grilla_->installEventFilter(this);
     // Nothing to work on: leave once the caller has placed the window.
-    if (!lista_) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    if (!lista_)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void Tfautorizacion::SBGrabarClick() {
-    if (logica_.grabe()) close();
+    if (logica_.grabe())
+        close();
 }
 
 void Tfautorizacion::SBCancelarClick() {
@@ -57,29 +61,27 @@ void Tfautorizacion::SBCancelarClick() {
 
 bool Tfautorizacion::tecla(int key) {
     switch (key) {
-    case Qt::Key_F2: SBGrabarClick(); return true;
-    case Qt::Key_Escape: SBCancelarClick(); return true;
-    default: return false;
+        case Qt::Key_F2:
+            SBGrabarClick();
+            return true;
+        case Qt::Key_Escape:
+            SBCancelarClick();
+            return true;
+        default:
+            return false;
     }
 }
 
 bool Tfautorizacion::eventFilter(QObject* watched, QEvent* event) {
-    // F2 would edit a grid cell: the window's keys win.
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_F2 || key == Qt::Key_Escape) {
-            if (event->type() == QEvent::ShortcutOverride) {
-                event->accept();
-                return true;
-            }
-            return tecla(key);
-        }
-    }
+    if (teclas_de_la_ventana(event, {Qt::Key_F2, Qt::Key_Escape},
+                             [this](int key) { return tecla(key); }))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
 void Tfautorizacion::keyPressEvent(QKeyEvent* event) {
-    if (!tecla(event->key())) QWidget::keyPressEvent(event);
+    if (!tecla(event->key()))
+        QWidget::keyPressEvent(event);
 }
 
 void Tfautorizacion::showEvent(QShowEvent* event) {

@@ -16,23 +16,27 @@
 #include "core/ui/grid/ledgrix_grid.h"
 #include "core/ui/numeracion/delegados.h"
 #include "core/ui/numeracion/tfbusccentros.h"
+#include "core/ui/teclas_ventana.h"
 
 namespace ledgrix {
 
 namespace {
 
-QList<ListaDelegate::Opcion> opciones(const ClientDataset& ds, const QString& codigo, const QString& nombre) {
+QList<ListaDelegate::Opcion> opciones(const ClientDataset& ds, const QString& codigo,
+                                      const QString& nombre) {
     QList<ListaDelegate::Opcion> lista;
     const int c = ds.fieldByName(codigo).index();
     const int n = nombre.isEmpty() ? -1 : ds.fieldByName(nombre).index();
     for (int i = 0; i < ds.recordCount(); ++i)
-        lista << ListaDelegate::Opcion{ds.valueAt(i, c), n < 0 ? QString() : ds.valueAt(i, n).toString()};
+        lista << ListaDelegate::Opcion{ds.valueAt(i, c),
+                                       n < 0 ? QString() : ds.valueAt(i, n).toString()};
     return lista;
 }
 
 int columna(const DatasetModel& modelo, const QString& campo) {
     for (int c = 0; c < modelo.columnCount(); ++c)
-        if (modelo.fieldAt(c) && modelo.fieldAt(c)->name() == campo) return c;
+        if (modelo.fieldAt(c) && modelo.fieldAt(c)->name() == campo)
+            return c;
     return -1;
 }
 
@@ -67,16 +71,20 @@ TFConsecut::TFConsecut(Tfdm& dm, QWidget* parent)
                              QAbstractItemView::SelectedClicked);
     const auto delegado = [this](const QString& campo, QAbstractItemDelegate* d) {
         const int c = columna(*modelo_, campo);
-        if (c >= 0) grilla_->setItemDelegateForColumn(c, d);
+        if (c >= 0)
+            grilla_->setItemDelegateForColumn(c, d);
     };
     delegado(QStringLiteral("TICO_COD"),
-             new ListaDelegate(opciones(logica_.comprobantes(), QStringLiteral("TICO_COD"), QStringLiteral("TICO_NOM")),
+             new ListaDelegate(opciones(logica_.comprobantes(), QStringLiteral("TICO_COD"),
+                                        QStringLiteral("TICO_NOM")),
                                this));
     QList<ListaDelegate::Opcion> agencias{{0, QStringLiteral("Todas")}};
-    agencias << opciones(logica_.sucursales(), QStringLiteral("SUCU_ID"), QStringLiteral("SUCU_NOMBRE"));
+    agencias << opciones(logica_.sucursales(), QStringLiteral("SUCU_ID"),
+                         QStringLiteral("SUCU_NOMBRE"));
     delegado(QStringLiteral("SUCU_ID"), new ListaDelegate(agencias, this));
-    delegado(QStringLiteral("PREF_PROY"),
-             new ListaDelegate(opciones(logica_.proyectos(), QStringLiteral("PROY_COD"), {}), this));
+    delegado(
+        QStringLiteral("PREF_PROY"),
+        new ListaDelegate(opciones(logica_.proyectos(), QStringLiteral("PROY_COD"), {}), this));
     delegado(QStringLiteral("PREF_AUTO"), new MarcaDelegate(this));
     delegado(QStringLiteral("PREF_ACTIVO"), new MarcaDelegate(this));
     caja->addWidget(grilla_, 1);
@@ -85,7 +93,8 @@ TFConsecut::TFConsecut(Tfdm& dm, QWidget* parent)
     panel_usuarios_->setObjectName(QStringLiteral("panel_usuarios"));
     panel_usuarios_->setFrameShape(QFrame::StyledPanel);
     auto* panel = new QVBoxLayout(panel_usuarios_);
-    panel->addWidget(new QLabel(QStringLiteral("Usuarios autorizados para el prefijo"), panel_usuarios_));
+    panel->addWidget(
+        new QLabel(QStringLiteral("Usuarios autorizados para el prefijo"), panel_usuarios_));
     modelo_usuarios_ = new DatasetModel(&logica_.prefijos_usuario(), this);
     grilla_usuarios_ = new LedgrixGrid(panel_usuarios_);
     grilla_usuarios_->setObjectName(QStringLiteral("grilla_usuarios"));
@@ -120,7 +129,8 @@ TFConsecut::TFConsecut(Tfdm& dm, QWidget* parent)
     connect(grilla_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& actual) {
                 const QModelIndex fila = grilla_->sourceIndex(actual);
-                if (fila.isValid() && fila.row() != logica_.prefijos().recNo()) logica_.prefijos().moveTo(fila.row());
+                if (fila.isValid() && fila.row() != logica_.prefijos().recNo())
+                    logica_.prefijos().moveTo(fila.row());
             });
     connect(continuar, &QPushButton::clicked, this, &TFConsecut::SBContinuarClick);
     connect(usuarios, &QPushButton::clicked, this, &TFConsecut::SBUsuariosClick);
@@ -129,13 +139,15 @@ TFConsecut::TFConsecut(Tfdm& dm, QWidget* parent)
     for (QWidget* w : {static_cast<QWidget*>(grilla_), static_cast<QWidget*>(grilla_usuarios_),
                        static_cast<QWidget*>(documento_)})
         w->installEventFilter(this);
-    if (documento_->count() > 0) logica_.elija_documento(documento_->currentText());
+    if (documento_->count() > 0)
+        logica_.elija_documento(documento_->currentText());
 }
 
 void TFConsecut::DBGridDblClick(const QModelIndex& index) {
     const QModelIndex fila = grilla_->sourceIndex(index);
     const Field* f = modelo_->fieldAt(fila.column());
-    if (!f) return;
+    if (!f)
+        return;
     const QString campo = f->name();
     if (campo == QLatin1String("PREF_PROY") || campo == QLatin1String("PREF_CENTRO") ||
         campo == QLatin1String("PREF_SUBC"))
@@ -148,11 +160,13 @@ void TFConsecut::busque_centro() {
         Tfbusccentros ventana(selector_, this);
         return ventana.exec();
     });
-    if (const auto centro = selector_.elegido(resultado)) logica_.asigne_centro(*centro);
+    if (const auto centro = selector_.elegido(resultado))
+        logica_.asigne_centro(*centro);
 }
 
 void TFConsecut::SBGrabarClick() {
-    if (logica_.grabe()) close();
+    if (logica_.grabe())
+        close();
 }
 
 void TFConsecut::SBCancelaClick() {
@@ -163,8 +177,10 @@ void TFConsecut::SBCancelaClick() {
 void TFConsecut::SBUsuariosClick() {
     ClientDataset& prefijos = logica_.prefijos();
     // The users hang on a stored series: post the one being typed first.
-    if (prefijos.state() != ClientDataset::State::Browse && !prefijos.post()) return;
-    if (prefijos.isEmpty()) return;
+    if (prefijos.state() != ClientDataset::State::Browse && !prefijos.post())
+        return;
+    if (prefijos.isEmpty())
+        return;
     panel_usuarios_->show();
     grilla_usuarios_->setFocus();
 }
@@ -173,7 +189,8 @@ void TFConsecut::SBContinuarClick() {
     ClientDataset& usuarios = logica_.prefijos_usuario();
     if (usuarios.state() != ClientDataset::State::Browse) {
         usuarios.post();
-        if (usuarios.state() != ClientDataset::State::Browse) return;
+        if (usuarios.state() != ClientDataset::State::Browse)
+            return;
     }
     panel_usuarios_->hide();
     grilla_->setFocus();
@@ -181,36 +198,33 @@ void TFConsecut::SBContinuarClick() {
 
 bool TFConsecut::tecla(int key) {
     switch (key) {
-    case Qt::Key_F2:
-        if (panel_usuarios_->isVisible())
-            SBContinuarClick();
-        else
-            SBGrabarClick();
-        return true;
-    case Qt::Key_F8: SBUsuariosClick(); return true;
-    case Qt::Key_Escape: SBCancelaClick(); return true;
-    default: return false;
+        case Qt::Key_F2:
+            if (panel_usuarios_->isVisible())
+                SBContinuarClick();
+            else
+                SBGrabarClick();
+            return true;
+        case Qt::Key_F8:
+            SBUsuariosClick();
+            return true;
+        case Qt::Key_Escape:
+            SBCancelaClick();
+            return true;
+        default:
+            return false;
     }
 }
 
 bool TFConsecut::eventFilter(QObject* watched, QEvent* event) {
-    // The window's keys win over the children's own use of them (F2 edits a
-    // grid cell, Esc closes a combo's list).
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_F2 || key == Qt::Key_F8 || key == Qt::Key_Escape) {
-            if (event->type() == QEvent::ShortcutOverride) {
-                event->accept();
-                return true;
-            }
-            return tecla(key);
-        }
-    }
+    if (teclas_de_la_ventana(event, {Qt::Key_F2, Qt::Key_F8, Qt::Key_Escape},
+                             [this](int key) { return tecla(key); }))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
 void TFConsecut::keyPressEvent(QKeyEvent* event) {
-    if (!tecla(event->key())) QWidget::keyPressEvent(event);
+    if (!tecla(event->key()))
+        QWidget::keyPressEvent(event);
 }
 
 void TFConsecut::showEvent(QShowEvent* event) {
