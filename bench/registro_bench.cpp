@@ -22,6 +22,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <cstdio>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -407,37 +408,31 @@ bool tomeMuestra() {
         "= ? and mvpr_fecha <= ? and mvpr_tiporef in (21, 24, 51, 52, 55, 57)) - (select "
         "coalesce(sum(abpr_valor), 0) from abonos_proveedor where terc_nit = ? and abpr_fecha "
         "<= ? and abpr_tiporef in (21, 24, 51, 52, 55, 57)) as varchar(24)) from rdb$database"));
+    // The first column of a prepared statement run with these values.
+    const auto lea = [](QSqlQuery& q, const QVariantList& valores) -> std::optional<Currency> {
+        for (int i = 0; i < valores.size(); ++i)
+            q.bindValue(i, valores[i]);
+        if (!q.exec() || !q.next()) {
+            std::fprintf(stderr, "%s\n", qPrintable(q.lastError().text()));
+            return std::nullopt;
+        }
+        const Currency v = Currency::fromText(q.value(0).toString());
+        q.finish();
+        return v;
+    };
     for (auto& r : muestra.documentos) {
-        d.bindValue(0, r.consulta);
-        d.bindValue(1, r.tipo);
-        d.bindValue(2, r.id);
-        if (!d.exec() || !d.next()) {
-            std::fprintf(stderr, "%s\n", qPrintable(d.lastError().text()));
+        const auto saldo = lea(d, {r.consulta, r.tipo, r.id});
+        const auto hoy = lea(d, {QDate(9999, 12, 31), r.tipo, r.id});
+        if (!saldo || !hoy)
             return false;
-        }
-        r.saldo = Currency::fromText(d.value(0).toString());
-        d.finish();
-        d.bindValue(0, QDate(9999, 12, 31));
-        d.bindValue(1, r.tipo);
-        d.bindValue(2, r.id);
-        if (!d.exec() || !d.next()) {
-            std::fprintf(stderr, "%s\n", qPrintable(d.lastError().text()));
-            return false;
-        }
-        r.saldo_hoy = Currency::fromText(d.value(0).toString());
-        d.finish();
+        r.saldo = *saldo;
+        r.saldo_hoy = *hoy;
     }
     for (auto& p : muestra.proveedores) {
-        t.bindValue(0, p.nit);
-        t.bindValue(1, p.consulta);
-        t.bindValue(2, p.nit);
-        t.bindValue(3, p.consulta);
-        if (!t.exec() || !t.next()) {
-            std::fprintf(stderr, "%s\n", qPrintable(t.lastError().text()));
+        const auto saldo = lea(t, {p.nit, p.consulta, p.nit, p.consulta});
+        if (!saldo)
             return false;
-        }
-        p.saldo = Currency::fromText(t.value(0).toString());
-        t.finish();
+        p.saldo = *saldo;
     }
     // Warm: every call of the sample once, so the measures see a server
     // that has been working, not a cold cache.
