@@ -9,6 +9,7 @@ PACKAGES=(
   libzxing-dev libcurl4-openssl-dev libxlsxwriter-dev
   libgtest-dev googletest libbenchmark-dev
   firebird3.0-server
+  qt6-charts-dev
   poppler-utils zbar-tools python3-aiosmtpd xvfb xauth unzip
 )
 
