@@ -3,8 +3,10 @@
 #include <functional>
 
 #include "core/login/clave.h"
+#include "core/services/clock.h"
 #include "tools/admin/dbsetup/backup.h"
 #include "tools/admin/dbsetup/dbsetup.h"
+#include "tools/admin/historia/historia.h"
 
 namespace ledgrix::admin {
 namespace {
@@ -22,7 +24,8 @@ const char* const kUsage =
     "      Registra un usuario con acceso a la compañía; --admin lo hace administrador.\n"
     "  demo <ubicacion> [--reemplazar]\n"
     "      Instala la compañía de demostración 001 con los usuarios ADMIN (clave admin)\n"
-    "      y AUXILIAR (clave auxiliar).\n"
+    "      y AUXILIAR (clave auxiliar), con unos meses de facturas de compra y cargos\n"
+    "      hasta el día de hoy.\n"
     "  respaldo <archivo.fdb> <archivo.fbk>\n"
     "      Respalda una base de datos con gbak.\n"
     "  restaurar <archivo.fbk> <archivo.fdb> [--reemplazar]\n"
@@ -71,7 +74,7 @@ const QList<Command>& commands() {
          1,
          {QStringLiteral("--reemplazar")},
          [](const QStringList& a, const QStringList& s) {
-             return dbsetup::createDemo(a[0], withReplace(s));
+             return historia::instaleDemo(a[0], withReplace(s), SystemClock().today());
          }},
         {QStringLiteral("respaldo"),
          2,
