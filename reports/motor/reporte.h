@@ -41,6 +41,11 @@ class Reporte {
     bool imprima(QPrinter& printer);
     // Writes a PDF file at `ruta` on the report's own page size.
     bool escriba_pdf(const QString& ruta);
+    // Gives the printer the report's paper and orientation, with the origin
+    // at the paper's corner (the report keeps its own margins).
+    void prepare_impresora(QPrinter& printer) const;
+    // The report's name, for the print job and the preview's title.
+    QString nombre() const;
 
   private:
     struct Estado;
