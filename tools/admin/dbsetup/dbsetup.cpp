@@ -1,6 +1,7 @@
 #include "tools/admin/dbsetup/dbsetup.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
@@ -346,6 +347,17 @@ Result createDemo(const QString& location, const Options& options) {
                                           options.scriptsDir + QStringLiteral("/demo"));
             !r.ok)
             return r;
+        // The report layouts, where a technician edits them; a copy already
+        // there may hold such edits and stays.
+        const QDir layouts(options.scriptsDir + QStringLiteral("/../reports/reportes"));
+        const QString reportes = location + QStringLiteral("/cxpagar/reportes");
+        for (const QString& f : layouts.entryList({QStringLiteral("*.lrep")}, QDir::Files)) {
+            const QString destino = reportes + QLatin1Char('/') + f;
+            if (!QFileInfo::exists(destino) &&
+                !(QDir().mkpath(reportes) && QFile::copy(layouts.filePath(f), destino)))
+                return {false,
+                        QStringLiteral("No se pudo copiar el reporte %1.").arg(native(destino))};
+        }
         if (Result r = makeFolderFor(companyDb); !r.ok)
             return r;
         if (Result r = moveIntoPlace(paths::generalDatabase(stage), general); !r.ok)
