@@ -16,6 +16,14 @@ class Tfdmter {
 public:
     explicit Tfdmter(Tfdm& dm) : dm_(dm) {}
 
+    // The supplier a window hands to the one it opens (open documents,
+    // movement). Held for the whole run, as the data module itself is.
+    struct ProveedorEntregado {
+        QString nit;
+        QString nombre;
+    };
+    static inline ProveedorEntregado entregado;
+
     // Whatever its state.
     bool existe_nit(const QString& nit);
     // A supplier (flag and supplier row), active or not; empty when none.

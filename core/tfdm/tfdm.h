@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+#include <QList>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
@@ -20,6 +22,15 @@ class Clock;
 class Dialogs;
 class ErrorTranslator;
 class StatusLine;
+
+// A payables document one window picks for the window that opened it.
+struct DocumentoSeleccionado {
+    int tipo = 0;  // tido_cod
+    qint64 id = 0;
+    QString prefijo;
+    QString numero;
+    QString nombre;  // the supplier's
+};
 
 // The core data module: created first, lives for the whole run. Owns the two
 // connections, the configuration copy, the login context, the logs, the
@@ -78,6 +89,14 @@ class Tfdm : public QObject {
     LoginContext ctx;
     // Documents found by the last number lookups, by kind.
     IdsEncontrados encontrados;
+    // Documents chosen in a consultation of open documents, for the window
+    // that opened it (emptied when the consultation opens).
+    QList<DocumentoSeleccionado> documentos_seleccionados;
+    // The document a consultation asks its own window, or its payments, to show.
+    DocumentoSeleccionado documento_consultado;
+    // Period a supplier's movement window opens with.
+    QDate periodo_desde;
+    QDate periodo_hasta;
     // Set by the error translation; stays set for the rest of the run.
     bool error_ocurrido = false;
     // While set, bulk reads do not show the fetching message.

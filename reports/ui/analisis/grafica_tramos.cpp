@@ -1,0 +1,68 @@
+#include "reports/ui/analisis/grafica_tramos.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace ledgrix {
+
+GraficaTramos::GraficaTramos(QWidget* parent) : QChartView(parent) {
+    setObjectName(QStringLiteral("grafica"));
+    setRenderHint(QPainter::Antialiasing);
+    auto* grafica = new QChart;
+    grafica->legend()->hide();
+    serie_ = new QBarSeries(grafica);
+    grafica->addSeries(serie_);
+    eje_x_ = new QBarCategoryAxis(grafica);
+    eje_y_ = new QValueAxis(grafica);
+    eje_y_->setLabelFormat(QStringLiteral("%.0f"));
+    grafica->addAxis(eje_x_, Qt::AlignBottom);
+    grafica->addAxis(eje_y_, Qt::AlignLeft);
+    serie_->attachAxis(eje_x_);
+    serie_->attachAxis(eje_y_);
+    setChart(grafica);
+    setMinimumWidth(320);
+}
+
+void GraficaTramos::muestre(const QString& titulo, const QStringList& encabezados,
+                            const AnalisisCxp::Tramos& tramos) {
+    serie_->clear();
+    auto* barras = new QBarSet(QStringLiteral("Saldo"));
+    qreal menor = 0;
+    qreal mayor = 0;
+    for (const Currency& t : tramos) {
+        const qreal v = t.toDouble();
+        barras->append(v);
+        menor = std::min(menor, v);
+        mayor = std::max(mayor, v);
+    }
+    serie_->append(barras);
+    eje_x_->clear();
+    eje_x_->append(encabezados);
+    eje_y_->setRange(menor, mayor > menor ? mayor : menor + 1);
+    eje_y_->applyNiceNumbers();
+    chart()->setTitle(titulo);
+}
+
+QString GraficaTramos::titulo() const {
+    return chart()->title();
+}
+
+QStringList GraficaTramos::categorias() const {
+    return eje_x_->categories();
+}
+
+QList<qreal> GraficaTramos::valores() const {
+    QList<qreal> v;
+    if (!serie_->barSets().isEmpty()) {
+        const QBarSet* barras = serie_->barSets().first();
+        for (int i = 0; i < barras->count(); ++i)
+            v.append(barras->at(i));
+    }
+    return v;
+}
+
+}  // namespace ledgrix
