@@ -1,9 +1,12 @@
-#include "reports/ui/registro_reportes.h"
+#include "app/ui/registro_reportes.h"
 
 #include "app/ui/principal/registro_ventanas.h"
 #include "reports/ui/analisis/tfanalisiscxp.h"
 #include "reports/ui/consulta/tfconscxpagar.h"
 #include "reports/ui/consulta/ventanas_externas.h"
+#include "reports/ui/impresos/tfrepdoc_prov.h"
+#include "reports/ui/impresos/tfrepoanalisi.h"
+#include "reports/ui/impresos/tfrepocxpaga.h"
 
 namespace ledgrix {
 
@@ -14,6 +17,15 @@ void registre_ventanas_reportes() {
     });
     registro.registre(QStringLiteral("Tfconscxpagar"), [](Tfdm& dm, QWidget* parent) -> QWidget* {
         return new Tfconscxpagar(dm, parent);
+    });
+    registro.registre(QStringLiteral("Tfrepocxpaga"), [](Tfdm& dm, QWidget* parent) -> QWidget* {
+        return new Tfrepocxpaga(dm, parent);
+    });
+    registro.registre(QStringLiteral("Tfrepoanalisi"), [](Tfdm& dm, QWidget* parent) -> QWidget* {
+        return new Tfrepoanalisi(dm, parent);
+    });
+    registro.registre(QStringLiteral("TfrepDoc_prov"), [](Tfdm& dm, QWidget* parent) -> QWidget* {
+        return new TfrepDoc_prov(dm, parent);
     });
     instale_ventanas_externas([](const QString& clase, Tfdm& dm, QWidget* parent) {
         return RegistroVentanas::global().cree(clase, dm, parent);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace ledgrix {
+
+// A "Desde"/"Hasta" pair as the user left it: both empty mean everything
+// between the two limits given; only "Desde" means that one code.
+struct Rango {
+    QString desde;
+    QString hasta;
+
+    Rango efectivo(const QString& minimo, const QString& maximo) const;
+};
+
+// What every printed payables report is asked for. The window fills it from
+// its boxes; the report composes its statement from it.
+struct Criterios {
+    Rango proveedores;
+    Rango grupos;
+    QDate corte;
+    bool por_nombre = false;  // "Ordenamiento": Nombre instead of Nit
+    bool agrupado = false;    // "Agrupamiento": Grupo instead of Ninguno
+    int moneda = 0;           // 0: local currency, every document
+    int agencia = 0;          // 0: every agency
+    QString titulo;
+};
+
+}  // namespace ledgrix
