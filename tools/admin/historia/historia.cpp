@@ -46,12 +46,18 @@ dbsetup::Result entre(const QString& location, const Plan& plan) {
     return {true, {}};
 }
 
-// Every file built in `stage` goes to the same place under `location`.
+// Every file built in `stage` goes to the same place under `location`. The
+// databases replace the old ones; any other file (a report layout a
+// technician may have edited) stays where a copy is already installed.
 dbsetup::Result mueva(const QString& stage, const QString& location) {
+    const QString company = QString::fromLatin1(dbsetup::kDemoCompany);
+    const QStringList bases{paths::generalDatabase(stage), paths::companyDatabase(stage, company)};
     QDirIterator it(stage, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString built = it.next();
         const QString target = location + QLatin1Char('/') + QDir(stage).relativeFilePath(built);
+        if (!bases.contains(built) && QFileInfo::exists(target))
+            continue;
         std::error_code ec;
         if (QDir().mkpath(QFileInfo(target).absolutePath()))
             std::filesystem::rename(QFile::encodeName(built).toStdString(),
