@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -51,6 +52,9 @@ Tflista::Tflista(Tfdm& dm, const QString& clase, const QString& titulo, QWidget*
 void Tflista::muestre(ClientDataset& filas, std::function<void()> abrir) {
     modelo_ = new DatasetModel(&filas, this);
     grilla_->setModel(modelo_);
+    // The rows keep the order the statement gave them until the user clicks
+    // a heading (the header's own default would sort them backwards).
+    grilla_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     grilla_->setSortingEnabled(true);
     // The grid's cursor is the dataset's: what the keys work on is the row on screen.
     connect(grilla_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

@@ -7,6 +7,8 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "core/money/formato_numero.h"
+
 namespace ledgrix {
 
 GraficaTramos::GraficaTramos(QWidget* parent) : QChartView(parent) {
@@ -19,12 +21,21 @@ GraficaTramos::GraficaTramos(QWidget* parent) : QChartView(parent) {
     eje_x_ = new QBarCategoryAxis(grafica);
     eje_y_ = new QValueAxis(grafica);
     eje_y_->setLabelFormat(QStringLiteral("%.0f"));
+    // Amounts on the axis read as everywhere else in the program.
+    grafica->setLocalizeNumbers(true);
+    grafica->setLocale(FormatoNumero::instalacion().decimal() == QLatin1Char(',')
+                           ? QLocale(QLocale::Spanish, QLocale::Colombia)
+                           : QLocale(QLocale::English, QLocale::UnitedStates));
+    eje_x_->setTitleText(QStringLiteral("días"));
+    QFont letra = eje_x_->labelsFont();
+    letra.setPointSizeF(letra.pointSizeF() * 0.85);
+    eje_x_->setLabelsFont(letra);
     grafica->addAxis(eje_x_, Qt::AlignBottom);
     grafica->addAxis(eje_y_, Qt::AlignLeft);
     serie_->attachAxis(eje_x_);
     serie_->attachAxis(eje_y_);
     setChart(grafica);
-    setMinimumWidth(320);
+    setMinimumWidth(440);
 }
 
 void GraficaTramos::muestre(const QString& titulo, const QStringList& encabezados,
@@ -41,7 +52,14 @@ void GraficaTramos::muestre(const QString& titulo, const QStringList& encabezado
     }
     serie_->append(barras);
     eje_x_->clear();
-    eje_x_->append(encabezados);
+    // Five headings fit under narrow bars without their unit; the axis
+    // carries it once.
+    QStringList categorias;
+    for (const QString& e : encabezados)
+        categorias << QString(e)
+                          .remove(QStringLiteral(" dias"))
+                          .replace(QStringLiteral(" y más"), QStringLiteral("+"));
+    eje_x_->append(categorias);
     eje_y_->setRange(menor, mayor > menor ? mayor : menor + 1);
     eje_y_->applyNiceNumbers();
     chart()->setTitle(titulo);
@@ -52,7 +70,12 @@ QString GraficaTramos::titulo() const {
 }
 
 QStringList GraficaTramos::categorias() const {
-    return eje_x_->categories();
+    QStringList c = eje_x_->categories();
+    for (QString& e : c)
+        if (e.front().isDigit())
+            e = e.endsWith(QLatin1Char('+')) ? e.chopped(1) + QStringLiteral(" y más dias")
+                                             : e + QStringLiteral(" dias");
+    return c;
 }
 
 QList<qreal> GraficaTramos::valores() const {

@@ -58,6 +58,8 @@ TfReporteImpreso::TfReporteImpreso(Tfdm& dm, ReporteImpreso* logica, const QStri
     setObjectName(clase);
     setWindowTitle(titulo);
     setAttribute(Qt::WA_DeleteOnClose);
+    // Wide enough for the composed title and the ranges' codes.
+    setMinimumWidth(640);
 }
 
 TfReporteImpreso::~TfReporteImpreso() = default;

@@ -1,9 +1,12 @@
 #include "reports/ui/motor/vista_reporte.h"
 
 #include <QDialog>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QWidget>
 
 #include "core/services/dialogs.h"
 #include "reports/motor/reporte.h"
@@ -24,6 +27,9 @@ bool muestre_reporte(Reporte& reporte, Dialogs& dialogs, QWidget* parent) {
         vista.setWindowTitle(reporte.nombre());
         QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista,
                          [&](QPrinter* p) { reporte.imprima(*p); });
+        // Where no window manager maximises it, the preview still takes the screen.
+        if (const QScreen* pantalla = parent ? parent->screen() : QGuiApplication::primaryScreen())
+            vista.setGeometry(pantalla->availableGeometry());
         vista.setWindowState(Qt::WindowMaximized);
         return vista.exec();
     });
