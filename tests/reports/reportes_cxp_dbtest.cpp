@@ -14,8 +14,8 @@ namespace {
 
 const QString kExterior = QStringLiteral("800987654");
 const QDate kJun1(2022, 6, 1), kAgo1(2022, 8, 1), kAgo15(2022, 8, 15), kAgo20(2022, 8, 20),
-    kAgo25(2022, 8, 25), kAgo31(2022, 8, 31), kSep10(2022, 9, 10), kSep12(2022, 9, 12),
-    kSep15(2022, 9, 15), kSep21(2022, 9, 21);
+    kAgo25(2022, 8, 25), kAgo31(2022, 8, 31), kSep10(2022, 9, 10), kSep15(2022, 9, 15),
+    kSep21(2022, 9, 21);
 
 class ReportesCxpTest : public DocumentosTest {
   protected:
@@ -111,9 +111,9 @@ TEST_F(ReportesCxpTest, PosicionesEnVariasFechasDeCorte) {
          {"21|100|1190.00|25.00|0.00|61", "51|200|300.00|0.00|0.00|16",
           "52|201|-50.00|0.00|0.00|11"}},
         {kTransportes,
-         kSep12,
-         {"21|100|665.00|0.00|0.00|73", "51|200|300.00|0.00|0.00|28",
-          "52|201|-50.00|0.00|0.00|23"}},
+         kSep10,  // a payment dated on the cut-off counts
+         {"21|100|665.00|0.00|0.00|71", "51|200|300.00|0.00|0.00|26",
+          "52|201|-50.00|0.00|0.00|21"}},
         {kTransportes, kSep21, {"21|100|665.00|0.00|0.00|82", "51|200|250.00|0.00|0.00|37"}},
         {kTransportes, kAgo15.addDays(-1), {"21|100|1190.00|25.00|0.00|44"}},
         // The prompt-payment discount is offered up to its date only.
