@@ -5,6 +5,7 @@
 #include <QProcess>
 
 #include "core/data/client_dataset.h"
+#include "payables/cargos/cargo.h"
 #include "reports/impresos/analisis_impreso.h"
 #include "reports/impresos/documentos_proveedor.h"
 #include "reports/impresos/relacion_cxpagar.h"
@@ -140,6 +141,47 @@ TEST_F(ImpresosTest, ElAnalisisImpresoLlevaLosTramosDelAnchoYElTotal) {
                                  "0 - 15 dias", "16-30 dias", "31-45 dias", "46 y más dias", "F901",
                                  "F902", "1.000.000,00", "250.000,50"})
         EXPECT_TRUE(t.contains(QString::fromUtf8(esperado))) << esperado << "\n" << t.toStdString();
+}
+
+TEST_F(ImpresosTest, CargosGrabadosPorSuVentanaSalenConSuSaldoEnLaRelacion) {
+    const QDate hoy = clock.today();
+    descuento(700, QStringLiteral("000700"), kTransportes, hoy, QStringLiteral("50000"));
+    const auto grabe = [this](const char* monto, bool aplicado) -> qint64 {
+        Cargo c(*dm);
+        EXPECT_TRUE(c.abra());
+        c.cambie_nit(kTransportes);
+        c.cambie_porcentaje(Cargo::Porcentaje::Iva, Currency::fromText(QStringLiteral("19")));
+        c.cambie_monto(Currency::fromText(QString::fromLatin1(monto)));
+        if (aplicado) {
+            EXPECT_TRUE(c.aplique_a(Cargo::Aplicable::NotaCredito, QStringLiteral("0000000700")));
+        }
+        qint64 id = 0;
+        c.imprima = [&](qint64 nuevo) { id = nuevo; };
+        EXPECT_TRUE(c.grabe()) << dialogs.lastError().toStdString();
+        return id;
+    };
+    const qint64 aplicado = grabe("40000", true);  // 47,600 set against the discount
+    const qint64 abierto = grabe("100000", false);
+    ASSERT_GT(aplicado, 0);
+    ASSERT_GT(abierto, 0);
+
+    RelacionCxPagar rel(*dm);
+    rel.criterios.proveedores = {kTransportes, {}};
+    ASSERT_TRUE(rel.consulte());
+    QStringList filas_relacion;
+    for (ClientDataset& f = rel.filas(); !f.eof(); f.next())
+        filas_relacion << QStringLiteral("%1:%2:%3")
+                              .arg(f.fieldByName(QStringLiteral("TIPO")).asString(),
+                                   f.fieldByName(QStringLiteral("ID")).asString(),
+                                   f.fieldByName(QStringLiteral("SALDO")).asCurrency().toString());
+    filas_relacion.sort();
+    EXPECT_EQ(filas_relacion,
+              (QStringList{QStringLiteral("51:%1:%2").arg(abierto).arg(saldo(51, abierto, hoy)),
+                           QStringLiteral("52:700:-2400.00")}));
+    rel.detalle = false;
+    ASSERT_TRUE(rel.consulte());
+    EXPECT_EQ(rel.filas().fieldByName(QStringLiteral("SALDO")).asCurrency().toString(),
+              saldoTercero(kTransportes, hoy));
 }
 
 }  // namespace
