@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev googletest libbenchmark-dev
   firebird3.0-server
   qt6-charts-dev
+  libxmlsec1-dev libxml2-dev libxml2-utils xmlsec1 zlib1g-dev openssl
   poppler-utils zbar-tools python3-aiosmtpd xvfb xauth unzip
 )
 
