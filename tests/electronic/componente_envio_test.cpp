@@ -24,17 +24,18 @@ class ComponenteEnvio : public ::testing::Test {
     }
 
     QStringList envie(const QString& url, const Bloques& b = bloques_prueba(),
-                      const QString& empresa = QStringLiteral("empresa-1")) {
+                      const QString& empresa = QStringLiteral("empresa-1"),
+                      const QString& archivo = kArchivo) {
         const auto l = [](const QString& t) { return t.toLatin1(); };
         const QByteArray u = l(url), e = l(empresa), cl = l(b.cliente), en = l(b.encabezado),
                          an = l(b.anticipos), cp = l(b.condiciones_pago), ent = l(b.entrega),
                          im = l(b.impuestos), pa = l(b.pago), tr = l(b.trm), ex = l(b.extra),
-                         de = l(b.detalle), se = l(b.separador), ar = l(kArchivo);
+                         de = l(b.detalle), se = l(b.separador), ar = l(archivo);
         EnviarCustom(u.constData(), e.constData(), "clave-1", cl.constData(), en.constData(),
                      an.constData(), cp.constData(), ent.constData(), im.constData(),
                      pa.constData(), tr.constData(), ex.constData(), de.constData(), "0",
                      se.constData(), ar.constData(), 1);
-        return campos_respuesta(carpeta_ + "/" + kArchivo);
+        return campos_respuesta(carpeta_ + "/" + archivo);
     }
 
     QStringList consulte(const QString& url, const char* clave = "SEDS984") {
@@ -64,6 +65,11 @@ TEST_F(ComponenteEnvio, AceptadoDejaElCudsYLaConsultaLoDaPorAprobado) {
     EXPECT_EQ(estado[6], cuds);
     EXPECT_EQ(estado[10], "1");
     EXPECT_EQ(consulte(servicio.url(), "SEDS5").value(1), "404");
+
+    // Its adjustment note goes out as a credit note under its own key.
+    const Bloques nota = bloques_nota(cuds);
+    EXPECT_EQ(envie(servicio.url(), nota, "empresa-1", "NAS7.txt"),
+              QStringList({"01", "200", "NAS7", construya_documento(nota, conf_).cuds}));
 }
 
 TEST_F(ComponenteEnvio, RechazadoDaLasRazonesYLaConsultaLoMarcaInvalido) {
@@ -129,8 +135,8 @@ TEST_F(ComponenteEnvio, LoQueNoSePuedeArmarNiFirmarNoSaleYSeExplica) {
         {"sin credenciales", bloques_prueba(), "", conf_.clave_certificado, "401", "credenciales"},
         {"bloques incompletos", sin_detalle, "empresa-1", conf_.clave_certificado, "422",
          "bloque de detalle"},
-        {"clave del certificado", bloques_prueba(), "empresa-1", "otra", "422",
-         "certificado de firma"},
+        {"clave del certificado", bloques_prueba(), "empresa-1", "otra-clave", "422",
+         certificados().firma_p12},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
@@ -140,6 +146,7 @@ TEST_F(ComponenteEnvio, LoQueNoSePuedeArmarNiFirmarNoSaleYSeExplica) {
         ASSERT_EQ(envio.size(), 4) << envio.join('|').toStdString();
         EXPECT_EQ(envio.mid(0, 3), QStringList({"01", c.codigo, "SEDS984"}));
         EXPECT_TRUE(envio[3].contains(c.motivo)) << envio[3].toStdString();
+        EXPECT_FALSE(envio[3].contains(c.clave_certificado));
     }
     // Nothing of it reached the authority.
     EXPECT_EQ(consulte(servicio.url()).value(1), "404");

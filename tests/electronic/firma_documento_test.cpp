@@ -64,22 +64,5 @@ TEST(FirmaDocumento, ElVerificadorAceptaLaFirmaYRechazaCualquierParteAlterada) {
     }
 }
 
-TEST(FirmaDocumento, UnCertificadoQueNoSeLeeSeExplicaSinMostrarLaClave) {
-    const Certificados& c = certificados();
-    const QString clave_errada = QStringLiteral("no-es-la-clave");
-    const struct {
-        QString archivo, clave;
-    } casos[] = {{c.firma_p12, clave_errada},
-                 {c.carpeta + QStringLiteral("/no-existe.p12"), c.clave}};
-    for (const auto& caso : casos) {
-        const DocumentoFirmado f = firme_documento(documento_sin_firma(), caso.archivo, caso.clave,
-                                                   QDateTime::currentDateTime());
-        EXPECT_FALSE(f.valido);
-        EXPECT_TRUE(f.error.contains(caso.archivo)) << f.error.toStdString();
-        EXPECT_FALSE(f.error.contains(caso.clave));
-        EXPECT_TRUE(f.xml.isEmpty());
-    }
-}
-
 }  // namespace
 }  // namespace ledgrix::electronico

@@ -147,6 +147,21 @@ inline Bloques bloques_prueba(const QString& numero = QStringLiteral("000984")) 
     return r;
 }
 
+// A discount of 10,000 pesos plus VAT on that charge, already accepted with
+// `cuds`: the adjustment note NAS7.
+inline Bloques bloques_nota(const QString& cuds) {
+    Bloques r = bloques_prueba();
+    const auto b = [&](const QStringList& campos) { return campos.join(r.separador); };
+    r.encabezado = b({"ENC1", "52", "NAS", "000007", "2026-12-06", "09:00:00", "", "COP",
+                      "Descuento por pronto pago", "N", "10000.00", "1900.00", "11900.00", "1"});
+    r.anticipos = QStringLiteral("%%%%") + b({"REF1", "51", "SEDS", "000984", cuds, "2026-12-05",
+                                              "2", "Descuento por pronto pago"});
+    r.impuestos = b({"IMP1", "01", "IVA", "10000.00", "19.00", "1900.00"});
+    r.detalle = b({"DET1", "1", "Descuento por pronto pago", "1", "10000.00", "10000.00", "19.00",
+                   "1900.00"});
+    return r;
+}
+
 // The local service in one of its modes, stopped when it goes out of scope.
 class ServicioLocal {
   public:
