@@ -42,10 +42,11 @@ void escriba(const QString& archivo, const QStringList& campos) {
     f.commit();
 }
 
-// The signing time is the real moment of signing: the authority checks it
-// against its own clock, so no program date can stand in for it.
+// The signing time is the real moment of signing, in Colombian time as the
+// document's own times: the authority checks it against its clock, so no
+// program date can stand in for it.
 QDateTime ahora() {
-    return QDateTime::currentDateTime();
+    return QDateTime::currentDateTimeUtc().toOffsetFromUtc(-5 * 3600);
 }
 
 Credenciales credenciales(const char* url, const char* empresa, const char* clave) {
