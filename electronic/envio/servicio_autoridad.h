@@ -6,6 +6,16 @@
 
 #include "electronic/componente.h"
 
+// The service's protocol: SOAP 1.2 over HTTPS, the tokens in a WS-Security
+// UsernameToken of the header. Two operations of namespace
+// "http://wcf.dian.colombia":
+//   SendBillSync(fileName, contentFile = base64 of the ZIP)
+//   GetStatus(trackId = the document key or its CUDS)
+// Both answer a <operation>Result whose elements are read by local name:
+// IsValid, StatusCode ("00" valid, "99" rejected, "98" in validation, "66"
+// unknown), StatusDescription, XmlDocumentKey (the CUDS), XmlFileName,
+// ProcessedDate and ErrorMessage/string, one per broken rule.
+
 namespace ledgrix::electronico {
 
 // Status codes of the answer lines besides the service's "200" (accepted)
