@@ -50,6 +50,9 @@ TEST(FirmaDocumento, ElVerificadorAceptaLaFirmaYRechazaCualquierParteAlterada) {
     } casos[] = {
         {"documento", "<cbc:PayableAmount currencyID=\"COP\">119000.00",
          "<cbc:PayableAmount currencyID=\"COP\">911900.00"},
+        // Still the same certificate to a base64 reader: only the reference
+        // to the KeyInfo notices.
+        {"certificado", "<ds:X509Certificate>", "<ds:X509Certificate>\n"},
         {"propiedades", "<xades:ClaimedRole>supplier<", "<xades:ClaimedRole>third party<"},
         {"propiedades", "2026-12-05T10:21:00", "2026-12-04T10:21:00"},
     };
