@@ -39,8 +39,10 @@
    exactly one bucket. Consolidated rows carry the largest DIAS of the
    supplier's open documents.
 
-   Speed: the open book is read through IX_MOVIMIENTO_PROVEEDOR_ABIERTO, one
-   probe per supplier, never the whole ledger; documents settled after C
+   Speed: one supplier's open documents are one probe of
+   IX_MOVIMIENTO_PROVEEDOR_ABIERTO; the totals of every supplier at a date
+   after which nothing was settled read POSICIONES_ABIERTAS, the open book
+   kept apart; never the whole ledger. Documents settled after C
    come from the supplier's movements after C (IX_ABONOS_PROVEEDOR_NIT), and
    a document's own movements are read only when it has something to take
    off (withholdings, discount, movements after C). */
@@ -50,6 +52,55 @@
    whole open book is one range walk instead of a scan of every document. */
 CREATE INDEX IX_MOVIMIENTO_PROVEEDOR_ABIERTO ON MOVIMIENTO_PROVEEDOR
     COMPUTED BY (IIF(MVPR_SALDO = 0, NULL, TERC_NIT));
+
+/* The open book on its own: a copy of the open positions' columns the
+   totals read, kept by a trigger on the ledger. The whole aging at today
+   reads these rows one after the other instead of fetching each open
+   position from among every document ever recorded (a page per position). */
+CREATE TABLE POSICIONES_ABIERTAS (
+    MVPR_TIPOREF  INTEGER NOT NULL,
+    MVPR_IDREF    INTEGER NOT NULL,
+    TERC_NIT      VARCHAR(20),
+    MVPR_PREFIJO  VARCHAR(4),
+    MVPR_FECHA    DATE NOT NULL,
+    MVPR_VENCE    DATE,
+    MVPR_MONEDA   INTEGER NOT NULL,
+    MVPR_TRM      NUMERIC(15,4) NOT NULL,
+    MVPR_SALDO    NUMERIC(15,2) NOT NULL,
+    MVPR_RTFTE    NUMERIC(15,2) NOT NULL,
+    MVPR_RTIVA    NUMERIC(15,2) NOT NULL,
+    MVPR_RTICA    NUMERIC(15,2) NOT NULL,
+    MVPR_DTOF     NUMERIC(15,2) NOT NULL,
+    MVPR_DTOFECHA DATE,
+    CONSTRAINT PK_POSICIONES_ABIERTAS PRIMARY KEY (MVPR_TIPOREF, MVPR_IDREF)
+);
+
+SET TERM ^ ;
+
+CREATE TRIGGER MOVIMIENTO_PROVEEDOR_ABIERTAS FOR MOVIMIENTO_PROVEEDOR
+ACTIVE AFTER INSERT OR UPDATE OR DELETE POSITION 20
+AS
+BEGIN
+    IF (DELETING) THEN
+        DELETE FROM POSICIONES_ABIERTAS
+        WHERE MVPR_TIPOREF = OLD.MVPR_TIPOREF AND MVPR_IDREF = OLD.MVPR_IDREF;
+    ELSE IF (NEW.MVPR_SALDO = 0) THEN
+    BEGIN
+        IF (UPDATING) THEN
+            DELETE FROM POSICIONES_ABIERTAS
+            WHERE MVPR_TIPOREF = OLD.MVPR_TIPOREF AND MVPR_IDREF = OLD.MVPR_IDREF;
+    END
+    ELSE
+        UPDATE OR INSERT INTO POSICIONES_ABIERTAS (MVPR_TIPOREF, MVPR_IDREF, TERC_NIT, MVPR_PREFIJO,
+            MVPR_FECHA, MVPR_VENCE, MVPR_MONEDA, MVPR_TRM, MVPR_SALDO, MVPR_RTFTE, MVPR_RTIVA,
+            MVPR_RTICA, MVPR_DTOF, MVPR_DTOFECHA)
+        VALUES (NEW.MVPR_TIPOREF, NEW.MVPR_IDREF, NEW.TERC_NIT, NEW.MVPR_PREFIJO, NEW.MVPR_FECHA,
+            NEW.MVPR_VENCE, NEW.MVPR_MONEDA, NEW.MVPR_TRM, NEW.MVPR_SALDO, NEW.MVPR_RTFTE,
+            NEW.MVPR_RTIVA, NEW.MVPR_RTICA, NEW.MVPR_DTOF, NEW.MVPR_DTOFECHA)
+        MATCHING (MVPR_TIPOREF, MVPR_IDREF);
+END^
+
+SET TERM ; ^
 
 /* Whether anything was settled after a cut-off decides how totals are read. */
 CREATE INDEX IX_ABONOS_PROVEEDOR_FECHA ON ABONOS_PROVEEDOR (ABPR_FECHA);
@@ -291,9 +342,9 @@ BEGIN
     IF (NOT EXISTS(SELECT 1 FROM ABONOS_PROVEEDOR WHERE ABPR_FECHA > :CORTE)) THEN
     BEGIN
         /* One row per supplier and bucket, folded here: each position's
-           amount and bucket are computed once (CXP_TRAMO inlined). Grouped by
-           a sort of the rows the index finds: walking the index in key order
-           instead would read a data page per position. */
+           amount and bucket are computed once (CXP_TRAMO inlined). The open
+           book is read whole and grouped by a sort: walking an index in key
+           order instead would read a data page per position. */
         LOCAL = IIF(MONEDA IN (0, 1), 1, 0);
         RETENCIONES = IIF(CON_RETENCIONES = 'S', 1, 0);
         NIT = NULL;
@@ -315,8 +366,8 @@ BEGIN
                        WHERE A.ABPR_TIPOREF = M.MVPR_TIPOREF AND A.ABPR_IDREF = M.MVPR_IDREF))
                        / IIF(:LOCAL = 1 OR M.MVPR_TRM <= 0, 1, M.MVPR_TRM))),
                    MAX(:CORTE - M.MVPR_VENCE)
-            FROM MOVIMIENTO_PROVEEDOR M
-            WHERE IIF(M.MVPR_SALDO = 0, NULL, M.TERC_NIT) BETWEEN :DESDE AND :HASTA AND M.MVPR_FECHA <= :CORTE
+            FROM POSICIONES_ABIERTAS M
+            WHERE M.TERC_NIT || '' BETWEEN :DESDE AND :HASTA AND M.MVPR_FECHA <= :CORTE
               AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
               AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)
               AND (:AGENCIA = 0 OR EXISTS(SELECT 1 FROM PREFIJOS X WHERE X.TIDO_COD = M.MVPR_TIPOREF

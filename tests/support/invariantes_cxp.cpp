@@ -74,6 +74,13 @@ QStringList libro_descuadrado(const SqlRunner& sql) {
             "= m.MVPR_TIPOREF and a.ABPR_IDREF = m.MVPR_IDREF) ABONADO from MOVIMIENTO_PROVEEDOR "
             "m) where MVPR_SALDO <> MVPR_VALOR - ABONADO"),
           p);
+    filas(sql, S("open book other than the open positions (type, id)"),
+          S("select first 20 m.MVPR_TIPOREF, m.MVPR_IDREF from MOVIMIENTO_PROVEEDOR m full join "
+            "POSICIONES_ABIERTAS a on a.MVPR_TIPOREF = m.MVPR_TIPOREF and a.MVPR_IDREF = "
+            "m.MVPR_IDREF where (m.MVPR_SALDO <> 0 or a.MVPR_IDREF is not null) and (a.MVPR_IDREF "
+            "is null or m.MVPR_IDREF is null or a.MVPR_SALDO <> m.MVPR_SALDO or a.TERC_NIT is "
+            "distinct from m.TERC_NIT or a.MVPR_VENCE is distinct from m.MVPR_VENCE)"),
+          p);
     filas(sql, S("ledger position of a missing document"),
           S("select first 20 m.MVPR_TIPOREF, m.MVPR_IDREF from MOVIMIENTO_PROVEEDOR m where not "
             "exists (select 1 from CXP_FIGURAS_DOCUMENTO(m.MVPR_TIPOREF, m.MVPR_IDREF))"),
