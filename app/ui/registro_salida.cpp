@@ -6,6 +6,7 @@
 #include "output/mantenimiento/edicion_formato.h"
 #include "output/ui/impresion/tfimpresion.h"
 #include "output/ui/mantenimiento/tfformatos.h"
+#include "output/ui/soporte/tfenviandele.h"
 
 namespace ledgrix {
 
@@ -14,6 +15,9 @@ void registre_ventanas_salida() {
     RegistroVentanas::global().registre(
         QStringLiteral("Tfformatos"),
         [](Tfdm& dm, QWidget* parent) -> QWidget* { return new Tfformatos(dm, parent); });
+    RegistroVentanas::global().registre(
+        QStringLiteral("Tfenviandele"),
+        [](Tfdm& dm, QWidget* parent) -> QWidget* { return new Tfenviandele(dm, parent); });
     // "Vista previa" of a format prints the latest document through its print
     // window, which frees itself once it has printed or been closed.
     EdicionFormato::instale_vista_previa([](Tfdm& dm, int tipo, int id) {

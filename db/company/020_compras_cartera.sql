@@ -13,6 +13,8 @@ CREATE TABLE FACTURAS_COMPRA (
     TERC_NIT        VARCHAR(20),
     FACO_CONC       VARCHAR(60),
     FACO_NUMPROV    VARCHAR(20),
+    /* Code of its electronic document, when the purchase was a support document. */
+    FACO_NRONDE     VARCHAR(100),
     FACO_MONTO      NUMERIC(15,2) DEFAULT 0 NOT NULL,
     FACO_IVAMONTO   NUMERIC(15,2) DEFAULT 0 NOT NULL,
     FACO_EXTRA      NUMERIC(15,2) DEFAULT 0 NOT NULL,

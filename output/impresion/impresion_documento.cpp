@@ -7,6 +7,7 @@
 #include "core/sql/sqltext.h"
 #include "core/tfdm/tfdm.h"
 #include "output/qr/qr.h"
+#include "output/soporte/envio_soporte.h"
 
 namespace ledgrix {
 
@@ -289,7 +290,13 @@ QString ImpresionDocumento::imprima_pdf() {
 }
 
 void ImpresionDocumento::envie_documento_electronico() {
-    // Transmission to the e-document provider is not connected yet.
+    EnvioSoporte envio(dm_);
+    const bool enviado = m_.tipo == 51   ? envio.envie_cargo(id_, prefijo(), numero(), anulado_)
+                         : m_.tipo == 52 ? envio.envie_descuento(id_, prefijo(), numero(), anulado_)
+                                         : false;
+    // The code the authority answered goes on the printed document and its QR.
+    if (enviado)
+        cargue();
 }
 
 }  // namespace ledgrix

@@ -71,8 +71,8 @@ class ImpresionDocumento {
     QString imprima_pdf();
 
     // The electronic support document (or its adjustment note) goes to the
-    // provider when the window opens. Not connected to the provider yet:
-    // does nothing.
+    // tax authority when the window opens, unless already sent; the print
+    // data are read again when a code came back.
     void envie_documento_electronico();
 
   private:

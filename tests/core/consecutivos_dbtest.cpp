@@ -217,7 +217,11 @@ TEST_F(ConsecutivosTest, AuthorisationsNeedSeriesAndAccess) {
         ds.fieldByName(QStringLiteral("AUTO_NUMERO")).setValue(QStringLiteral("18764000001"));
         ds.fieldByName(QStringLiteral("AUTO_FECHA")).setValue(QDate(2022, 9, 1));
         ASSERT_TRUE(a.grabe());
-        EXPECT_EQ(valor(QStringLiteral("select count(*) from AUTORIZACIONES")).toInt(), 1);
+        EXPECT_EQ(
+            valor(QStringLiteral(
+                      "select count(*) from AUTORIZACIONES where AUTO_NUMERO = '18764000001'"))
+                .toInt(),
+            1);
     }
     EXPECT_TRUE(dialogs.errors().isEmpty());
 

@@ -152,7 +152,10 @@ TEST_F(NumeracionVentanasTest, AuthorisationWindowSavesWithF2OrClosesWhenRefused
     tecla(v->grilla(), Qt::Key_F2);
     libere();
     EXPECT_FALSE(v);
-    EXPECT_EQ(dm->sql().scalar(QStringLiteral("select PREF_PRE from AUTORIZACIONES")).toString(),
+    EXPECT_EQ(dm->sql()
+                  .scalar(QStringLiteral(
+                      "select PREF_PRE from AUTORIZACIONES where AUTO_NUMERO = '18764000001'"))
+                  .toString(),
               QStringLiteral("0000"));
 
     dm->ctx.usuario = QStringLiteral("AUXILIAR");

@@ -14,7 +14,9 @@ namespace ledgrix::test {
 
 inline QString carpeta_ubl() {
     const QByteArray v = qgetenv("LEDGRIX_UBL_XSD");
-    return v.isEmpty() ? QStringLiteral("/work/shared/xsd/ubl-2.1") : QString::fromLocal8Bit(v);
+    // The official schemas sit beside the repository, in the shared folder.
+    return v.isEmpty() ? QStringLiteral(LEDGRIX_DB_DIR "/../../shared/xsd/ubl-2.1")
+                       : QString::fromLocal8Bit(v);
 }
 
 inline bool hay_esquemas() {

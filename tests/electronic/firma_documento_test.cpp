@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "electronic/firma/firma.h"
+#include "tests/electronic/documento_validacion.h"
 #include "tests/electronic/servicio/entorno_prueba.h"
 
 namespace ledgrix::electronico {
@@ -38,7 +39,7 @@ TEST(FirmaDocumento, ElVerificadorAceptaLaFirmaYRechazaCualquierParteAlterada) {
     EXPECT_TRUE(
         ejecute(QStringLiteral("xmllint"),
                 {QStringLiteral("--noout"), QStringLiteral("--schema"),
-                 QStringLiteral("/work/shared/xsd/ubl-2.1/maindoc/UBL-Invoice-2.1.xsd"), firmado},
+                 test::carpeta_ubl() + QStringLiteral("/maindoc/UBL-Invoice-2.1.xsd"), firmado},
                 &salida))
         << salida.toStdString();
 

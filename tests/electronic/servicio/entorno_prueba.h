@@ -14,6 +14,7 @@
 
 #include "electronic/componente.h"
 #include "electronic/documento/documento_soporte.h"
+#include "tests/electronic/documento_validacion.h"
 
 namespace ledgrix::electronico::prueba {
 
@@ -174,7 +175,7 @@ class ServicioLocal {
                   QStringLiteral("--cert"), ajeno ? c.ajeno_pem : c.servidor_pem,
                   QStringLiteral("--key"), ajeno ? c.ajeno_key : c.servidor_key,
                   QStringLiteral("--firma"), c.firma_pem, QStringLiteral("--xsd"),
-                  QStringLiteral("/work/shared/xsd/ubl-2.1/maindoc"), QStringLiteral("--pin"), kPin,
+                  test::carpeta_ubl() + QStringLiteral("/maindoc"), QStringLiteral("--pin"), kPin,
                   QStringLiteral("--modo"), modo, QStringLiteral("--segundos"),
                   QString::number(segundos)});
         while (p_.waitForReadyRead(10000) || p_.canReadLine()) {
