@@ -73,9 +73,13 @@ RespuestaHttp publique_soap(const QString& url, const QByteArray& sobre, const Q
                             const Configuracion& configuracion) {
     static std::once_flag iniciado;
     std::call_once(iniciado, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-    std::unique_ptr<CURL, LibereCurl> curl(curl_easy_init());
+    // One handle for the whole run: a batch reuses its connection and TLS
+    // session instead of a handshake per document. The calls come from the
+    // program's one thread.
+    static std::unique_ptr<CURL, LibereCurl> curl(curl_easy_init());
     if (!curl)
         return falla(FallaTransporte::otra, QStringLiteral("No se pudo preparar el envío."));
+    curl_easy_reset(curl.get());
     const int segundos = configuracion.segundos_espera > 0 ? configuracion.segundos_espera : 30;
     const QByteArray direccion = url.toUtf8();
     const QByteArray ca = QFile::encodeName(configuracion.ca_servicio);

@@ -5,8 +5,6 @@
 
 #include "core/sql/sqltext.h"
 #include "core/tfdm/tfdm.h"
-#include "output/impresion/familia.h"
-#include "output/impresion/impresion_documento.h"
 #include "output/soporte/envio_soporte.h"
 
 namespace ledgrix {
@@ -78,7 +76,6 @@ int EnvioLote::envie(Documento documento, const QString& prefijo, const QString&
         while (q->next())
             pendientes.push_back({q->value(0).toString().trimmed(), q->value(1).toLongLong(),
                                   cargos ? 51 : q->value(2).toInt()});
-    const MiembroImpresion& miembro = cargos ? impresion_cargo() : impresion_descuento();
     const QString codigo = cargos ? S("NDPR_NRONDE") : S("NCPR_NRONCE");
     const QString tabla = cargos ? S("NOTAS_DEBITO_PROVEEDOR") : S("NOTAS_CREDITO_PROVEEDOR");
     const QString llave = cargos ? S("NDPR_ID") : S("NCPR_ID");
@@ -89,10 +86,17 @@ int EnvioLote::envie(Documento documento, const QString& prefijo, const QString&
         if (avance)
             avance(S("Enviando ") + (cargos ? S("cargo ") : S("descuento ")) + prefijo + p.numero +
                    S(". Espere un momento..."));
-        // What opening the document's print window does.
-        ImpresionDocumento impresion(dm_, miembro, p.id);
-        impresion.cargue();
-        impresion.envie_documento_electronico();
+        // What opening the document's print window does to it.
+        const bool anulado =
+            dm_.sql()
+                .scalar(S("SELECT ") + (cargos ? S("NDPR") : S("NCPR")) + S("_ANULADO FROM ") +
+                        tabla + S(" WHERE ") + llave + S(" = ") + sql::number(p.id))
+                .toString() == S("S");
+        EnvioSoporte envio(dm_);
+        if (cargos)
+            envio.envie_cargo(p.id, prefijo, p.numero, anulado);
+        else
+            envio.envie_descuento(p.id, prefijo, p.numero, anulado);
         if (!dm_.sql()
                  .scalar(S("SELECT ") + codigo + S(" FROM ") + tabla + S(" WHERE ") + llave +
                          S(" = ") + sql::number(p.id))

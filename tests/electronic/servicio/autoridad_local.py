@@ -80,17 +80,19 @@ def revise_documento(contenido, args):
     clave, cuds = texto(raiz, "cbc:ID"), texto(raiz, "cbc:UUID")
     errores = []
     with tempfile.TemporaryDirectory() as carpeta:
+        # Volume runs (--rapido) measure the sender: the schema and signature
+        # checks, two programs per document, are the tests' business.
         ruta = os.path.join(carpeta, nombres[0])
         with open(ruta, "wb") as f:
             f.write(xml)
         esquema = "UBL-CreditNote-2.1.xsd" if raiz.tag.endswith("CreditNote") else "UBL-Invoice-2.1.xsd"
         r = subprocess.run(["xmllint", "--noout", "--schema", os.path.join(args.xsd, esquema), ruta],
-                           capture_output=True, text=True)
-        if r.returncode != 0:
+                           capture_output=True, text=True) if not args.rapido else None
+        if r is not None and r.returncode != 0:
             errores.append("Regla: ZB01, Rechazo: no cumple el esquema UBL: " + r.stderr.strip()[-300:])
         r = subprocess.run(["xmlsec1", "--verify", "--id-attr:Id", "http://uri.etsi.org/01903/v1.3.2#:SignedProperties",
-                            "--trusted-pem", args.firma, ruta], capture_output=True, text=True)
-        if r.returncode != 0:
+                            "--trusted-pem", args.firma, ruta], capture_output=True, text=True) if not args.rapido else None
+        if r is not None and r.returncode != 0:
             errores.append("Regla: ZE02, Rechazo: la firma no es válida")
     if cuds != cuds_esperado(raiz, args.pin):
         errores.append("Regla: DSAB02b, Rechazo: el CUDS no corresponde a los datos del documento")
@@ -151,6 +153,9 @@ def estado(cuerpo):
 
 
 class Atencion(http.server.BaseHTTPRequestHandler):
+    # One connection serves a whole batch, as the authority's service does.
+    protocol_version = "HTTP/1.1"
+
     def setup(self):
         self.request.do_handshake()
         super().setup()
@@ -206,6 +211,7 @@ def main():
     p.add_argument("--pin", required=True)
     p.add_argument("--modo", default="normal", choices=["normal", "rechazo", "malformado", "lento"])
     p.add_argument("--segundos", type=float, default=30)
+    p.add_argument("--rapido", action="store_true", help="skip the schema and signature checks")
     args = p.parse_args()
     contexto = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     contexto.load_cert_chain(args.cert, args.key)
