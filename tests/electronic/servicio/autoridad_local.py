@@ -20,6 +20,7 @@ import http.server
 import io
 import os
 import ssl
+import socket
 import subprocess
 import tempfile
 import threading
@@ -158,6 +159,9 @@ class Atencion(http.server.BaseHTTPRequestHandler):
 
     def setup(self):
         self.request.do_handshake()
+        # Headers and body leave in separate writes: without this each answer
+        # would wait for the client's delayed acknowledgement.
+        self.request.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
         super().setup()
 
     def log_message(self, *a):
