@@ -171,10 +171,7 @@ bool prepare() {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    std::vector<char*> args = bench::argumentos(argc, argv);
-    int n = int(args.size());
-    benchmark::Initialize(&n, args.data());
-    if (benchmark::ReportUnrecognizedArguments(n, args.data()))
+    if (!bench::inicie(argc, argv))
         return 1;
     if (!prepare())
         return 1;

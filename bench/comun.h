@@ -1,5 +1,7 @@
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -24,6 +26,15 @@ inline std::vector<char*> argumentos(int argc, char** argv) {
     if (!agregados)
         args.push_back(agr);
     return args;
+}
+
+// Google Benchmark started with those arguments; false when the caller gave
+// one it does not know (already reported).
+inline bool inicie(int argc, char** argv) {
+    std::vector<char*> args = argumentos(argc, argv);
+    int n = int(args.size());
+    benchmark::Initialize(&n, args.data());
+    return !benchmark::ReportUnrecognizedArguments(n, args.data());
 }
 
 // Median of the times measured one by one (0 when none).

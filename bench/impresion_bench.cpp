@@ -138,10 +138,7 @@ BENCHMARK(BM_CargoConTreintaLineasAPdf)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    std::vector<char*> args = bench::argumentos(argc, argv);
-    int n = int(args.size());
-    benchmark::Initialize(&n, args.data());
-    if (benchmark::ReportUnrecognizedArguments(n, args.data()))
+    if (!bench::inicie(argc, argv))
         return 1;
     const bool listo = prepare();
     if (listo) {

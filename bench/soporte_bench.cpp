@@ -82,10 +82,7 @@ bool openssl(const QStringList& args) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    std::vector<char*> args = ledgrix::bench::argumentos(argc, argv);
-    int n = int(args.size());
-    benchmark::Initialize(&n, args.data());
-    if (benchmark::ReportUnrecognizedArguments(n, args.data()))
+    if (!ledgrix::bench::inicie(argc, argv))
         return 1;
     QTemporaryDir carpeta;
     const QString c = carpeta.path();

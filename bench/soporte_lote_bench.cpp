@@ -62,11 +62,11 @@ int main(int argc, char** argv) {
     const QString c = ubicacion + QStringLiteral("/certificados");
     QDir().mkpath(c);
     const QString raiz = QStringLiteral(LEDGRIX_DB_DIR "/..");
-    if (!corra("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
-                           "/CN=Firma de medicion", "-keyout", c + "/firma.key", "-out",
-                           c + "/firma.pem"}) ||
-        !corra("openssl", {"pkcs12", "-export", "-inkey", c + "/firma.key", "-in",
-                           c + "/firma.pem", "-out", c + "/firma.p12", "-passout", "pass:bench"}) ||
+    if (!corra("openssl",
+               {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                "/CN=Firma de medicion", "-keyout", c + "/firma.key", "-out", c + "/firma.pem"}) ||
+        !corra("openssl", {"pkcs12", "-export", "-inkey", c + "/firma.key", "-in", c + "/firma.pem",
+                           "-out", c + "/firma.p12", "-passout", "pass:bench"}) ||
         !corra("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
                            "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout",
                            c + "/servidor.key", "-out", c + "/servidor.pem"})) {
@@ -76,13 +76,14 @@ int main(int argc, char** argv) {
 
     QProcess servicio;
     servicio.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    servicio.start(QStringLiteral("python3"),
-                   {raiz + QStringLiteral("/tests/electronic/servicio/autoridad_local.py"),
-                    QStringLiteral("--cert"), c + QStringLiteral("/servidor.pem"),
-                    QStringLiteral("--key"), c + QStringLiteral("/servidor.key"),
-                    QStringLiteral("--firma"), c + QStringLiteral("/firma.pem"),
-                    QStringLiteral("--xsd"), raiz + QStringLiteral("/../shared/xsd/ubl-2.1/maindoc"),
-                    QStringLiteral("--pin"), QStringLiteral("75312"), QStringLiteral("--rapido")});
+    servicio.start(
+        QStringLiteral("python3"),
+        {raiz + QStringLiteral("/tests/electronic/servicio/autoridad_local.py"),
+         QStringLiteral("--cert"), c + QStringLiteral("/servidor.pem"), QStringLiteral("--key"),
+         c + QStringLiteral("/servidor.key"), QStringLiteral("--firma"),
+         c + QStringLiteral("/firma.pem"), QStringLiteral("--xsd"),
+         raiz + QStringLiteral("/../shared/xsd/ubl-2.1/maindoc"), QStringLiteral("--pin"),
+         QStringLiteral("75312"), QStringLiteral("--rapido")});
     QString url;
     while (url.isEmpty() && (servicio.waitForReadyRead(10000) || servicio.canReadLine())) {
         const QString linea = QString::fromLatin1(servicio.readLine()).trimmed();
