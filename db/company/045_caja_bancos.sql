@@ -1,0 +1,283 @@
+/* What the payment voucher needs of the cash and bank modules: cash boxes,
+   forms of payment, payment documents held in a box (cheques received...),
+   cash moved in or out of a box by other modules, bank accounts with their
+   cheque and withdrawal series, the cheques and withdrawals issued, egreso
+   classes, the groups a picker hands over and the social-contribution
+   payments a voucher may pay. Those modules own the rest of their data.
+
+   Cash in a box is never stored: SALDO_EN_EFECTIVO adds it up from the
+   movements, the transfers into the box and the cash paid out by vouchers,
+   so an annulled voucher gives its cash back without anyone touching a
+   balance. The voucher's triggers (046_egresos_medios.sql) register the bank
+   document and spend the held documents in the voucher's own transaction. */
+
+CREATE EXCEPTION E_CAJA_SALDO_INSUFICIENTE 'El saldo de efectivo es insuficiente.';
+CREATE EXCEPTION E_CAJA_INACTIVA 'La caja indicada no existe o está inactiva.';
+CREATE EXCEPTION E_CAJA_FECHA_BLOQUEO 'La fecha indicada es anterior a la fecha de bloqueo de la caja.';
+CREATE EXCEPTION E_CAJA_DOC_INEXISTENTE 'No existe la forma de pago en la caja indicada.';
+CREATE EXCEPTION E_CAJA_DOC_GASTADO 'El documento de pago ya fue entregado en otro egreso.';
+CREATE EXCEPTION E_CAJA_DOC_REPETIDO 'El documento de pago ya existe en este egreso.';
+CREATE EXCEPTION E_BANCO_DOC_DUPLICADO
+    'Ya existe el documento del banco, verifique cuenta, tipo, prefijo y numero del documento.';
+CREATE EXCEPTION E_BANCO_CUENTA_INACTIVA 'La cuenta bancaria indicada no existe o está cerrada.';
+CREATE EXCEPTION E_BANCO_SIN_PREFIJO
+    'La cuenta indicada no posee prefijos registrados para cheques o retiros.';
+CREATE EXCEPTION E_BANCO_NUMERO 'El número del documento del banco debe tener solo dígitos.';
+
+/* The box a user works with; 0 lets the user choose any active box. */
+ALTER TABLE USUARIO ADD CAJA_ID INTEGER DEFAULT 0 NOT NULL;
+
+CREATE TABLE CAJAS (
+    CAJA_ID     INTEGER NOT NULL,
+    CAJA_NOMBRE VARCHAR(40) NOT NULL,
+    /* Ledger account of the box's cash; empty takes the interface's. */
+    CAJA_CUENTA VARCHAR(20),
+    CAJE_ID     INTEGER,
+    CAJA_RESP   VARCHAR(60),
+    /* 0: the box serves every agency. */
+    SUCU_ID     INTEGER DEFAULT 0 NOT NULL,
+    CAJA_ACTIVA VARCHAR(1) DEFAULT 'S' NOT NULL,
+    CAJA_FPBCO  INTEGER,
+    /* 'S': cash paid out may not exceed the cash in the box. */
+    CAJA_VALEF  VARCHAR(1) DEFAULT 'N' NOT NULL,
+    /* Nothing may be paid out of the box dated before this day. */
+    CAJA_FECBLO DATE,
+    CAJA_PREDET VARCHAR(1) DEFAULT 'N' NOT NULL,
+    CONSTRAINT PK_CAJAS PRIMARY KEY (CAJA_ID),
+    CONSTRAINT CK_CAJAS CHECK (CAJA_ID > 0 AND CAJA_ACTIVA IN ('S', 'N')
+        AND CAJA_VALEF IN ('S', 'N') AND CAJA_PREDET IN ('S', 'N'))
+);
+
+CREATE TABLE FORMAS_PAGO (
+    /* 1 is cash typed by the user; every other form is a document held in
+       a box (DOCUMENTOS_PAGO_CAJA). */
+    FOPA_ID       INTEGER NOT NULL,
+    FOPA_NOM      VARCHAR(40) NOT NULL,
+    FOPA_CTACONTA VARCHAR(20),
+    CONSTRAINT PK_FORMAS_PAGO PRIMARY KEY (FOPA_ID)
+);
+
+CREATE SEQUENCE GEN_DOCUMENTOS_PAGO_CAJA;
+
+/* Documents received into a box (a client's cheque, a card voucher) and,
+   once a voucher hands them on, which one did: DPCA_TIPOSAL 62 and
+   DPCA_IDSAL its id; 0 and 0 while the document is still in the box. */
+CREATE TABLE DOCUMENTOS_PAGO_CAJA (
+    DPCA_ID      INTEGER NOT NULL,
+    CAJA_ID      INTEGER NOT NULL,
+    FOPA_ID      INTEGER NOT NULL,
+    DPCA_BANCO   VARCHAR(2),
+    DPCA_CUENTA  VARCHAR(20),
+    DPCA_NUMERO  VARCHAR(20),
+    DPCA_FECHA   DATE,
+    DPCA_MONTO   NUMERIC(15,2) DEFAULT 0 NOT NULL,
+    TERC_NIT     VARCHAR(20),
+    DPCA_TIPOSAL INTEGER DEFAULT 0 NOT NULL,
+    DPCA_IDSAL   INTEGER DEFAULT 0 NOT NULL,
+    CONSTRAINT PK_DOCUMENTOS_PAGO_CAJA PRIMARY KEY (DPCA_ID),
+    CONSTRAINT FK_DOCUMENTOS_PAGO_CAJA_CAJA FOREIGN KEY (CAJA_ID) REFERENCES CAJAS (CAJA_ID),
+    CONSTRAINT FK_DOCUMENTOS_PAGO_CAJA_FOPA FOREIGN KEY (FOPA_ID) REFERENCES FORMAS_PAGO (FOPA_ID),
+    CONSTRAINT CK_DOCUMENTOS_PAGO_CAJA CHECK (FOPA_ID <> 1 AND DPCA_MONTO > 0)
+);
+
+/* A voucher line names its document by box, form, bank, account and number. */
+CREATE INDEX IX_DOCUMENTOS_PAGO_CAJA_DOC ON DOCUMENTOS_PAGO_CAJA (CAJA_ID, DPCA_NUMERO);
+CREATE INDEX IX_DOCUMENTOS_PAGO_CAJA_SAL ON DOCUMENTOS_PAGO_CAJA (DPCA_TIPOSAL, DPCA_IDSAL);
+
+CREATE SEQUENCE GEN_MOVIMIENTOS_CAJA;
+
+/* Cash into (+) or out of (-) a box recorded by other modules: the opening
+   cash, receipts, deposits. */
+CREATE TABLE MOVIMIENTOS_CAJA (
+    MOCA_ID    INTEGER NOT NULL,
+    CAJA_ID    INTEGER NOT NULL,
+    MOCA_FECHA DATE NOT NULL,
+    MOCA_VALOR NUMERIC(15,2) DEFAULT 0 NOT NULL,
+    MOCA_CONC  VARCHAR(60),
+    CONSTRAINT PK_MOVIMIENTOS_CAJA PRIMARY KEY (MOCA_ID),
+    CONSTRAINT FK_MOVIMIENTOS_CAJA_CAJA FOREIGN KEY (CAJA_ID) REFERENCES CAJAS (CAJA_ID)
+);
+
+CREATE INDEX IX_MOVIMIENTOS_CAJA_FECHA ON MOVIMIENTOS_CAJA (CAJA_ID, MOCA_FECHA);
+
+CREATE TABLE CUENTAS_BANCOS (
+    CUBA_COD      VARCHAR(10) NOT NULL,
+    BANC_COD      VARCHAR(2) NOT NULL,
+    /* 'CC' current account, 'AH' savings. */
+    CUBA_CODCTA   VARCHAR(2) DEFAULT 'CC' NOT NULL,
+    CUBA_NUMERO   VARCHAR(20) NOT NULL,
+    CUBA_TITULAR  VARCHAR(60),
+    CUBA_SUCURSAL VARCHAR(40),
+    /* Ledger account of the bank balance; empty takes the interface's. */
+    CUBA_CTACONTA VARCHAR(20),
+    /* Financial-transactions tax (GMF) in percent, e.g. 0.4; 0 = exempt. */
+    CUBA_GMFPOR   NUMERIC(15,4) DEFAULT 0 NOT NULL,
+    CUBA_CTAGMF   VARCHAR(20),
+    CUBA_CTAIVA   VARCHAR(20),
+    /* 'N' active, 'S' closed. */
+    CUBA_ESTADO   VARCHAR(1) DEFAULT 'N' NOT NULL,
+    CONSTRAINT PK_CUENTAS_BANCOS PRIMARY KEY (CUBA_COD),
+    CONSTRAINT FK_CUENTAS_BANCOS_BANC FOREIGN KEY (BANC_COD) REFERENCES BANCOS (BANC_COD),
+    CONSTRAINT CK_CUENTAS_BANCOS CHECK (CUBA_CODCTA IN ('CC', 'AH') AND CUBA_ESTADO IN ('S', 'N')
+        AND CUBA_GMFPOR >= 0 AND CUBA_GMFPOR < 100)
+);
+
+/* Cheque books (72) and withdrawal series (73) of each account; PRBA_NUMERO
+   is the next number, six digits, moved on by every document issued. */
+CREATE TABLE PREFIJOS_BANCOS (
+    CUBA_COD    VARCHAR(10) NOT NULL,
+    TIDO_COD    INTEGER NOT NULL,
+    PRBA_PREF   VARCHAR(4) NOT NULL,
+    PRBA_NUMERO VARCHAR(6) DEFAULT '000001' NOT NULL,
+    PRBA_AUTO   VARCHAR(1) DEFAULT 'S' NOT NULL,
+    PRBA_ACTIVO VARCHAR(1) DEFAULT 'S' NOT NULL,
+    CONSTRAINT PK_PREFIJOS_BANCOS PRIMARY KEY (CUBA_COD, TIDO_COD, PRBA_PREF),
+    CONSTRAINT FK_PREFIJOS_BANCOS_CUBA FOREIGN KEY (CUBA_COD) REFERENCES CUENTAS_BANCOS (CUBA_COD)
+        ON DELETE CASCADE,
+    CONSTRAINT CK_PREFIJOS_BANCOS CHECK (TIDO_COD IN (72, 73) AND PRBA_AUTO IN ('S', 'N')
+        AND PRBA_ACTIVO IN ('S', 'N'))
+);
+
+CREATE SEQUENCE GEN_CHEQUES;
+
+/* Cheques issued. A number is spent for good: an annulled cheque keeps it
+   (CHEQ_ANULADO 'S'), so the same cheque can never be written twice. */
+CREATE TABLE CHEQUES (
+    CHEQ_ID       INTEGER NOT NULL,
+    CUBA_COD      VARCHAR(10) NOT NULL,
+    PRBA_PREF     VARCHAR(4) NOT NULL,
+    CHEQ_NUMERO   VARCHAR(6) NOT NULL,
+    CHEQ_FECHA    DATE NOT NULL,
+    CHEQ_BENEF    VARCHAR(60),
+    CHEQ_MONTO    NUMERIC(15,2) DEFAULT 0 NOT NULL,
+    CHEQ_CONCEPTO VARCHAR(60),
+    CHEQ_GMF      NUMERIC(15,2) DEFAULT 0 NOT NULL,
+    CHEQ_TIPOORI  INTEGER DEFAULT 0 NOT NULL,
+    CHEQ_IDORI    INTEGER DEFAULT 0 NOT NULL,
+    CHEQ_ANULADO  VARCHAR(1) DEFAULT 'N' NOT NULL,
+    CONSTRAINT PK_CHEQUES PRIMARY KEY (CHEQ_ID),
+    CONSTRAINT UQ_CHEQUES_NUMERO UNIQUE (CUBA_COD, PRBA_PREF, CHEQ_NUMERO),
+    CONSTRAINT FK_CHEQUES_CUBA FOREIGN KEY (CUBA_COD) REFERENCES CUENTAS_BANCOS (CUBA_COD),
+    CONSTRAINT CK_CHEQUES CHECK (CHEQ_ANULADO IN ('S', 'N'))
+);
+
+CREATE INDEX IX_CHEQUES_ORIGEN ON CHEQUES (CHEQ_TIPOORI, CHEQ_IDORI);
+
+CREATE SEQUENCE GEN_RETIROS;
+
+CREATE TABLE RETIROS (
+    RETI_ID       INTEGER NOT NULL,
+    CUBA_COD      VARCHAR(10) NOT NULL,
+    PRBA_PREF     VARCHAR(4) NOT NULL,
+    RETI_NUMERO   VARCHAR(6) NOT NULL,
+    RETI_FECHA    DATE NOT NULL,
+    RETI_BENEF    VARCHAR(60),
+    RETI_MONTO    NUMERIC(15,2) DEFAULT 0 NOT NULL,
+    RETI_CONCEPTO VARCHAR(60),
+    RETI_GMF      NUMERIC(15,2) DEFAULT 0 NOT NULL,
+    RETI_TIPOORI  INTEGER DEFAULT 0 NOT NULL,
+    RETI_IDORI    INTEGER DEFAULT 0 NOT NULL,
+    RETI_ANULADO  VARCHAR(1) DEFAULT 'N' NOT NULL,
+    CONSTRAINT PK_RETIROS PRIMARY KEY (RETI_ID),
+    CONSTRAINT UQ_RETIROS_NUMERO UNIQUE (CUBA_COD, PRBA_PREF, RETI_NUMERO),
+    CONSTRAINT FK_RETIROS_CUBA FOREIGN KEY (CUBA_COD) REFERENCES CUENTAS_BANCOS (CUBA_COD),
+    CONSTRAINT CK_RETIROS CHECK (RETI_ANULADO IN ('S', 'N'))
+);
+
+CREATE INDEX IX_RETIROS_ORIGEN ON RETIROS (RETI_TIPOORI, RETI_IDORI);
+
+CREATE TABLE CLASES_EGRESO (
+    CLEG_ID     INTEGER NOT NULL,
+    CLEG_NOMBRE VARCHAR(40) NOT NULL,
+    CONSTRAINT PK_CLASES_EGRESO PRIMARY KEY (CLEG_ID)
+);
+
+/* Several documents chosen at once in a picker: one group per choice,
+   read back by the voucher and then left behind (nothing refers to it). */
+CREATE SEQUENCE GEN_CONSOLIDE_FALTANTES;
+
+CREATE TABLE CONSOLIDE_FALTANTES (
+    CEFA_ID      INTEGER NOT NULL,
+    CEFA_ITEM    INTEGER NOT NULL,
+    CEFA_TIPOORI INTEGER NOT NULL,
+    CEFA_IDORI   INTEGER NOT NULL,
+    CONSTRAINT PK_CONSOLIDE_FALTANTES PRIMARY KEY (CEFA_ID, CEFA_ITEM)
+);
+
+/* Social-security contributions to pay, one row per administrator. */
+CREATE TABLE PAGO_APORTES (
+    PGAP_ID       INTEGER NOT NULL,
+    PGAP_ITEM     INTEGER NOT NULL,
+    PGAP_ADMIN    VARCHAR(20),
+    PGAP_CTACONTA VARCHAR(20),
+    PGAP_MONTO    NUMERIC(15,2) DEFAULT 0 NOT NULL,
+    PGAP_INTMORA  NUMERIC(15,2) DEFAULT 0 NOT NULL,
+    CONSTRAINT PK_PAGO_APORTES PRIMARY KEY (PGAP_ID, PGAP_ITEM)
+);
+
+SET TERM ^ ;
+
+CREATE TRIGGER DOCUMENTOS_PAGO_CAJA_BI FOR DOCUMENTOS_PAGO_CAJA
+ACTIVE BEFORE INSERT POSITION 0
+AS
+BEGIN
+    IF (NEW.DPCA_ID IS NULL OR NEW.DPCA_ID = 0) THEN
+        NEW.DPCA_ID = NEXT VALUE FOR GEN_DOCUMENTOS_PAGO_CAJA;
+END^
+
+CREATE TRIGGER MOVIMIENTOS_CAJA_BI FOR MOVIMIENTOS_CAJA
+ACTIVE BEFORE INSERT POSITION 0
+AS
+BEGIN
+    IF (NEW.MOCA_ID IS NULL OR NEW.MOCA_ID = 0) THEN
+        NEW.MOCA_ID = NEXT VALUE FOR GEN_MOVIMIENTOS_CAJA;
+END^
+
+CREATE TRIGGER CHEQUES_BI FOR CHEQUES
+ACTIVE BEFORE INSERT POSITION 0
+AS
+BEGIN
+    IF (NEW.CHEQ_ID IS NULL OR NEW.CHEQ_ID = 0) THEN
+        NEW.CHEQ_ID = NEXT VALUE FOR GEN_CHEQUES;
+END^
+
+CREATE TRIGGER RETIROS_BI FOR RETIROS
+ACTIVE BEFORE INSERT POSITION 0
+AS
+BEGIN
+    IF (NEW.RETI_ID IS NULL OR NEW.RETI_ID = 0) THEN
+        NEW.RETI_ID = NEXT VALUE FOR GEN_RETIROS;
+END^
+
+/* Cash in a box before FECHA (callers pass the day after the one they ask
+   about): movements of other modules, plus transfers into the box by live
+   vouchers of kind '2', less the cash (form 1) live vouchers paid out of it.
+   A voucher being entered (id 0) has not moved anything yet. */
+CREATE PROCEDURE SALDO_EN_EFECTIVO (CAJA INTEGER, FECHA DATE)
+RETURNS (EFECTIVO NUMERIC(15,2))
+AS
+DECLARE MOVIDO NUMERIC(15,2);
+DECLARE TRASLADADO NUMERIC(15,2);
+DECLARE PAGADO NUMERIC(15,2);
+BEGIN
+    SELECT COALESCE(SUM(MOCA_VALOR), 0) FROM MOVIMIENTOS_CAJA
+    WHERE CAJA_ID = :CAJA AND MOCA_FECHA < :FECHA
+    INTO :MOVIDO;
+    SELECT COALESCE(SUM(EGRE_MONTO), 0) FROM EGRESOS
+    WHERE CAJA_ID = :CAJA AND EGRE_TIPO = '2' AND EGRE_ANULADO = 'N' AND EGRE_ID <> 0
+      AND EGRE_FECHA < :FECHA
+    INTO :TRASLADADO;
+    SELECT COALESCE(SUM(C.EGCA_MONTO), 0) FROM EGRECAJA C JOIN EGRESOS E ON E.EGRE_ID = C.EGRE_ID
+    WHERE C.CAJA_ID = :CAJA AND C.FOPA_ID = 1 AND C.EGCA_ANULADO = 'N' AND C.EGRE_ID <> 0
+      AND E.EGRE_ANULADO = 'N' AND E.EGRE_FECHA < :FECHA
+    INTO :PAGADO;
+    EFECTIVO = MOVIDO + TRASLADADO - PAGADO;
+    SUSPEND;
+END^
+
+SET TERM ; ^
+
+/* Cash lines of a box, for its cash balance. */
+CREATE INDEX IX_EGRECAJA_CAJA ON EGRECAJA (CAJA_ID, FOPA_ID);
+/* Transfers into a box. */
+CREATE INDEX IX_EGRESOS_CAJA ON EGRESOS (CAJA_ID, EGRE_TIPO);
