@@ -47,6 +47,8 @@ class MediosPago : public QObject {
     ClientDataset& cuentas_banco() const;  // active accounts (CUBA_ESTADO = 'N')
     // Bank document types of the bank line's account ("CHEQUE", "RETIRO").
     QStringList tipos_banco() const;
+    // The entry of tipos_banco() the bank line has.
+    QString tipo_banco() const;
     // Bank prefixes of the account and chosen type.
     QStringList prefijos_banco() const;
     // The first active box (kind "2" presets the destination box with it).
