@@ -54,7 +54,13 @@
                 excess paid (EXCE) debited; the free accounting lines
                 (EGRECONTA) as typed; cash lines (CAJA) and the bank line
                 (BANCO) credited. A transfer into a cash box (kind 2)
-                debits CAJA with the voucher's amount.
+                debits CAJA with the voucher's amount. CAJA and BANCO post
+                to the box's (CAJAS.CAJA_CUENTA) or the bank account's
+                (CUENTAS_BANCOS.CUBA_CTACONTA) own account when it has one,
+                else to the interface's. A bank line that pays the
+                financial-transactions tax (EGBC_GMF 'S', CUBA_GMFPOR > 0)
+                adds the tax, amount x percentage / 100 in cents, debited
+                on CUBA_CTAGMF (GMF) and credited on the bank (BANCO).
    Additional lines of INTERFAZ_CXPAGAR_CTAS are added to charges,
    discounts and applications.
 
@@ -228,7 +234,8 @@ BEGIN
         'PROV', 'la cuenta por pagar', 'ANTI', 'el anticipo', 'DTOF', 'el descuento financiero',
         'CAJA', 'la caja', 'BANCO', 'el banco', 'CRUCE', 'el documento cruzado',
         'CRUDTO', 'descuentos y retenciones del cruce', 'EXCE', 'el excedente',
-        'CONTA', 'la línea contable', 'ADIC', 'la línea adicional', CONCEPTO));
+        'CONTA', 'la línea contable', 'ADIC', 'la línea adicional',
+        'GMF', 'el gravamen financiero (GMF)', CONCEPTO));
 END^
 
 /* Multiple of ten computed amounts are rounded to (exponent n of 10^n). */
@@ -574,7 +581,9 @@ END^
 /* What a document gives to post, one row per concept and amount (positive
    debit, negative credit), with the third party, cost centre, base and
    percentage, and the document the line names. CUENTA only for lines that
-   bring their own account (CONTA). See the top of the file. */
+   bring their own account: the free lines (CONTA), the tax on a bank
+   payment (GMF), and the boxes and bank accounts that have one (CAJA,
+   BANCO). See the top of the file. */
 CREATE PROCEDURE CNT_MOVIMIENTOS (TIPO INTEGER, ID INTEGER)
 RETURNS (CONCEPTO VARCHAR(6), VALOR NUMERIC(15,2), NIT VARCHAR(20), PROY VARCHAR(4), CENT VARCHAR(4),
          SUBC VARCHAR(4), BASE NUMERIC(15,2), PORC NUMERIC(15,4), DOCTIPO INTEGER, DOCID INTEGER,
@@ -594,6 +603,7 @@ DECLARE RETCAUSA VARCHAR(1);
 DECLARE REPARTIDO NUMERIC(15,2);
 DECLARE L_TIPO INTEGER; DECLARE L_ID INTEGER; DECLARE L_PREF VARCHAR(4); DECLARE L_NUM VARCHAR(8);
 DECLARE EGRE_TIPO VARCHAR(1); DECLARE EXCEDENTE NUMERIC(15,2); DECLARE EGRE_MONTO NUMERIC(15,2);
+DECLARE BANCO_CUENTA VARCHAR(20); DECLARE GMF NUMERIC(15,2); DECLARE GMF_CUENTA VARCHAR(20);
 BEGIN
     SELECT PREFIJO, NUMERO, NIT, CONC, PROY, CENT, SUBC FROM CNT_DOCUMENTO(:TIPO, :ID)
     INTO :D_PREF, :D_NUM, :D_NIT, :D_CONC, :D_PROY, :D_CENT, :D_SUBC;
@@ -738,7 +748,11 @@ BEGIN
         CONCEPTO = 'EXCE'; VALOR = EXCEDENTE; SUSPEND;
         IF (EGRE_TIPO = '2') THEN
         BEGIN
-            CONCEPTO = 'CAJA'; VALOR = EGRE_MONTO; SUSPEND;
+            CONCEPTO = 'CAJA'; VALOR = EGRE_MONTO;
+            SELECT NULLIF(TRIM(C.CAJA_CUENTA), '') FROM EGRESOS E JOIN CAJAS C ON C.CAJA_ID = E.CAJA_ID
+            WHERE E.EGRE_ID = :ID INTO :CUENTA;
+            SUSPEND;
+            CUENTA = NULL;
         END
 
         CONCEPTO = 'CONTA';
@@ -753,15 +767,29 @@ BEGIN
         PROY = D_PROY; CENT = D_CENT; SUBC = D_SUBC;
 
         CONCEPTO = 'CAJA';
-        FOR SELECT -COALESCE(EGCA_MONTO, 0) FROM EGRECAJA WHERE EGRE_ID = :ID AND EGCA_ANULADO = 'N'
-            ORDER BY EGCA_ITEM INTO :VALOR
+        FOR SELECT -COALESCE(L.EGCA_MONTO, 0), NULLIF(TRIM(C.CAJA_CUENTA), '')
+            FROM EGRECAJA L LEFT JOIN CAJAS C ON C.CAJA_ID = L.CAJA_ID
+            WHERE L.EGRE_ID = :ID AND L.EGCA_ANULADO = 'N'
+            ORDER BY L.EGCA_ITEM INTO :VALOR, :CUENTA
         DO
             SUSPEND;
-        CONCEPTO = 'BANCO';
-        FOR SELECT -COALESCE(EGBC_MONTO, 0) FROM EGREBANCO WHERE EGRE_ID = :ID AND EGBC_ANULADO = 'N'
-            INTO :VALOR
+        /* The financial-transactions tax the bank charges on the payment:
+           an expense of the company, out of the same bank account. */
+        FOR SELECT -COALESCE(L.EGBC_MONTO, 0), NULLIF(TRIM(B.CUBA_CTACONTA), ''),
+                   IIF(L.EGBC_GMF = 'S', ROUND(COALESCE(L.EGBC_MONTO, 0) * COALESCE(B.CUBA_GMFPOR, 0) / 100, 2), 0),
+                   NULLIF(TRIM(B.CUBA_CTAGMF), '')
+            FROM EGREBANCO L LEFT JOIN CUENTAS_BANCOS B ON B.CUBA_COD = L.CUBA_COD
+            WHERE L.EGRE_ID = :ID AND L.EGBC_ANULADO = 'N'
+            INTO :VALOR, :BANCO_CUENTA, :GMF, :GMF_CUENTA
         DO
-            SUSPEND;
+        BEGIN
+            CONCEPTO = 'BANCO'; CUENTA = BANCO_CUENTA; SUSPEND;
+            IF (GMF <> 0) THEN
+            BEGIN
+                CONCEPTO = 'GMF'; VALOR = GMF; CUENTA = GMF_CUENTA; SUSPEND;
+                CONCEPTO = 'BANCO'; VALOR = -GMF; CUENTA = BANCO_CUENTA; SUSPEND;
+            END
+        END
     END
 END^
 
@@ -774,7 +802,7 @@ DECLARE CONCEPTO VARCHAR(6); DECLARE VALOR NUMERIC(15,2); DECLARE NIT VARCHAR(20
 DECLARE PROY VARCHAR(4); DECLARE CENT VARCHAR(4); DECLARE SUBC VARCHAR(4);
 DECLARE BASE NUMERIC(15,2); DECLARE PORC NUMERIC(15,4); DECLARE DOCTIPO INTEGER; DECLARE DOCID INTEGER;
 DECLARE DOCNUM VARCHAR(10); DECLARE VENCE DATE; DECLARE CUENTA VARCHAR(20); DECLARE CONC VARCHAR(60);
-DECLARE FUENTE VARCHAR(1); DECLARE FIJA VARCHAR(20);
+DECLARE FUENTE VARCHAR(1); DECLARE FIJA VARCHAR(20); DECLARE PROPIA VARCHAR(20);
 DECLARE LIBRO_NOMBRE VARCHAR(10);
 DECLARE D_NIT VARCHAR(20); DECLARE D_CONC VARCHAR(60); DECLARE D_NUM VARCHAR(10);
 DECLARE D_PROY VARCHAR(4); DECLARE D_CENT VARCHAR(4); DECLARE D_SUBC VARCHAR(4);
@@ -791,17 +819,29 @@ BEGIN
         IF (VALOR <> 0) THEN
         BEGIN
             FUENTE = 'K';
-            IF (CONCEPTO = 'CONTA') THEN
+            PROPIA = CUENTA;
+            IF (CONCEPTO IN ('CONTA', 'GMF')) THEN
             BEGIN
                 IF (LIBRO = 'N') THEN
                     CUENTA = CNT_CUENTA_NIIF(CUENTA);
+                IF (CONCEPTO = 'GMF') THEN
+                    FUENTE = IIF(PROPIA IS NULL, 'B', IIF(CUENTA IS NULL, 'E', 'K'));
             END
             ELSE
             BEGIN
                 FUENTE = NULL; FIJA = NULL;
                 SELECT FUENTE, CUENTA FROM CNT_REGLAS(:FAMILIA, :INTERFAZ, :LIBRO) WHERE CONCEPTO = :CONCEPTO
                 INTO :FUENTE, :FIJA;
-                CUENTA = CNT_CUENTA_FUENTE(LIBRO, CONCEPTO, FUENTE, FIJA, DOCTIPO, DOCID, NIT, PROY);
+                /* A cash box or bank account with a ledger account of its own
+                   posts there; the interface still decides whether to post. */
+                IF (PROPIA IS NOT NULL AND FUENTE = 'K') THEN
+                BEGIN
+                    CUENTA = IIF(LIBRO = 'N', CNT_CUENTA_NIIF(PROPIA), PROPIA);
+                    IF (CUENTA IS NULL) THEN
+                        FUENTE = 'E';
+                END
+                ELSE
+                    CUENTA = CNT_CUENTA_FUENTE(LIBRO, CONCEPTO, FUENTE, FIJA, DOCTIPO, DOCID, NIT, PROY);
             END
             IF (COALESCE(FUENTE, 'N') <> 'N') THEN
             BEGIN
@@ -809,7 +849,8 @@ BEGIN
                     EXECUTE PROCEDURE CNT_ERROR(TIPOERR, ID, 'CUENTA', 'No hay cuenta' || LIBRO_NOMBRE || ' para '
                         || CNT_NOMBRE_CONCEPTO(CONCEPTO)
                         || TRIM(TRAILING FROM DECODE(FUENTE, 'K', ' en la interfaz', 'T', ' en el proveedor ni en su grupo',
-                                  'I', ' en el documento', 'P', ' en el proyecto', ''))
+                                  'I', ' en el documento', 'P', ' en el proyecto',
+                                  'E', ' equivalente a la cuenta ' || PROPIA, 'B', ' en la cuenta bancaria', ''))
                         || '; no se contabilizan ' || CNT_MONTO(ABS(VALOR)) || '.');
                 ELSE
                     EXECUTE PROCEDURE CNT_LINEA(IDC, LIBRO, TIPOERR, ID, CONCEPTO, CUENTA, VALOR, NIT, PROY, CENT,

@@ -197,9 +197,9 @@ TEST_F(PosteoTest, EgresoConDescuentoRetencionCajaBancoYLineasContables) {
     run(
         QStringLiteral("insert into EGRECAJA (EGRE_ID, EGCA_ITEM, CAJA_ID, FOPA_ID, EGCA_MONTO) "
                        "values (900, 1, 1, 1, 80000)"));
-    run(
-        QStringLiteral("insert into EGREBANCO (EGRE_ID, EGBC_TIPOBCO, CUBA_COD, EGBC_MONTO) values "
-                       "(900, 72, '01', 400000)"));
+    run(QStringLiteral(
+        "insert into EGREBANCO (EGRE_ID, EGBC_TIPOBCO, CUBA_COD, PRBA_PREF, EGBC_NUMERO, "
+        "EGBC_MONTO) values (900, 72, 'BOGCTE', 'CH', '000900', 400000)"));
     run(QStringLiteral(
         "insert into EGRECONTA (EGRE_ID, EGCO_ITEM, CUEN_COD, EGCO_DEBITOS, EGCO_CREDITOS) values "
         "(900, 1, '53053501', 1500, 0)"));

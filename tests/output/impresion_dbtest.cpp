@@ -191,6 +191,12 @@ TEST_F(ImpresionTest, VoidChargesMissingFormatsAndUnknownDocuments) {
 TEST_F(ImpresionTest, PaymentVoucherFormatFollowsTheBankDocument) {
     egreso(700, QStringLiteral("000040"), kTransportes, kHoy);
     run(
+        QStringLiteral("insert into CUENTAS_BANCOS (CUBA_COD, BANC_COD, CUBA_NUMERO) "
+                       "values ('BOG-01', '01', '001-1')"));
+    run(QStringLiteral(
+        "insert into PREFIJOS_BANCOS (CUBA_COD, TIDO_COD, PRBA_PREF) "
+        "select 'BOG-01', TIDO_COD, 'CH01' from TIPO_DOCUMENTO where TIDO_COD in (72, 73)"));
+    run(
         QStringLiteral("insert into EGREBANCO (EGRE_ID, EGBC_TIPOBCO, CUBA_COD, PRBA_PREF, "
                        "EGBC_NUMERO, EGBC_MONTO) "
                        "values (700, 72, 'BOG-01', 'CH01', '004512', 250000)"));
@@ -231,6 +237,9 @@ TEST_F(ImpresionTest, EveryDocumentOfTheFamilyPrintsItsOwnData) {
     pago(640, 1, 51, 620, QStringLiteral("30000"));
     run(QStringLiteral(
         "update EGRESOS set EGRE_MONTO = 30000, EGRE_CONC = 'Pago cargo 200' where EGRE_ID = 640"));
+    run(QStringLiteral(
+        "insert into DOCUMENTOS_PAGO_CAJA (CAJA_ID, FOPA_ID, DPCA_NUMERO, DPCA_MONTO) "
+        "values (1, 2, 'TR-889', 30000)"));
     run(QStringLiteral(
         "insert into EGRECAJA (EGRE_ID, EGCA_ITEM, CAJA_ID, FOPA_ID, EGCA_NUMERO, EGCA_MONTO) "
         "values (640, 1, 1, 2, 'TR-889', 30000)"));
