@@ -169,6 +169,13 @@ class Egreso : public QObject {
 
     // The print step after a save, given the stored voucher's id.
     std::function<void(qint64)> imprima;
+    // Modal windows the rules open by name, supplied by the window layer:
+    // "Tfconsegreso" shows the voucher that already has a typed number,
+    // "Tfcuentas" the accounts master on a code to create, "Tfterceros" the
+    // third parties' master on a NIT to create.
+    std::function<int(qint64)> consulte_egreso;
+    std::function<int(const QString&)> cree_cuenta;
+    std::function<int(const QString&)> cree_tercero;
 
   signals:
     // A check failed on this field of the voucher: the window moves the focus.
