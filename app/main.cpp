@@ -6,6 +6,7 @@
 #include "app/ui/registro_contabilidad.h"
 #include "app/ui/registro_core.h"
 #include "app/ui/registro_cxp.h"
+#include "app/ui/registro_pagos.h"
 #include "app/ui/registro_reportes.h"
 #include "app/ui/registro_salida.h"
 #include "app/ui/tfprincipal.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     ledgrix::registre_ventanas_core();
     ledgrix::registre_ventanas_contabilidad();
     ledgrix::registre_ventanas_cxp();
+    ledgrix::registre_ventanas_pagos();
     ledgrix::registre_ventanas_salida();
     ledgrix::registre_ventanas_reportes();
     ledgrix::Tfprincipal principal(dm, args);
