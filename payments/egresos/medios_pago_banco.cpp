@@ -44,7 +44,7 @@ void MediosPago::Impl::defectos_banco(ClientDataset& ds) {
         ds.fieldByName(S("EGBC_CONCEPTO")).setValue(valor(m.egreso_, "EGRE_CONC"));
         ds.fieldByName(S("EGBC_BENEF")).setValue(valor(m.egreso_, "EGRE_NOMTERC"));
         ds.fieldByName(S("EGBC_MONTO"))
-            .setCurrency(Currency::fromVariant(valor(m.egreso_, "EGRE_MONTO")) - m.sum_caja_);
+            .setCurrency(Field::currencyOf(valor(m.egreso_, "EGRE_MONTO")) - m.sum_caja_);
         for (const char* campo : {"EGBC_ANULADO", "EGBC_TRANSMIT", "EGBC_GMF"})
             ds.fieldByName(S(campo)).setValue(S("N"));
     }
@@ -149,7 +149,7 @@ bool MediosPago::abra_banco() {
         dm_.dialogs().error(S("Cierre antes la forma del pago de caja."));
         return false;
     }
-    if (Currency::fromVariant(Impl::valor(egreso_, "EGRE_MONTO")) <= Currency()) {
+    if (Field::currencyOf(Impl::valor(egreso_, "EGRE_MONTO")) <= Currency()) {
         dm_.dialogs().error(S("Debe ingresar antes el monto y demás datos del egreso"));
         return false;
     }
@@ -207,7 +207,7 @@ bool MediosPago::cambie_numero_banco(const QString& numero) {
 
 bool MediosPago::continue_banco() {
     if (!banco_.isEmpty()) {
-        const Currency monto = Currency::fromVariant(Impl::valor(banco_, "EGBC_MONTO"));
+        const Currency monto = Field::currencyOf(Impl::valor(banco_, "EGBC_MONTO"));
         if (monto.isZero()) {
             dm_.dialogs().error(S("El monto del movimiento no puede ser cero"));
             return false;

@@ -61,7 +61,7 @@ void MediosPago::Impl::defectos_caja(ClientDataset& ds) {
         ds.fieldByName(S("EGCA_TRANSMIT")).setValue(S("N"));
         // What is still missing; the new line's own amount is empty yet.
         ds.fieldByName(S("EGCA_MONTO"))
-            .setCurrency(Currency::fromVariant(valor(m.egreso_, "EGRE_MONTO")) -
+            .setCurrency(Field::currencyOf(valor(m.egreso_, "EGRE_MONTO")) -
                          suma(ds, "EGCA_MONTO") - m.sum_banco_);
         rebaja_pendiente = true;
         caja_aceptada = ds.fieldByName(S("CAJA_ID")).value();
@@ -122,7 +122,7 @@ void MediosPago::Impl::regla_monto() {
         if (i != ds.recNo() && ds.valueAt(i, c_caja).toInt() == caja &&
             ds.valueAt(i, c_fopa).toInt() == kEfectivo)
             otras += Field::currencyOf(ds.valueAt(i, c_monto));
-    const Currency pedido = Currency::fromVariant(monto);
+    const Currency pedido = Field::currencyOf(monto);
     QDate fecha = valor(ds, "EGCA_FECHA").toDate();
     if (!fecha.isValid())
         fecha = valor(m.egreso_, "EGRE_FECHA").toDate();
@@ -141,9 +141,9 @@ void MediosPago::Impl::regla_doc() {
     const QVariant fopa = valor(ds, "FOPA_ID");
     const QVariant monto = valor(ds, "EGCA_MONTO");
     const QDate fecha = valor(ds, "EGCA_FECHA").toDate();
-    if (fopa.isValid() && monto.isValid() && !Currency::fromVariant(monto).isZero() &&
+    if (fopa.isValid() && monto.isValid() && !Field::currencyOf(monto).isZero() &&
         de_caja(caja, "CAJA_VALEF").toString() == S("S"))
-        cja.efectivo_caja(Currency::fromVariant(monto), fecha, caja);
+        cja.efectivo_caja(Field::currencyOf(monto), fecha, caja);
     const QString banco = valor(ds, "EGCA_BANCO").toString();
     const QString cuenta = valor(ds, "EGCA_CUENTA").toString();
     const QString numero = valor(ds, "EGCA_NUMERO").toString();
@@ -214,7 +214,7 @@ bool MediosPago::abra_caja() {
         dm_.dialogs().error(S("Cierre antes la forma del pago del banco."));
         return false;
     }
-    if (Currency::fromVariant(Impl::valor(egreso_, "EGRE_MONTO")) <= Currency()) {
+    if (Field::currencyOf(Impl::valor(egreso_, "EGRE_MONTO")) <= Currency()) {
         dm_.dialogs().error(S("Debe ingresar antes el monto y demás datos del egreso"));
         return false;
     }

@@ -1,0 +1,376 @@
+#include <gtest/gtest.h>
+
+#include <QObject>
+
+#include "core/data/client_dataset.h"
+#include "core/data/provider.h"
+#include "payments/egresos/medios_pago.h"
+#include "tests/support/documentos_fixture.h"
+
+using namespace ledgrix;
+using ledgrix::test::kPapeleria;
+
+namespace {
+
+const QDate kHoy(2022, 9, 21);
+const QString kInsuficiente = QStringLiteral("El saldo de efectivo es insuficiente.");
+const QString kSinMonto = QStringLiteral("Debe ingresar antes el monto y demás datos del egreso");
+
+Currency M(const char* texto) {
+    return Currency::fromText(QString::fromLatin1(texto));
+}
+
+// The payment means of a voucher being entered, over a voucher header and
+// its nested cash and bank lines built as the voucher window builds them.
+// Demo data: box 1 is the default and does not check its cash, box 2 does;
+// box 1 holds two client cheques; account BCOLAH is exempt from the tax and
+// numbers its cheques by hand, BOGCTE pays the tax and numbers them itself.
+class MediosPagoTest : public ledgrix::test::DocumentosTest {
+  protected:
+    void SetUp() override {
+        DocumentosTest::SetUp();
+        run(QStringLiteral("delete from MOVIMIENTOS_CAJA"));
+    }
+
+    ClientDataset* conjunto(const char* nombre, const char* sql) {
+        auto* p = new Provider(ventana.get(), QStringLiteral("P") + QString::fromLatin1(nombre));
+        p->setConnectionName(dm->Ledgrix());
+        p->setCommandText(QString::fromLatin1(sql));
+        auto* ds =
+            new ClientDataset(ventana.get(), QStringLiteral("C") + QString::fromLatin1(nombre));
+        ds->setProvider(p);
+        return ds;
+    }
+
+    // A voucher header for `monto` with its payment means ready.
+    MediosPago& abra(const char* monto) {
+        medios.reset();
+        ventana = std::make_unique<QObject>();
+        egreso = conjunto("Egresos", "select * from EGRESOS where EGRE_ID = 0");
+        caja = conjunto("Egrecaja",
+                        "select * from EGRECAJA where EGRE_ID = :EGRE_ID order by EGCA_ITEM");
+        banco = conjunto("Egrebanco", "select * from EGREBANCO where EGRE_ID = :EGRE_ID");
+        caja->setMaster(egreso, {{QStringLiteral("EGRE_ID"), QStringLiteral("EGRE_ID")}});
+        banco->setMaster(egreso, {{QStringLiteral("EGRE_ID"), QStringLiteral("EGRE_ID")}});
+        dm->ConfigurarProviders(ventana.get());
+        medios = std::make_unique<MediosPago>(*dm, *egreso, *caja, *banco);
+        EXPECT_TRUE(medios->abra());
+        EXPECT_TRUE(egreso->open() && caja->open() && banco->open());
+        egreso->append();
+        const std::pair<const char*, QVariant> valores[] = {
+            {"EGRE_ID", 0},
+            {"TIDO_COD", 62},
+            {"PREF_PRE", QStringLiteral("0000")},
+            {"EGRE_NUMERO", QStringLiteral("000001")},
+            {"EGRE_FECHA", kHoy},
+            {"EGRE_CONC", QStringLiteral("Pago de papelería")},
+            {"EGRE_NOMTERC", QStringLiteral("PAPELERIA INDUSTRIAL ANDINA")},
+            {"TERC_NIT", kPapeleria},
+            {"EGRE_ANULADO", QStringLiteral("N")},
+            {"EGRE_TIPO", QStringLiteral("1")},
+            {"EGRE_MONTO", QVariant::fromValue(M(monto))},
+        };
+        for (const auto& [campo, valor] : valores)
+            egreso->fieldByName(QString::fromLatin1(campo)).setValue(valor);
+        return *medios;
+    }
+    void efectivo(int caja_id, const char* valor) {
+        run(QStringLiteral("insert into MOVIMIENTOS_CAJA (CAJA_ID, MOCA_FECHA, MOCA_VALOR) values "
+                           "(%1, '2022/09/01', %2)")
+                .arg(caja_id)
+                .arg(QString::fromLatin1(valor)));
+    }
+    static QVariant v(const ClientDataset& ds, const char* campo) {
+        return ds.fieldByName(QString::fromLatin1(campo)).value();
+    }
+    static Currency monto(const ClientDataset& ds, const char* campo) {
+        return ds.fieldByName(QString::fromLatin1(campo)).asCurrency();
+    }
+    // Held cheque of the demo: bank, account, number.
+    void cheque_recibido(MediosPago& m, const char* banco_doc, const char* cuenta,
+                         const char* numero) {
+        m.cambie_forma_pago(2);
+        m.cambie_banco_doc(QString::fromLatin1(banco_doc));
+        m.cambie_cuenta_doc(QString::fromLatin1(cuenta));
+        m.cambie_numero_doc(QString::fromLatin1(numero));
+    }
+
+    std::unique_ptr<QObject> ventana;
+    std::unique_ptr<MediosPago> medios;
+    ClientDataset* egreso = nullptr;
+    ClientDataset* caja = nullptr;
+    ClientDataset* banco = nullptr;
+};
+
+TEST_F(MediosPagoTest, OnlyOnePanelOpensAndNeverBeforeTheAmount) {
+    MediosPago& m = abra("0");
+    EXPECT_FALSE(m.abra_caja());
+    EXPECT_FALSE(m.abra_banco());
+    EXPECT_EQ(dialogs.errors(), (QStringList{kSinMonto, kSinMonto}));
+    EXPECT_TRUE(caja->isEmpty() && banco->isEmpty());
+
+    egreso->fieldByName(QStringLiteral("EGRE_MONTO")).setValue(QVariant::fromValue(M("1000")));
+    dialogs.clear();
+    ASSERT_TRUE(m.abra_caja());
+    m.cambie_monto_caja(M("400"));
+    EXPECT_FALSE(m.abra_banco());
+    EXPECT_EQ(dialogs.lastError(), QStringLiteral("Cierre antes la forma del pago de caja."));
+    ASSERT_TRUE(m.continue_caja());
+    ASSERT_TRUE(m.abra_banco());
+    EXPECT_FALSE(m.abra_caja());
+    EXPECT_EQ(dialogs.lastError(), QStringLiteral("Cierre antes la forma del pago del banco."));
+    EXPECT_TRUE(m.banco_activo());
+    EXPECT_EQ(caja->recordCount(), 1);
+    EXPECT_EQ(monto(*caja, "EGCA_MONTO"), M("400"));
+
+    // Without active bank accounts the bank panel does not open.
+    run(QStringLiteral("update CUENTAS_BANCOS set CUBA_ESTADO = 'S'"));
+    MediosPago& sin = abra("1000");
+    dialogs.clear();
+    EXPECT_FALSE(sin.abra_banco());
+    EXPECT_FALSE(sin.banco_activo());
+    EXPECT_EQ(dialogs.errors(),
+              QStringList{QStringLiteral("Debe crear antes las cuentas de bancos a manejar.")});
+}
+
+TEST_F(MediosPagoTest, EachNewLineProposesWhatIsStillMissingAndTheSumsFollowTheLines) {
+    MediosPago& m = abra("1000000");
+    ASSERT_TRUE(m.abra_caja());
+    EXPECT_EQ(v(*caja, "CAJA_ID").toInt(), 1);
+    EXPECT_EQ(v(*caja, "FOPA_ID").toInt(), 1);
+    EXPECT_EQ(v(*caja, "EGCA_FECHA").toDate(), kHoy);
+    EXPECT_EQ(monto(*caja, "EGCA_MONTO"), M("1000000"));
+    m.cambie_monto_caja(M("300000"));
+    ASSERT_TRUE(m.continue_caja());
+    EXPECT_EQ(m.sum_caja(), M("300000"));
+
+    // The bank line takes the voucher's data and the amount less the cash.
+    ASSERT_TRUE(m.abra_banco());
+    EXPECT_EQ(monto(*banco, "EGBC_MONTO"), M("700000"));
+    EXPECT_EQ(v(*banco, "EGBC_BENEF").toString(), QStringLiteral("PAPELERIA INDUSTRIAL ANDINA"));
+    EXPECT_EQ(v(*banco, "EGBC_CONCEPTO").toString(), QStringLiteral("Pago de papelería"));
+    EXPECT_EQ(v(*banco, "EGBC_FECHA").toDate(), kHoy);
+    // First active account in code order: exempt from the tax.
+    EXPECT_EQ(v(*banco, "CUBA_COD").toString(), QStringLiteral("BCOLAH"));
+    EXPECT_EQ(v(*banco, "EGBC_GMF").toString(), QStringLiteral("N"));
+    m.cambie_cuenta_banco(QStringLiteral("BOGCTE"));
+    EXPECT_EQ(v(*banco, "EGBC_GMF").toString(), QStringLiteral("S"));
+    banco->fieldByName(QStringLiteral("EGBC_MONTO")).setValue(QVariant::fromValue(M("200000")));
+    ASSERT_TRUE(m.continue_banco());
+    EXPECT_EQ(m.sum_banco(), M("200000"));
+
+    // A second cash line: what neither the first line nor the bank pays.
+    ASSERT_TRUE(m.abra_caja());
+    EXPECT_EQ(caja->recordCount(), 1);
+    m.nueva_linea_caja();
+    EXPECT_EQ(v(*caja, "EGCA_ITEM").toInt(), 2);
+    EXPECT_EQ(monto(*caja, "EGCA_MONTO"), M("500000"));
+    ASSERT_TRUE(m.continue_caja());
+    EXPECT_EQ(m.sum_caja(), M("800000"));
+    m.recalcule();
+    EXPECT_EQ(m.sum_caja() + m.sum_banco(), M("1000000"));
+
+    // Cancelling a panel takes its lines and its sum away.
+    ASSERT_TRUE(m.abra_banco());
+    EXPECT_EQ(monto(*banco, "EGBC_MONTO"), M("200000"));  // the line as it was left
+    m.cancele_banco();
+    EXPECT_TRUE(banco->isEmpty());
+    ASSERT_TRUE(m.abra_caja());
+    m.cancele_caja();
+    EXPECT_TRUE(caja->isEmpty());
+    m.recalcule();
+    EXPECT_EQ(m.sum_caja(), M("0"));
+    EXPECT_EQ(m.sum_banco(), M("0"));
+    EXPECT_FALSE(m.caja_activa() || m.banco_activo());
+    EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.lastError().toStdString();
+}
+
+TEST_F(MediosPagoTest, AnEmptyAmountKeepsTheLineInEditAndAZeroDropsIt) {
+    MediosPago& m = abra("1000");
+    ASSERT_TRUE(m.abra_caja());
+    m.cambie_caja(2);
+    m.cambie_monto_caja({}, true);
+    EXPECT_FALSE(m.grabe_linea_caja());
+    EXPECT_EQ(dialogs.errors(),
+              QStringList{QStringLiteral("Debe indicar un monto para la forma de pago")});
+    EXPECT_EQ(caja->state(), ClientDataset::State::Insert);
+    EXPECT_EQ(v(*caja, "CAJA_ID").toInt(), 2);
+
+    m.cambie_monto_caja(M("0"));
+    EXPECT_TRUE(m.grabe_linea_caja());
+    EXPECT_TRUE(caja->isEmpty());
+
+    // Continue drops a pending line left without an amount.
+    m.nueva_linea_caja();
+    m.cambie_monto_caja({}, true);
+    ASSERT_TRUE(m.continue_caja());
+    EXPECT_TRUE(caja->isEmpty());
+    EXPECT_EQ(m.sum_caja(), M("0"));
+    EXPECT_EQ(dialogs.errors().size(), 1);
+}
+
+TEST_F(MediosPagoTest, CashOfABoxThatChecksItIsLoweredOncePerNewLine) {
+    efectivo(2, "300000");
+    MediosPago& m = abra("500000");
+    ASSERT_TRUE(m.abra_caja());
+    m.cambie_caja(2);
+    EXPECT_TRUE(dialogs.errors().isEmpty());
+    m.cambie_monto_caja(M("500000"));
+    EXPECT_EQ(dialogs.errors(), QStringList{kInsuficiente});
+    EXPECT_EQ(monto(*caja, "EGCA_MONTO"), M("300000"));
+    // Typed again, it stays: the save will say whether the cash is there.
+    m.cambie_monto_caja(M("500000"));
+    EXPECT_EQ(dialogs.errors().size(), 2);
+    EXPECT_EQ(monto(*caja, "EGCA_MONTO"), M("500000"));
+
+    // The voucher's other cash out of the same box counts as gone.
+    m.cambie_monto_caja(M("200000"));
+    ASSERT_TRUE(m.grabe_linea_caja());
+    m.nueva_linea_caja();
+    m.cambie_caja(2);
+    dialogs.clear();
+    m.cambie_monto_caja(M("300000"));
+    EXPECT_EQ(dialogs.errors(), QStringList{kInsuficiente});
+    EXPECT_EQ(monto(*caja, "EGCA_MONTO"), M("100000"));
+
+    // The default box checking its cash lowers the proposed amount itself;
+    // an empty box only warns.
+    run(QStringLiteral("update CAJAS set CAJA_PREDET = iif(CAJA_ID = 2, 'S', 'N')"));
+    for (const auto& [movimiento, esperado] : {std::pair{"300000", "300000"}, {"0", "500000"}}) {
+        run(QStringLiteral("delete from MOVIMIENTOS_CAJA"));
+        efectivo(2, movimiento);
+        MediosPago& otro = abra("500000");
+        dialogs.clear();
+        ASSERT_TRUE(otro.abra_caja());
+        EXPECT_EQ(dialogs.errors(), QStringList{kInsuficiente}) << movimiento;
+        EXPECT_EQ(monto(*caja, "EGCA_MONTO"), M(esperado)) << movimiento;
+    }
+}
+
+TEST_F(MediosPagoTest, ABoxBlockedBeforeTheVoucherDateIsRefusedAndTheLineKeepsItsBox) {
+    run(QStringLiteral("update CAJAS set CAJA_FECBLO = '2022/09/30' where CAJA_ID = 2"));
+    MediosPago& m = abra("1000");
+    ASSERT_TRUE(m.abra_caja());
+    m.cambie_caja(2);
+    EXPECT_EQ(dialogs.errors(),
+              QStringList{QStringLiteral(
+                  "La fecha indicada es anterior a la fecha de bloqueo de la caja.")});
+    EXPECT_EQ(v(*caja, "CAJA_ID").toInt(), 1);
+    EXPECT_EQ(monto(*caja, "EGCA_MONTO"), M("1000"));
+}
+
+TEST_F(MediosPagoTest, HeldDocumentsBringTheirAmountAndAreRefusedWhenMissingOrRepeated) {
+    MediosPago& m = abra("2000000");
+    ASSERT_TRUE(m.abra_caja());
+    cheque_recibido(m, "07", "40512345678", "004512");
+    EXPECT_EQ(monto(*caja, "EGCA_MONTO"), M("350000"));
+    EXPECT_FALSE(m.monto_caja_editable());
+    m.cambie_monto_caja(M("1"));
+    EXPECT_EQ(monto(*caja, "EGCA_MONTO"), M("350000"));
+    ASSERT_TRUE(m.grabe_linea_caja());
+
+    // Not in the box: bank, account and number are emptied.
+    m.nueva_linea_caja();
+    cheque_recibido(m, "07", "40512345678", "999999");
+    EXPECT_EQ(dialogs.errors(),
+              QStringList{QStringLiteral("No existe la forma de pago en la caja indicada.")});
+    for (const char* campo : {"EGCA_BANCO", "EGCA_CUENTA", "EGCA_NUMERO"})
+        EXPECT_TRUE(caja->fieldByName(QString::fromLatin1(campo)).isNull()) << campo;
+    EXPECT_EQ(caja->recordCount(), 2);
+
+    // Already on the first line: the new line goes.
+    dialogs.clear();
+    cheque_recibido(m, "07", "40512345678", "004512");
+    EXPECT_EQ(dialogs.errors(),
+              QStringList{QStringLiteral("El documento de pago ya existe en este egreso.")});
+    EXPECT_EQ(caja->recordCount(), 1);
+    EXPECT_EQ(caja->state(), ClientDataset::State::Browse);
+
+    // Several chosen at once: one line each, the repeated one dropped.
+    dialogs.clear();
+    const QList<Tfdmcja::DocumentoCaja> elegidos = {
+        {1, 2, QStringLiteral("01"), QStringLiteral("0099887766"), QStringLiteral("118820"), kHoy,
+         M("1200000")},
+        {1, 2, QStringLiteral("07"), QStringLiteral("40512345678"), QStringLiteral("004512"), kHoy,
+         M("350000")}};
+    m.reciba_docs_caja(elegidos);
+    EXPECT_EQ(caja->recordCount(), 2);
+    ASSERT_TRUE(m.continue_caja());
+    EXPECT_EQ(m.sum_caja(), M("1550000"));
+    EXPECT_EQ(dialogs.errors().size(), 1);
+}
+
+TEST_F(MediosPagoTest, TheBankLineFollowsTheAccountsSeriesAndRefusesNumbersAlreadyIssued) {
+    const QString kRepetido = QStringLiteral(
+        "Ya existe el documento del banco, verifique cuenta, tipo, prefijo y numero del "
+        "documento.");
+    run(
+        QStringLiteral("insert into CHEQUES (CUBA_COD, PRBA_PREF, CHEQ_NUMERO, CHEQ_FECHA) values "
+                       "('BCOLAH', 'CH', '000101', '2022/09/01')"));
+    MediosPago& m = abra("1000");
+    ASSERT_TRUE(m.abra_banco());
+    // The hand-numbered series proposes a number already written.
+    EXPECT_EQ(dialogs.errors(), QStringList{kRepetido});
+    EXPECT_EQ(m.tipos_banco(), (QStringList{QStringLiteral("CHEQUE"), QStringLiteral("RETIRO")}));
+    EXPECT_EQ(v(*banco, "EGBC_TIPOBCO").toInt(), 72);
+    EXPECT_EQ(v(*banco, "EGBC_NUMERO").toString(), QStringLiteral("000101"));
+    EXPECT_TRUE(m.numero_banco_editable());
+    EXPECT_TRUE(m.cambie_numero_banco(QStringLiteral("000102")));
+    EXPECT_FALSE(m.cambie_numero_banco(QStringLiteral("000101")));
+    EXPECT_EQ(dialogs.errors().size(), 2);
+
+    // Withdrawals of the other account: its own type, series and number.
+    m.cambie_cuenta_banco(QStringLiteral("BOGCTE"));
+    m.cambie_tipo_banco(QStringLiteral("RETIRO"));
+    EXPECT_EQ(m.tipo_banco(), QStringLiteral("RETIRO"));
+    EXPECT_EQ(v(*banco, "EGBC_TIPOBCO").toInt(), 73);
+    EXPECT_EQ(v(*banco, "PRBA_PREF").toString(), QStringLiteral("RE"));
+    EXPECT_EQ(v(*banco, "EGBC_NUMERO").toString(), QStringLiteral("000001"));
+    EXPECT_FALSE(m.numero_banco_editable());
+    run(
+        QStringLiteral("insert into RETIROS (CUBA_COD, PRBA_PREF, RETI_NUMERO, RETI_FECHA) values "
+                       "('BOGCTE', 'RE', '000001', '2022/09/01')"));
+    m.cambie_prefijo_banco(QStringLiteral("RE"));
+    EXPECT_EQ(dialogs.lastError(), kRepetido);
+
+    // An account whose series are all inactive has nothing to issue.
+    run(QStringLiteral("update PREFIJOS_BANCOS set PRBA_ACTIVO = 'N' where CUBA_COD = 'BCOLAH'"));
+    dialogs.clear();
+    m.cambie_cuenta_banco(QStringLiteral("BCOLAH"));
+    EXPECT_EQ(dialogs.errors(),
+              QStringList{QStringLiteral(
+                  "La cuenta indicada no posee prefijos registrados para cheques o retiros.")});
+    EXPECT_TRUE(m.tipos_banco().isEmpty());
+    EXPECT_TRUE(banco->fieldByName(QStringLiteral("PRBA_PREF")).isNull());
+
+    // A zero amount keeps the panel open.
+    banco->fieldByName(QStringLiteral("EGBC_MONTO")).setValue(QVariant::fromValue(M("0")));
+    EXPECT_FALSE(m.continue_banco());
+    EXPECT_EQ(dialogs.lastError(), QStringLiteral("El monto del movimiento no puede ser cero"));
+    EXPECT_TRUE(m.banco_activo());
+}
+
+TEST_F(MediosPagoTest, LinesAsProposedAreAcceptedByTheStoredVoucher) {
+    MediosPago& m = abra("1550000");
+    ASSERT_TRUE(m.abra_caja());
+    cheque_recibido(m, "01", "0099887766", "118820");
+    ASSERT_TRUE(m.continue_caja());
+    ASSERT_TRUE(m.abra_banco());
+    m.cambie_cuenta_banco(QStringLiteral("BOGCTE"));
+    ASSERT_TRUE(m.continue_banco());
+    ASSERT_EQ(m.sum_caja() + m.sum_banco(), M("1550000"));
+
+    ASSERT_TRUE(egreso->edit());
+    egreso->fieldByName(QStringLiteral("EGRE_ID")).setValue(900);
+    ASSERT_TRUE(egreso->post());
+    ASSERT_EQ(egreso->applyUpdates(0), 0) << dialogs.lastError().toStdString();
+    EXPECT_EQ(texto(QStringLiteral("select DPCA_IDSAL from DOCUMENTOS_PAGO_CAJA where "
+                                   "DPCA_NUMERO = '118820'")),
+              QStringLiteral("900"));
+    EXPECT_EQ(texto(QStringLiteral("select cast(CHEQ_MONTO as varchar(20)) || ' ' || "
+                                   "cast(CHEQ_GMF as varchar(20)) from CHEQUES where CUBA_COD = "
+                                   "'BOGCTE' and CHEQ_NUMERO = '001001' and CHEQ_IDORI = 900")),
+              QStringLiteral("350000.00 1400.00"));
+}
+
+}  // namespace
