@@ -84,6 +84,18 @@ int MediosPago::Impl::caja_predeterminada() const {
     return valor(*CCajas, "CAJA_ID").toInt();
 }
 
+bool MediosPago::Impl::puede_abrir(bool otro_abierto, const QString& cierre) {
+    if (otro_abierto) {
+        dm.dialogs().error(cierre);
+        return false;
+    }
+    if (Field::currencyOf(valor(m.egreso_, "EGRE_MONTO")) <= Currency()) {
+        dm.dialogs().error(S("Debe ingresar antes el monto y demás datos del egreso"));
+        return false;
+    }
+    return true;
+}
+
 MediosPago::MediosPago(Tfdm& dm, ClientDataset& egreso, ClientDataset& caja, ClientDataset& banco,
                        QObject* parent)
     : QObject(parent),
@@ -158,6 +170,20 @@ QStringList MediosPago::prefijos_banco() const {
 int MediosPago::primera_caja() const {
     const Field* id = d_->CCajas->active() ? d_->CCajas->findField(S("CAJA_ID")) : nullptr;
     return id && !d_->CCajas->isEmpty() ? d_->CCajas->valueAt(0, id->index()).toInt() : 0;
+}
+
+void MediosPago::sin_reglas(const std::function<void()>& llenar) {
+    QList<Field*> fijos;
+    for (auto [ds, campo] : {std::pair{&caja_, "EGCA_MONTO"}, {&banco_, "EGBC_NUMERO"}})
+        if (Field* f = ds->active() ? ds->findField(S(campo)) : nullptr)
+            fijos << f;
+    {
+        Impl::Quietas q(d_->quietas);
+        for (Field* f : fijos)
+            f->setReadOnly(false);
+        llenar();
+    }
+    d_->ajuste_monto_editable();
 }
 
 void MediosPago::recalcule() {

@@ -100,6 +100,11 @@ class MediosPago : public QObject {
     bool continue_banco();
     void cancele_banco();
 
+    // Runs `llenar` with the rules of both lines quiet, for lines copied
+    // back as they were stored (a recovered voucher): nothing is proposed,
+    // looked up or told, and every field takes the value given.
+    void sin_reglas(const std::function<void()>& llenar);
+
     // Save step: SumCaja from the cash lines (0 without lines), SumBanco from
     // the bank line (0 without one).
     void recalcule();

@@ -37,6 +37,7 @@ void MediosPago::Impl::instale_banco() {
 }
 
 void MediosPago::Impl::defectos_banco(ClientDataset& ds) {
+    const bool llenada_por_codigo = quietas > 0;
     {
         Quietas q(quietas);
         ds.fieldByName(S("EGBC_FECHA")).setValue(valor(m.egreso_, "EGRE_FECHA"));
@@ -48,7 +49,8 @@ void MediosPago::Impl::defectos_banco(ClientDataset& ds) {
         for (const char* campo : {"EGBC_ANULADO", "EGBC_TRANSMIT", "EGBC_GMF"})
             ds.fieldByName(S(campo)).setValue(S("N"));
     }
-    regla_cuenta();
+    if (!llenada_por_codigo)
+        regla_cuenta();
 }
 
 void MediosPago::Impl::cargue_tipos() {
@@ -145,14 +147,8 @@ bool MediosPago::Impl::regla_numero() {
 // ---------------------------------------------------------------- panel
 
 bool MediosPago::abra_banco() {
-    if (caja_activa_) {
-        dm_.dialogs().error(S("Cierre antes la forma del pago de caja."));
+    if (!d_->puede_abrir(caja_activa_, S("Cierre antes la forma del pago de caja.")))
         return false;
-    }
-    if (Field::currencyOf(Impl::valor(egreso_, "EGRE_MONTO")) <= Currency()) {
-        dm_.dialogs().error(S("Debe ingresar antes el monto y demás datos del egreso"));
-        return false;
-    }
     if (d_->CCuentas->isEmpty()) {
         dm_.dialogs().error(S("Debe crear antes las cuentas de bancos a manejar."));
         return false;
@@ -173,8 +169,10 @@ bool MediosPago::abra_banco() {
         d_->cargue_tipos();
         d_->cargue_prefijos(tipo);
         for (const auto& p : d_->prefijos)
-            if (p.prefijo == Impl::valor(banco_, "PRBA_PREF").toString())
+            if (p.prefijo == Impl::valor(banco_, "PRBA_PREF").toString()) {
                 numero_banco_editable_ = !p.automatico;
+                banco_.fieldByName(S("EGBC_NUMERO")).setReadOnly(p.automatico);
+            }
     }
     banco_activo_ = true;
     return true;

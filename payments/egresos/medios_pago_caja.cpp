@@ -210,14 +210,8 @@ void MediosPago::Impl::antes_de_grabar_caja(ClientDataset& ds) {
 // ---------------------------------------------------------------- panel
 
 bool MediosPago::abra_caja() {
-    if (banco_activo_) {
-        dm_.dialogs().error(S("Cierre antes la forma del pago del banco."));
+    if (!d_->puede_abrir(banco_activo_, S("Cierre antes la forma del pago del banco.")))
         return false;
-    }
-    if (Field::currencyOf(Impl::valor(egreso_, "EGRE_MONTO")) <= Currency()) {
-        dm_.dialogs().error(S("Debe ingresar antes el monto y demás datos del egreso"));
-        return false;
-    }
     if (antes_de_abrir)
         antes_de_abrir();
     if (caja_.isEmpty() && !caja_.append())

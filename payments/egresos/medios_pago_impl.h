@@ -60,6 +60,8 @@ struct MediosPago::Impl {
     // Sets a field quietly, even when the user may not type in it.
     void ponga(ClientDataset& ds, const char* campo, const QVariant& v);
     QVariant de_caja(int caja, const char* campo) const;
+    // A panel opens while the other is closed and the voucher has an amount.
+    bool puede_abrir(bool otro_abierto, const QString& cierre);
     int caja_predeterminada() const;
 
     // Cash lines.

@@ -373,4 +373,38 @@ TEST_F(MediosPagoTest, LinesAsProposedAreAcceptedByTheStoredVoucher) {
               QStringLiteral("350000.00 1400.00"));
 }
 
+TEST_F(MediosPagoTest, LinesCopiedBackQuietlyKeepWhatWasStored) {
+    MediosPago& m = abra("2000");
+    const auto ponga = [](ClientDataset& ds,
+                          std::initializer_list<std::pair<const char*, QVariant>> v) {
+        ASSERT_TRUE(ds.append());
+        for (const auto& [campo, valor] : v)
+            ds.fieldByName(QString::fromLatin1(campo)).setValue(valor);
+        ASSERT_TRUE(ds.post());
+    };
+    m.sin_reglas([&] {
+        ponga(*caja, {{"CAJA_ID", 2},
+                      {"FOPA_ID", 2},
+                      {"EGCA_BANCO", QStringLiteral("07")},
+                      {"EGCA_CUENTA", QStringLiteral("111")},
+                      {"EGCA_NUMERO", QStringLiteral("9")},
+                      {"EGCA_MONTO", QVariant::fromValue(M("700"))}});
+        ponga(*banco, {{"CUBA_COD", QStringLiteral("BOGCTE")},
+                       {"EGBC_TIPOBCO", 72},
+                       {"PRBA_PREF", QStringLiteral("CH")},
+                       {"EGBC_NUMERO", QStringLiteral("000500")},
+                       {"EGBC_MONTO", QVariant::fromValue(M("1300"))}});
+    });
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text.toStdString();
+    EXPECT_EQ(v(*caja, "EGCA_NUMERO").toString(), QStringLiteral("9"));
+    EXPECT_EQ(v(*banco, "EGBC_NUMERO").toString(), QStringLiteral("000500"));
+    m.recalcule();
+    EXPECT_EQ(m.sum_caja(), M("700"));
+    EXPECT_EQ(m.sum_banco(), M("1300"));
+    // Reopened, the automatic series' number is again not the user's to type.
+    ASSERT_TRUE(m.abra_banco());
+    EXPECT_FALSE(m.numero_banco_editable());
+    EXPECT_EQ(v(*banco, "EGBC_NUMERO").toString(), QStringLiteral("000500"));
+}
+
 }  // namespace
