@@ -107,6 +107,11 @@ void Egreso::Impl::valide_documento(ClientDataset& ds) {
     if (retenciones_causacion)
         for (int i = 0; kRetenciones[i]; ++i)
             f(kRetenciones[i]).setCurrency(Currency());
+    // The registry offers the whole balance as abono: the suggested discount
+    // and withholdings come out of it, so the line takes exactly the balance.
+    Field& abono = f("EGDE_ABONO");
+    const Currency saldo = abono.asCurrency();
+    abono.setCurrency(saldo - (aplicado(ds, kAplicado, !retenciones_causacion) - saldo));
     --quieto;
 }
 
