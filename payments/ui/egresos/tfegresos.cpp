@@ -428,7 +428,8 @@ QDateEdit* Tfegresos::fecha() const {
 }
 
 QWidget* Tfegresos::panel_visible() const {
-    return detalle_->currentWidget();
+    QWidget* pagina = detalle_->currentWidget();
+    return pagina == pagina_conta_ ? conta_ : pagina;
 }
 
 void Tfegresos::muestre() {
