@@ -102,6 +102,30 @@ class MediosPagoTest : public ledgrix::test::DocumentosTest {
     ClientDataset* banco = nullptr;
 };
 
+TEST_F(MediosPagoTest, BoxesOfferedAreTheActiveOnesOfTheUserAndTheAgency) {
+    run(QStringLiteral("insert into CAJAS (CAJA_ID, CAJA_NOMBRE, SUCU_ID) values (3, 'SEDE', 2)"));
+    run(QStringLiteral(
+        "insert into CAJAS (CAJA_ID, CAJA_NOMBRE, CAJA_ACTIVA) values (4, 'CERRADA', 'N')"));
+    struct Caso {
+        int caja_usuario, agencia;
+        QList<int> cajas;
+    };
+    const Caso casos[] = {{0, 0, {1, 2, 3}}, {0, 1, {1, 2}}, {0, 2, {1, 2, 3}}, {3, 0, {3}}};
+    for (const Caso& c : casos) {
+        run(QStringLiteral("update USUARIO set CAJA_ID = %1 where USER_COD = 'ADMIN'")
+                .arg(c.caja_usuario));
+        dm->ctx.agencia = c.agencia;
+        MediosPago& m = abra("1");
+        QList<int> ofrecidas;
+        for (int i = 0; i < m.cajas().recordCount(); ++i)
+            ofrecidas << m.cajas()
+                             .valueAt(i, m.cajas().fieldByName(QStringLiteral("CAJA_ID")).index())
+                             .toInt();
+        EXPECT_EQ(ofrecidas, c.cajas) << c.caja_usuario << " " << c.agencia;
+        EXPECT_EQ(m.primera_caja(), c.cajas.first());
+    }
+}
+
 TEST_F(MediosPagoTest, OnlyOnePanelOpensAndNeverBeforeTheAmount) {
     MediosPago& m = abra("0");
     EXPECT_FALSE(m.abra_caja());
@@ -119,8 +143,6 @@ TEST_F(MediosPagoTest, OnlyOnePanelOpensAndNeverBeforeTheAmount) {
     ASSERT_TRUE(m.abra_banco());
     EXPECT_FALSE(m.abra_caja());
     EXPECT_EQ(dialogs.lastError(), QStringLiteral("Cierre antes la forma del pago del banco."));
-    EXPECT_TRUE(m.banco_activo());
-    EXPECT_EQ(caja->recordCount(), 1);
     EXPECT_EQ(monto(*caja, "EGCA_MONTO"), M("400"));
 
     // Without active bank accounts the bank panel does not open.
@@ -257,6 +279,16 @@ TEST_F(MediosPagoTest, ABoxBlockedBeforeTheVoucherDateIsRefusedAndTheLineKeepsIt
                   "La fecha indicada es anterior a la fecha de bloqueo de la caja.")});
     EXPECT_EQ(v(*caja, "CAJA_ID").toInt(), 1);
     EXPECT_EQ(monto(*caja, "EGCA_MONTO"), M("1000"));
+
+    // Its own blocking day is open; a closed period of the company is
+    // refused before the box is looked at.
+    Tfdmcja cajas(*dm);
+    EXPECT_TRUE(cajas.valide_fecha_caja(2, QDate(2022, 9, 30)));
+    configure(QStringLiteral("FECHA DE BLOQUEO"), QStringLiteral("20220831"));
+    dialogs.clear();
+    EXPECT_FALSE(cajas.valide_fecha_caja(1, QDate(2022, 8, 20)));
+    EXPECT_EQ(dialogs.errors(),
+              QStringList{QStringLiteral("La compañía esta bloqueada a: 2022/08/31")});
 }
 
 TEST_F(MediosPagoTest, HeldDocumentsBringTheirAmountAndAreRefusedWhenMissingOrRepeated) {

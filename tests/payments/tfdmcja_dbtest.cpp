@@ -61,8 +61,6 @@ TEST_F(TfdmcjaTest, AHeldDocumentIsFoundOnlyInItsBoxUnderItsFormWhileUnspent) {
         {"07", "40512345678", "004512", 2, 1, true},
         {"07", "40512345678", "004512", 2, 2, false},  // another box
         {"07", "40512345678", "004512", 3, 1, false},  // another form
-        {"01", "40512345678", "004512", 2, 1, false},  // another bank
-        {"07", "40512345678", "4512", 2, 1, false},
         {"07", "O'ÑA' OR '1'='1", "004512", 2, 1, false},
     };
     for (const Caso& c : casos) {
@@ -81,35 +79,6 @@ TEST_F(TfdmcjaTest, AHeldDocumentIsFoundOnlyInItsBoxUnderItsFormWhileUnspent) {
                        "DPCA_NUMERO = '004512'"));
     EXPECT_FALSE(caja->valide_doc_en_caja(QStringLiteral("07"), QStringLiteral("40512345678"),
                                           QStringLiteral("004512"), 2, 1));
-}
-
-TEST_F(TfdmcjaTest, ABoxRefusesDaysBeforeItsBlockingDateAfterTheCompanyChecks) {
-    const QString kBloqueoCaja =
-        QStringLiteral("La fecha indicada es anterior a la fecha de bloqueo de la caja.");
-    run(QStringLiteral("update CAJAS set CAJA_FECBLO = '2022/09/15' where CAJA_ID = 2"));
-    struct Caso {
-        int caja;
-        QDate fecha;
-        bool valida;
-        QString mensaje;
-    };
-    const Caso casos[] = {
-        {2, QDate(2022, 9, 14), false, kBloqueoCaja},
-        {2, QDate(2022, 9, 15), true, {}},
-        {1, QDate(2022, 9, 14), true, {}},
-    };
-    for (const Caso& c : casos) {
-        dialogs.clear();
-        EXPECT_EQ(caja->valide_fecha_caja(c.caja, c.fecha), c.valida) << c.caja;
-        EXPECT_EQ(dialogs.lastError(), c.mensaje);
-    }
-
-    // A closed period of the company is refused before the box is looked at.
-    configure(QStringLiteral("FECHA DE BLOQUEO"), QStringLiteral("20220831"));
-    dialogs.clear();
-    EXPECT_FALSE(caja->valide_fecha_caja(1, QDate(2022, 8, 20)));
-    EXPECT_EQ(dialogs.errors(),
-              QStringList{QStringLiteral("La compañía esta bloqueada a: 2022/08/31")});
 }
 
 }  // namespace
