@@ -8,6 +8,7 @@
 
 #include "tests/support/consultas_contables.h"
 #include "tests/support/documentos_fixture.h"
+#include "tests/support/invariantes_cxp.h"
 
 namespace ledgrix::test {
 namespace {
@@ -18,6 +19,13 @@ const QDate kSep20(2022, 9, 20);
 
 class CajaBancosTest : public DocumentosTest {
   protected:
+    // Whatever a test did, the money of the stored vouchers must add up.
+    void TearDown() override {
+        if (dm) {
+            EXPECT_EQ(medios_de_pago_descuadrados(dm->sql()), QStringList());
+        }
+        DocumentosTest::TearDown();
+    }
     QString valor(const QString& sql) { return dm->sql().scalar(sql).toString(); }
 
     void banco(int egreso, int tipo, const char* cuenta, const char* prefijo, const char* numero,

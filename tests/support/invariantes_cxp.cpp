@@ -178,4 +178,64 @@ QStringList problemas_cargos(const SqlRunner& sql, const ExigenciasCargos& e) {
     return p;
 }
 
+QStringList medios_de_pago_descuadrados(const SqlRunner& sql) {
+    QStringList p;
+    filas(
+        sql, S("bank line without its live document"),
+        S("select first 20 b.EGRE_ID, b.EGBC_TIPOBCO, b.CUBA_COD, b.PRBA_PREF, b.EGBC_NUMERO from "
+          "EGREBANCO b "
+          "join EGRESOS e on e.EGRE_ID = b.EGRE_ID where b.EGRE_ID <> 0 and e.EGRE_ANULADO = 'N' "
+          "and b.EGBC_ANULADO = 'N' and 1 <> iif(b.EGBC_TIPOBCO = 72, "
+          "(select count(*) from CHEQUES c where c.CHEQ_TIPOORI = 62 and c.CHEQ_IDORI = b.EGRE_ID "
+          "and c.CUBA_COD = b.CUBA_COD and c.PRBA_PREF = b.PRBA_PREF and c.CHEQ_NUMERO = "
+          "b.EGBC_NUMERO "
+          "and c.CHEQ_ANULADO = 'N' and e.EGRE_TIPOMOVBCO = 'CH' and e.EGRE_IDMOVBCO = c.CHEQ_ID), "
+          "(select count(*) from RETIROS r where r.RETI_TIPOORI = 62 and r.RETI_IDORI = b.EGRE_ID "
+          "and r.CUBA_COD = b.CUBA_COD and r.PRBA_PREF = b.PRBA_PREF and r.RETI_NUMERO = "
+          "b.EGBC_NUMERO "
+          "and r.RETI_ANULADO = 'N' and e.EGRE_TIPOMOVBCO = 'RE' and e.EGRE_IDMOVBCO = "
+          "r.RETI_ID))"),
+        p);
+    filas(sql, S("bank document of a voucher without bank line"),
+          S("select first 20 d.TIPO, d.IDORI from (select 72 TIPO, CHEQ_IDORI IDORI from CHEQUES "
+            "where "
+            "CHEQ_TIPOORI = 62 union all select 73, RETI_IDORI from RETIROS where RETI_TIPOORI = "
+            "62) d "
+            "where not exists (select 1 from EGREBANCO b where b.EGRE_ID = d.IDORI and "
+            "b.EGBC_TIPOBCO = d.TIPO)"),
+          p);
+    filas(
+        sql, S("held document handed on without its cash line"),
+        S("select first 20 h.DPCA_ID, h.DPCA_IDSAL from DOCUMENTOS_PAGO_CAJA h where "
+          "h.DPCA_TIPOSAL = 62 "
+          "and not exists (select 1 from EGRECAJA l join EGRESOS e on e.EGRE_ID = l.EGRE_ID "
+          "where l.EGRE_ID = h.DPCA_IDSAL and e.EGRE_ANULADO = 'N' and l.EGCA_ANULADO = 'N' "
+          "and l.CAJA_ID = h.CAJA_ID and l.FOPA_ID = h.FOPA_ID and l.EGCA_NUMERO = h.DPCA_NUMERO)"),
+        p);
+    filas(
+        sql, S("cash line of a held document not handed on to its voucher"),
+        S("select first 20 l.EGRE_ID, l.EGCA_ITEM, l.EGCA_NUMERO from EGRECAJA l "
+          "join EGRESOS e on e.EGRE_ID = l.EGRE_ID where l.EGRE_ID <> 0 and l.FOPA_ID <> 1 "
+          "and e.EGRE_ANULADO = 'N' and l.EGCA_ANULADO = 'N' and not exists (select 1 from "
+          "DOCUMENTOS_PAGO_CAJA h where h.DPCA_TIPOSAL = 62 and h.DPCA_IDSAL = l.EGRE_ID "
+          "and h.CAJA_ID = l.CAJA_ID and h.FOPA_ID = l.FOPA_ID and h.DPCA_NUMERO = l.EGCA_NUMERO)"),
+        p);
+    // Written apart from SALDO_EN_EFECTIVO: every movement in, less every cash line out.
+    filas(sql, S("box that checks its cash below zero"),
+          S("select first 20 CAJA_ID, EFECTIVO from (select c.CAJA_ID, "
+            "(select coalesce(sum(MOCA_VALOR), 0) from MOVIMIENTOS_CAJA m where m.CAJA_ID = "
+            "c.CAJA_ID) + "
+            "(select coalesce(sum(EGRE_MONTO), 0) from EGRESOS t where t.CAJA_ID = c.CAJA_ID and "
+            "t.EGRE_ID <> 0 "
+            "and t.EGRE_TIPO = '2' and t.EGRE_ANULADO = 'N') - "
+            "(select coalesce(sum(l.EGCA_MONTO), 0) from EGRECAJA l join EGRESOS e on e.EGRE_ID = "
+            "l.EGRE_ID "
+            "where l.CAJA_ID = c.CAJA_ID and l.EGRE_ID <> 0 and l.FOPA_ID = 1 and l.EGCA_ANULADO = "
+            "'N' "
+            "and e.EGRE_ANULADO = 'N') EFECTIVO from CAJAS c where c.CAJA_VALEF = 'S') where "
+            "EFECTIVO < 0"),
+          p);
+    return p;
+}
+
 }  // namespace ledgrix::test

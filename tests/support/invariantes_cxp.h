@@ -36,4 +36,11 @@ QStringList contabilidad_incompleta(const SqlRunner& sql);
 // All of the above.
 QStringList problemas_cargos(const SqlRunner& sql, const ExigenciasCargos& e = {});
 
+// The money of stored payment vouchers: a live bank line without exactly one
+// live cheque or withdrawal of its number, or one the voucher does not point
+// at; a bank document or a document handed on by a voucher that is gone or
+// has no line naming it; a held document named by a live cash line and not
+// handed on to that voucher; a box that checks its cash below zero.
+QStringList medios_de_pago_descuadrados(const SqlRunner& sql);
+
 }  // namespace ledgrix::test
