@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <Qt>
+#include <functional>
 
 #include "core/data/client_dataset.h"
 #include "core/sql/sqltext.h"
@@ -109,6 +110,210 @@ TEST_F(EgresoTest, PartialPaymentsAndDiscountLowerEachBalanceByWhatWasPaid) {
     EXPECT_TRUE(lineas().isEmpty());
     EXPECT_EQ(texto(S("select cast(EGRE_MONTO as varchar(20)) from EGRESOS where EGRE_ID > 0")),
               S("2830.50"));
+}
+
+TEST_F(EgresoTest, ALineIsHeldWithinItsDocumentBalance) {
+    // The withholdings setting is kept by each document when it is recorded.
+    configure("CXPAGAR", "SALDOS", "DESCONTAR RETENCIONES POR CAUSACION", "NO");
+    factura(201, S("000201"), kTransportes, kHoy.addDays(-9), S("1000"), S("0"), S("100"));
+    configure("CXPAGAR", "SALDOS", "DESCONTAR RETENCIONES POR CAUSACION", "SI");
+    factura(202, S("000202"), kTransportes, kHoy.addDays(-9), S("1000"));
+    descuento(203, S("000203"), kTransportes, kHoy.addDays(-9), S("300"));
+    const struct {
+        const char* retenciones;
+        int tipo;
+        const char* numero;
+        const char* dtof;
+        const char* abono;
+        const char* mensaje;
+        const char* queda;
+        const char* concepto;
+    } casos[] = {
+        // 900 + 50 + withholdings 100 = 1,050 against 1,000.
+        {"NO", 21, "000201", "50", "900", "El monto del abono es mayor que el saldo del documento.",
+         "850", "Cancela "},
+        // Withholdings taken at accrual do not count: 950 leaves it open.
+        {"SI", 21, "000202", "50", "900", nullptr, "900", "Abono "},
+        {"SI", 52, "000203", nullptr, "-400",
+         "El monto del abono es menor que el saldo del documento.", "-300", "Cancela "},
+    };
+    for (const auto& k : casos) {
+        configure("CXPAGAR", "SALDOS", "DESCONTAR RETENCIONES POR CAUSACION", k.retenciones);
+        Egreso& e = abra();
+        EXPECT_EQ(e.retenciones_editables(), S(k.retenciones) == S("NO"));
+        e.cambie_nit(kTransportes);
+        pague(k.tipo, k.numero);
+        ASSERT_NE(lineas().fieldByName(S("EGDE_IDDOC")).asInteger(), 0) << k.numero;
+        if (k.dtof)
+            ponga(lineas(), "EGDE_DTOF", k.dtof);
+        ponga(lineas(), "EGDE_ABONO", k.abono);
+        dialogs.clear();
+        ASSERT_TRUE(lineas().post());
+        EXPECT_EQ(dialogs.errors(), k.mensaje ? QStringList{S(k.mensaje)} : QStringList{})
+            << k.numero;
+        EXPECT_EQ(l("EGDE_ABONO"), M(k.queda)) << k.numero;
+        ASSERT_TRUE(e.continue_documentos());
+        EXPECT_TRUE(t("EGRE_CONC").startsWith(S(k.concepto))) << t("EGRE_CONC").toStdString();
+    }
+}
+
+TEST_F(EgresoTest, RefusalsLeaveTheUserWhereHeWasAndStoreNothing) {
+    factura(301, S("000301"), kTransportes, kHoy.addDays(-5), S("800"));
+    run(S("update TERCEROS set TERC_PROV = 'N' where TERC_NIT = '800987654'"));
+    run(
+        S("insert into PREFIJOS (TIDO_COD, PREF_PRE, PREF_AUTO, PREF_ACTUAL, PREF_IVAINC, "
+          "PREF_ACTIVO) values (62, 'EG', 'N', '000001', 'N', 'S')"));
+    const auto tipee = [this](const char* numero) {
+        ASSERT_TRUE(lineas().append());
+        lineas().fieldByName(S("EGDE_TIPODOC")).setValue(21);
+        lineas().fieldByName(S("EGDE_PREFIJO")).setValue(S("0000"));
+        lineas().fieldByName(S("EGDE_NUMERO")).setValue(S(numero));
+    };
+    const auto otros = [this] {
+        configure("CAJA", "EGRESOS", "PERMITIR REGISTRAR EGRESOS POR OTROS CONCEPTOS A PROVEEDORES",
+                  "SI");
+    };
+    const auto sincronice = [this] {
+        configure("CAJA", "EGRESOS", "SINCRONIZAR PREFIJOS DE EGRESOS Y DOCUMENTOS CANCELADOS",
+                  "SI");
+    };
+    const auto sin_cero = [this] {
+        configure("CAJA", "EGRESOS", "PERMITIR EGRESOS EN CERO PARA HACER CRUCES DE SALDOS", "NO");
+    };
+    const std::function<void()> nada = [] {};
+    const struct {
+        const char* mensaje;
+        std::function<void()> antes;  // settings read when the window opens
+        std::function<void(Egreso&)> haga;
+        const char* vacio;  // a field the refusal empties
+    } casos[] = {
+        {"Tercero Inactivo o no encontrado.", nada, [](Egreso& e) { e.cambie_nit(S("79456123")); },
+         "TERC_NIT"},
+        {"Debe indicar un tercero marcado como acreedor o usar el módulo de caja.", nada,
+         [](Egreso& e) { e.cambie_nit(S("800987654")); }, "TERC_NIT"},
+        {"No debe registrar pagos a proveedores sin documentos a pagar.", nada,
+         [](Egreso& e) {
+             e.cambie_nit(kTransportes);
+             EXPECT_FALSE(e.continue_documentos());
+         },
+         "TERC_NIT"},
+        {"No se encontró el documento indicado.", nada,
+         [&](Egreso& e) {
+             e.cambie_nit(kTransportes);
+             tipee("999999");
+         },
+         nullptr},
+        {"El documento a pagar ya existe en este egreso.", nada,
+         [&](Egreso& e) {
+             e.cambie_nit(kTransportes);
+             tipee("000301");
+             tipee("301");  // completed to the same number
+         },
+         nullptr},
+        {"El prefijo del documento debe coincidir con el prefijo del egreso.", sincronice,
+         [&](Egreso& e) {
+             e.cambie_prefijo(S("EG"));
+             e.cambie_nit(kTransportes);
+             tipee("000301");
+         },
+         nullptr},
+        {"El monto del egreso debe ser idéntico a la suma de las formas de pago", nada,
+         [&](Egreso& e) {
+             e.cambie_nit(kTransportes);
+             pague(21, "000301");
+             EXPECT_FALSE(e.grabe());
+         },
+         nullptr},
+        {"El monto del egreso no puede ser cero.",
+         [&] {
+             sin_cero();
+             otros();
+         },
+         [&](Egreso& e) {
+             e.cambie_nit(kTransportes);
+             EXPECT_TRUE(e.continue_documentos());
+             EXPECT_TRUE(e.montos_editables());
+             EXPECT_FALSE(e.grabe());
+         },
+         nullptr},
+        {"Indique la caja de destino.", otros,
+         [&](Egreso& e) {
+             e.cambie_nit(kTransportes);
+             e.continue_documentos();
+             e.cambie_tipo(S("2"));
+             e.cambie_caja_destino(0);
+             e.cambie_monto(M("100"));
+             EXPECT_FALSE(e.grabe());
+         },
+         nullptr},
+    };
+    for (const auto& k : casos) {
+        k.antes();
+        Egreso& e = abra();
+        dialogs.clear();
+        k.haga(e);
+        EXPECT_EQ(dialogs.lastError(), S(k.mensaje));
+        if (k.vacio) {
+            EXPECT_TRUE(t(k.vacio).isEmpty()) << k.mensaje;
+        }
+        EXPECT_EQ(filas(S("EGRESOS")), 0) << k.mensaje;
+        EXPECT_EQ(guardado(21, 301), S("800.00")) << k.mensaje;
+    }
+}
+
+TEST_F(EgresoTest, AFailedStoreKeepsEverythingTypedForAnotherTry) {
+    factura(401, S("000401"), kTransportes, kHoy.addDays(-3), S("1500"));
+    Egreso& e = abra();
+    e.cambie_nit(kTransportes);
+    pague(21, "000401");
+    ASSERT_TRUE(e.continue_documentos());
+    por_banco();
+    // Another station issues the same cheque meanwhile.
+    ClientDataset& banco = e.banco();
+    run(S("insert into CHEQUES (CUBA_COD, PRBA_PREF, CHEQ_NUMERO, CHEQ_FECHA) values ('%1', '%2', "
+          "'%3', '2022/09/21')")
+            .arg(banco.fieldByName(S("CUBA_COD")).asString(),
+                 banco.fieldByName(S("PRBA_PREF")).asString(),
+                 banco.fieldByName(S("EGBC_NUMERO")).asString()));
+    dialogs.clear();
+    EXPECT_FALSE(e.grabe());
+    EXPECT_TRUE(dialogs.lastError().contains(S("Ya existe el documento del banco")))
+        << dialogs.lastError().toStdString();
+    EXPECT_EQ(filas(S("EGRESOS")), 0);
+    EXPECT_EQ(guardado(21, 401), S("1500.00"));
+    EXPECT_EQ(v("EGRE_ID"), Currency());
+    EXPECT_EQ(lineas().recordCount(), 1);
+    EXPECT_EQ(l("EGDE_ABONO"), M("1500"));
+    EXPECT_EQ(banco.recordCount(), 1);
+
+    // The cheque is given back: the same voucher goes through as typed.
+    run(S("delete from CHEQUES"));
+    ASSERT_TRUE(e.grabe()) << dialogs.lastError().toStdString();
+    EXPECT_EQ(guardado(21, 401), S("0.00"));
+    EXPECT_EQ(cuadrados(), 1);
+    EXPECT_EQ(filas(S("CHEQUES where CHEQ_TIPOORI = 62")), 1);
+}
+
+TEST_F(EgresoTest, CashAndBankMustAddUpToTheAmountToTheCent) {
+    factura(501, S("000501"), kTransportes, kHoy.addDays(-3), S("150"));
+    factura(502, S("000502"), kTransportes, kHoy.addDays(-3), S("150.01"));
+    for (const auto& [numero, graba] : {std::pair{"000501", true}, std::pair{"000502", false}}) {
+        Egreso& e = abra();
+        e.cambie_nit(kTransportes);
+        pague(21, numero);
+        ASSERT_TRUE(e.continue_documentos());
+        MediosPago& m = e.medios();
+        ASSERT_TRUE(m.abra_caja()) << dialogs.lastError().toStdString();
+        m.cambie_monto_caja(M("100"));
+        ASSERT_TRUE(m.continue_caja());
+        ASSERT_TRUE(m.abra_banco());
+        ponga(e.banco(), "EGBC_MONTO", "50");
+        ASSERT_TRUE(m.continue_banco());
+        dialogs.clear();
+        EXPECT_EQ(e.grabe(), graba) << numero << " " << dialogs.lastError().toStdString();
+    }
+    EXPECT_EQ(filas(S("EGRESOS")), 1);
+    EXPECT_EQ(cuadrados(), 1);
 }
 
 }  // namespace
