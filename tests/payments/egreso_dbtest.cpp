@@ -316,4 +316,123 @@ TEST_F(EgresoTest, CashAndBankMustAddUpToTheAmountToTheCent) {
     EXPECT_EQ(cuadrados(), 1);
 }
 
+TEST_F(EgresoTest, ALeftoverWithIdZeroIsDroppedOrFinished) {
+    const QString pregunta =
+        S("Se encontró un comprobante previo que no está correctamente registrado. Desea "
+          "Eliminarlo o Recuperarlo?");
+    factura(601, S("000601"), kTransportes, kHoy.addDays(-4), S("800"));
+    egreso(0, S("000007"), kTransportes, kHoy);
+    pago(0, 1, 21, 601, S("800"));
+    dialogs.expectAbortRetry(pregunta, Dialogs::Answer::Abort);
+    abra();
+    EXPECT_EQ(filas(S("EGRESOS")), 0);
+    EXPECT_EQ(guardado(21, 601), S("800.00"));
+
+    egreso(0, S("000007"), kTransportes, kHoy);
+    pago(0, 1, 21, 601, S("300"));
+    dialogs.expectAbortRetry(pregunta, Dialogs::Answer::Retry);
+    Egreso& e = abra();
+    EXPECT_TRUE(dialogs.allAnswered());
+    EXPECT_EQ(t("EGRE_NUMERO"), S("000007"));
+    EXPECT_EQ(t("TERC_NIT"), kTransportes);
+    ASSERT_EQ(lineas().recordCount(), 1);
+    EXPECT_EQ(l("EGDE_ABONO"), M("300"));
+    ASSERT_TRUE(e.continue_documentos());
+    por_banco();
+    ASSERT_TRUE(e.grabe()) << dialogs.lastError().toStdString();
+    EXPECT_EQ(filas(S("EGRESOS")), 1);
+    EXPECT_EQ(filas(S("EGRESOS where EGRE_ID > 0 and EGRE_NUMERO = '000007'")), 1);
+    EXPECT_EQ(guardado(21, 601), S("500.00"));
+    EXPECT_EQ(cuadrados(), 1);
+}
+
+TEST_F(EgresoTest, AnAdvanceCreatedForTheVoucherIsPaidOutOrRemoved) {
+    const QString aviso = S("Se borrará el anticipo registrado con este egreso.");
+    const auto nuevo = [this](int id) {
+        anticipo(id, QString::number(id).rightJustified(6, u'0'), kTransportes, kHoy, S("1000"));
+    };
+    nuevo(701);
+    nuevo(702);
+    Egreso& e = abra();
+    e.cambie_nit(kTransportes);
+    // Its line goes: so does the advance.
+    e.reciba_anticipo(701, S("0000"), S("000701"));
+    EXPECT_EQ(lineas().fieldByName(S("TIDO_NOMCORTO")).asString(), S("ANTIPROV"));
+    EXPECT_EQ(l("EGDE_ABONO"), M("1000"));
+    e.borre_documento();
+    EXPECT_EQ(filas(S("ANTICIPOS_PROVEEDOR where ANPR_ID = 701")), 0);
+    // The window closes without saving: told twice, then gone.
+    e.reciba_anticipo(702, S("0000"), S("000702"));
+    dialogs.expectQuestion(S("Perderá los items previamente digitados, Continuar?"), true);
+    e.cierre();
+    EXPECT_EQ(dialogs.texts(S("information")), (QStringList{aviso, aviso}));
+    EXPECT_EQ(filas(S("ANTICIPOS_PROVEEDOR where ANPR_ID = 702")), 0);
+    // Every advance no voucher paid out went with it.
+    EXPECT_EQ(filas(S("ANTICIPOS_PROVEEDOR")), 0);
+    // Stored, the voucher pays it out.
+    nuevo(703);
+    Egreso& f = abra();
+    f.cambie_nit(kTransportes);
+    f.reciba_anticipo(703, S("0000"), S("000703"));
+    ASSERT_TRUE(f.continue_documentos());
+    EXPECT_EQ(v("EGRE_MONTO"), M("1000"));
+    por_banco();
+    ASSERT_TRUE(f.grabe()) << dialogs.lastError().toStdString();
+    EXPECT_EQ(texto(S("select count(*) from ANTICIPOS_PROVEEDOR a join EGRESOS g on g.EGRE_ID = "
+                      "a.EGRE_ID where a.ANPR_ID = 703 and g.EGRE_ID > 0")),
+              S("1"));
+    EXPECT_EQ(cuadrados(), 1);
+}
+
+TEST_F(EgresoTest, CrossesSetTheSuppliersReceivablesAgainstWhatIsPaid) {
+    const auto venta = [this](int id, const char* numero, const char* monto) {
+        run(S("insert into FACTURAS (FACT_ID, PREF_PRE, FACT_NUMERO, FACT_FECHA, TERC_NIT, "
+              "FACT_MONTO) values (%1, 'FV', '%2', '2022/09/01', '%3', %4)")
+                .arg(id)
+                .arg(S(numero), kPapeleria, S(monto)));
+    };
+    factura(801, S("000801"), kPapeleria, kHoy.addDays(-10), S("500"));
+    venta(901, "00000901", "300");
+    Egreso& e = abra();
+    e.cambie_nit(kPapeleria);
+    pague(21, "000801");
+    ASSERT_TRUE(e.continue_documentos());
+    EXPECT_EQ(e.accion(Qt::Key_F7), Egreso::Accion::AbraCruces);
+    e.abra_cruces();
+    EXPECT_EQ(e.accion(Qt::Key_F2), Egreso::Accion::ContinueCruces);
+    e.reciba_documento_cartera({31, 0, S("FV"), S("00000901"), {}});
+    ClientDataset& cruces = e.cruces();
+    EXPECT_EQ(cruces.fieldByName(S("EGCC_ABONO")).asCurrency(), M("300"));
+    dialogs.clear();
+    ponga(cruces, "EGCC_ABONO", "350");  // beyond its balance: back to it, silently
+    EXPECT_EQ(cruces.fieldByName(S("EGCC_ABONO")).asCurrency(), M("300"));
+    ponga(cruces, "EGCC_ABONO", "120");
+    EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.lastError().toStdString();
+    e.reciba_documento_cartera({31, 0, S("FV"), S("00000901"), {}});
+    EXPECT_EQ(dialogs.lastError(), S("El documento a cruzar ya existe en este egreso."));
+    ASSERT_TRUE(e.continue_cruces());
+    EXPECT_EQ(v("EGRE_MONTO"), M("380"));
+    e.cambie_excedente(M("20"));
+    EXPECT_EQ(v("EGRE_MONTO"), M("400"));
+    EXPECT_EQ(e.sumas().cruces, M("120"));
+    por_banco();
+    ASSERT_TRUE(e.grabe()) << dialogs.lastError().toStdString();
+    EXPECT_EQ(guardado(21, 801), S("0.00"));
+    EXPECT_EQ(guardado(31, 901), S("180.00"));
+
+    // What is owed and what is due cancel out: a voucher of 0 moves no money.
+    factura(802, S("000802"), kPapeleria, kHoy.addDays(-10), S("180"));
+    e.cambie_nit(kPapeleria);
+    pague(21, "000802");
+    ASSERT_TRUE(e.continue_documentos());
+    e.abra_cruces();
+    e.reciba_documento_cartera({31, 0, S("FV"), S("00000901"), {}});
+    ASSERT_TRUE(e.continue_cruces());
+    EXPECT_EQ(v("EGRE_MONTO"), Currency());
+    ASSERT_TRUE(e.grabe()) << dialogs.lastError().toStdString();
+    EXPECT_EQ(guardado(21, 802), S("0.00"));
+    EXPECT_EQ(guardado(31, 901), S("0.00"));
+    EXPECT_EQ(cuadrados(), 2);
+}
+
 }  // namespace
