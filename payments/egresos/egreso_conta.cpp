@@ -185,8 +185,7 @@ void Egreso::Impl::calcule_linea(bool porcentaje_de_cuenta) {
 void Egreso::aplique_plantilla(int id) {
     Impl& d = *d_;
     ClientDataset& ds = *d.CConta;
-    if (ds.state() == ClientDataset::State::Insert)
-        ds.cancel();
+    // A line being typed counts as typed.
     if (!ds.isEmpty() &&
         !d.dm.dialogs().question(S("Al traer la plantilla perderá los movimientos digitados en el "
                                    "comprobante, Continuar?")))

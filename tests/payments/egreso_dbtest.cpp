@@ -435,4 +435,165 @@ TEST_F(EgresoTest, CrossesSetTheSuppliersReceivablesAgainstWhatIsPaid) {
     EXPECT_EQ(cuadrados(), 2);
 }
 
+TEST_F(EgresoTest, AccountingLinesCheckTheirAccountAndComputeFromBaseAndPercentage) {
+    configure("CAJA", "EGRESOS", "INHABILITAR CUENTAS CONTABLES PARA EVITAR DOBLE CONTABILIZACION",
+              "NO");
+    // 23652501: 4 % from a base of 152,000.
+    const struct {
+        const char* redondeo;
+        const char* base;
+        const char* porc;
+        const char* debito;
+        const char* credito;
+    } montos[] = {
+        {"3", "1000000", "2.5", "25000", "0"},
+        {"0", "-1000000", "2.5", "0", "25000"},
+        {"0", "200000", nullptr, "8000", "0"},  // the account's percentage
+        {"0", "100000", nullptr, "0", "0"},     // below its base
+    };
+    for (const auto& k : montos) {
+        configure("CONTABILIDAD", "GENERAL", "REDONDEO AL MULTIPLO DE DIEZ EN COMPROBANTES",
+                  k.redondeo);
+        Egreso& e = abra();
+        EXPECT_TRUE(e.conta_editable());
+        e.cambie_nit(kTransportes);
+        e.reciba_cuenta(S("23652501"));
+        EXPECT_EQ(e.nombre_cuenta(), S("Retención en la fuente por servicios 4%"));
+        ClientDataset& c = e.conta();
+        if (k.porc)
+            ponga(c, "EGCO_PORC", k.porc);
+        ponga(c, "EGCO_BASEM", k.base);
+        EXPECT_EQ(c.fieldByName(S("EGCO_DEBITOS")).asCurrency(), M(k.debito)) << k.base;
+        EXPECT_EQ(c.fieldByName(S("EGCO_CREDITOS")).asCurrency(), M(k.credito)) << k.base;
+    }
+    // An account that cannot take the line is refused and emptied.
+    const struct {
+        const char* cuenta;
+        const char* mensaje;
+    } cuentas[] = {
+        {"5135", "La cuenta es de nivel inferior al mínimo afectable."},
+        {"513550", "La cuenta indicada tiene auxiliares definidos."},
+        {"1234567890123456789012", "El código de cuenta está incompleto o demasiado largo."},
+    };
+    Egreso& e = abra();
+    e.cambie_nit(kTransportes);
+    for (const auto& k : cuentas) {
+        dialogs.clear();
+        e.reciba_cuenta(S(k.cuenta));
+        EXPECT_EQ(dialogs.lastError(), S(k.mensaje)) << k.cuenta;
+        EXPECT_TRUE(e.conta().fieldByName(S("CUEN_COD")).asString().isEmpty()) << k.cuenta;
+    }
+    dialogs.expectQuestion(S("La cuenta especificada no existe. Desea Crearla?"), false);
+    e.reciba_cuenta(S("51359999"));
+    EXPECT_TRUE(e.conta().fieldByName(S("CUEN_COD")).asString().isEmpty());
+    // A line with an account and no amount stays for the user to finish.
+    e.reciba_cuenta(S("51355001"));
+    dialogs.clear();
+    EXPECT_FALSE(e.conta().post());
+    EXPECT_EQ(dialogs.lastError(),
+              S("Debe indicar un valor débito o crédito para la cuenta 51355001 "
+                "o eliminar el registro completo."));
+    // A template replaces what was typed.
+    dialogs.expectQuestion(
+        S("Al traer la plantilla perderá los movimientos digitados en el comprobante, Continuar?"),
+        true);
+    e.aplique_plantilla(100);
+    EXPECT_EQ(e.conta().recordCount(), 2);
+    EXPECT_EQ(e.sumas().debitos, M("1000000"));
+    EXPECT_EQ(e.sumas().creditos, M("40000"));
+    EXPECT_TRUE(dialogs.allAnswered());
+}
+
+TEST_F(EgresoTest, AContributionPaymentBringsItsLinesWhenItsMeansAreOpened) {
+    configure("CAJA", "EGRESOS", "INHABILITAR CUENTAS CONTABLES PARA EVITAR DOBLE CONTABILIZACION",
+              "NO");
+    run(
+        S("insert into PAGO_APORTES (PGAP_ID, PGAP_ITEM, PGAP_ADMIN, PGAP_CTACONTA, PGAP_MONTO, "
+          "PGAP_INTMORA) values (5, 1, '900123456', '51355001', 250000, 1500)"));
+    run(
+        S("insert into PAGO_APORTES (PGAP_ID, PGAP_ITEM, PGAP_ADMIN, PGAP_MONTO) values (5, 2, "
+          "'900123456', 99)"));
+    Egreso& e = abra();
+    e.cambie_nit(kTransportes);
+    e.reciba_aporte(5, M("251500"));
+    EXPECT_EQ(v("EGRE_MONTO"), M("251500"));
+    ASSERT_TRUE(e.medios().abra_caja()) << dialogs.lastError().toStdString();
+    ASSERT_TRUE(e.medios().continue_caja());
+    ASSERT_TRUE(e.medios().abra_caja());  // once only
+    EXPECT_EQ(v("EGRE_IDAPORTE"), Currency::fromInt(5));
+    ASSERT_EQ(e.conta().recordCount(), 1);
+    EXPECT_EQ(e.sumas().debitos, M("251500"));
+    EXPECT_EQ(e.conta().fieldByName(S("EGCO_NIT")).asString(), kTransportes);
+}
+
+TEST_F(EgresoTest, KindsAndKeysFollowThePanelInUse) {
+    configure("CAJA", "EGRESOS", "PERMITIR REGISTRAR EGRESOS POR OTROS CONCEPTOS A PROVEEDORES",
+              "SI");
+    factura(1001, S("001001"), kTransportes, kHoy.addDays(-3), S("900"));
+    Egreso& e = abra();
+    using A = Egreso::Accion;
+    const auto teclas = [&e](std::initializer_list<std::pair<int, A>> mapa, const char* donde) {
+        for (const auto& [tecla, accion] : mapa)
+            EXPECT_EQ(e.accion(tecla), accion) << donde << " " << tecla;
+    };
+    teclas({{Qt::Key_F2, A::Grabar},
+            {Qt::Key_Escape, A::Cancelar},
+            {Qt::Key_F4, A::AbraCaja},
+            {Qt::Key_F5, A::AbraBanco},
+            {Qt::Key_F6, A::Terceros},
+            {Qt::Key_F8, A::Nada}},
+           "encabezado");
+    e.cambie_nit(kTransportes);
+    teclas({{Qt::Key_F2, A::ContinueDocumentos},
+            {Qt::Key_Escape, A::CanceleDocumentos},
+            {Qt::Key_F4, A::Anticipo},
+            {Qt::Key_F8, A::BusqueCxp},
+            {Qt::Key_F9, A::ConceptosPorPagar},
+            {Qt::Key_F7, A::AbraCruces}},
+           "documentos");
+    pague(21, "001001");
+    ASSERT_TRUE(e.continue_documentos());
+    ASSERT_TRUE(e.medios().abra_caja());
+    teclas({{Qt::Key_F2, A::ContinueCaja}, {Qt::Key_Escape, A::CanceleCaja}, {Qt::Key_F5, A::Nada}},
+           "caja");
+    ASSERT_TRUE(e.medios().continue_caja());
+    EXPECT_EQ(e.caja().recordCount(), 1);
+    EXPECT_TRUE(e.boton_caja());
+    // A transfer into a box pays from the bank only.
+    e.cambie_tipo(S("2"));
+    EXPECT_TRUE(e.caja_destino_visible());
+    EXPECT_NE(v("CAJA_ID"), Currency());
+    EXPECT_TRUE(e.caja().isEmpty());
+    EXPECT_EQ(e.medios().sum_caja(), Currency());
+    EXPECT_FALSE(e.boton_caja());
+    EXPECT_TRUE(e.boton_banco());
+    // Cancelling asks only when something was typed.
+    e.cambie_tipo(S("1"));
+    dialogs.expectQuestion(S("Si cancela ahora perderá los datos no grabados, continuar?"), false);
+    EXPECT_FALSE(e.cancele());
+    EXPECT_EQ(lineas().recordCount(), 1);
+    dialogs.expectQuestion(S("Si cancela ahora perderá los datos no grabados, continuar?"), true);
+    EXPECT_TRUE(e.cancele());
+    EXPECT_TRUE(lineas().isEmpty());
+    EXPECT_TRUE(e.cancele());
+    EXPECT_TRUE(dialogs.allAnswered());
+}
+
+TEST_F(EgresoTest, AGroupChosenAtOnceBecomesOneLineEach) {
+    factura(1101, S("001101"), kTransportes, kHoy.addDays(-3), S("100"));
+    cargo(1102, S("001102"), kTransportes, kHoy.addDays(-3), S("200"));
+    run(
+        S("insert into CONSOLIDE_FALTANTES (CEFA_ID, CEFA_ITEM, CEFA_TIPOORI, CEFA_IDORI) values "
+          "(9, 1, 21, 1101)"));
+    run(
+        S("insert into CONSOLIDE_FALTANTES (CEFA_ID, CEFA_ITEM, CEFA_TIPOORI, CEFA_IDORI) values "
+          "(9, 2, 51, 1102)"));
+    Egreso& e = abra();
+    e.cambie_nit(kTransportes);
+    e.reciba_grupo(9);
+    ASSERT_TRUE(e.continue_documentos());
+    EXPECT_EQ(lineas().recordCount(), 2);
+    EXPECT_EQ(v("EGRE_MONTO"), M("300"));
+}
+
 }  // namespace
