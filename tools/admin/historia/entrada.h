@@ -57,5 +57,6 @@ struct Entrada {
 bool registreTasas(Entrada& e);
 bool registreFacturas(Entrada& e);
 bool registreCargos(Entrada& e);
+bool registreEgresos(Entrada& e);
 
 }  // namespace ledgrix::historia

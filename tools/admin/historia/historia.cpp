@@ -41,7 +41,7 @@ dbsetup::Result entre(const QString& location, const Plan& plan) {
     dm.cargue_configuracion();
     dm.ctx.usuario = usuario;
     Entrada e{dm, reloj, mensajes, plan, std::vector<qint64>(plan.documentos.size(), 0), {}};
-    if (!registreTasas(e) || !registreFacturas(e) || !registreCargos(e))
+    if (!registreTasas(e) || !registreFacturas(e) || !registreCargos(e) || !registreEgresos(e))
         return {false, e.error};
     return {true, {}};
 }
@@ -85,10 +85,12 @@ dbsetup::Result agregue(const QString& location, const QDate& hoy, const QString
     const Plan plan = planee(hoy);
     if (dbsetup::Result r = entre(location, plan); !r.ok)
         return r;
-    return {true, QStringLiteral("Historia desde el %1: %2 facturas de compra y %3 cargos.")
-                      .arg(plan.desde.toString(QStringLiteral("yyyy/MM/dd")))
-                      .arg(cuantos(plan, Clase::Factura))
-                      .arg(cuantos(plan, Clase::Cargo))};
+    return {true,
+            QStringLiteral("Historia desde el %1: %2 facturas de compra, %3 cargos y %4 egresos.")
+                .arg(plan.desde.toString(QStringLiteral("yyyy/MM/dd")))
+                .arg(cuantos(plan, Clase::Factura))
+                .arg(cuantos(plan, Clase::Cargo))
+                .arg(cuantos(plan, Clase::Egreso))};
 }
 
 dbsetup::Result instaleDemo(const QString& location, const dbsetup::Options& options,

@@ -257,6 +257,54 @@ void enlaceFacturas(std::vector<Documento>& docs) {
     }
 }
 
+// The suppliers in pesos are paid every two or three weeks, each with its
+// own delay after the document: most of what fell due then, from the cash
+// box when it is little; about one document in four is left for later and
+// stays open, so the aging has debts of every age. Now and then the last
+// document is paid in part and its rest stays open too. Vouchers follow
+// the documents, in date order.
+void planeeEgresos(Plan& plan, Azar& azar) {
+    struct Turno {
+        QString nit;
+        QDate dia;
+        int retraso;
+    };
+    std::vector<Turno> turnos;
+    for (const Perfil& p : perfiles())
+        if (p.moneda == 1)
+            turnos.push_back({QString::fromLatin1(p.nit),
+                              plan.desde.addDays(35 + azar.entre(0, 10)), int(azar.entre(30, 60))});
+    const int documentos = int(plan.documentos.size());
+    std::vector<bool> visto(std::size_t(documentos), false);
+    for (QDate dia = plan.desde.addDays(35); dia <= plan.hoy.addDays(-3); dia = dia.addDays(1)) {
+        for (Turno& t : turnos) {
+            if (t.dia != dia)
+                continue;
+            t.dia = dia.addDays(azar.entre(14, 21));
+            Documento e;
+            e.clase = Clase::Egreso;
+            e.fecha = laborable(dia, plan.hoy);
+            e.nit = t.nit;
+            for (int i = 0; i < documentos; ++i) {
+                const Documento& d = plan.documentos[std::size_t(i)];
+                if (d.nit != t.nit || visto[std::size_t(i)] || d.fecha.addDays(t.retraso) > dia)
+                    continue;
+                visto[std::size_t(i)] = true;
+                if (azar.entre(0, 3) == 0)
+                    continue;
+                e.paga.push_back(i);
+                e.monto += d.monto + d.monto * d.iva / 100;
+            }
+            if (e.paga.empty())
+                continue;
+            e.parte = azar.entre(0, 3) == 0 ? 50 : 100;
+            e.banco = e.monto > 1500000;
+            e.concepto = QStringLiteral("Pago a proveedor");
+            plan.documentos.push_back(e);
+        }
+    }
+}
+
 }  // namespace
 
 qint64 Plan::tasa(const QDate& d) const {
@@ -283,6 +331,7 @@ Plan planee(const QDate& hoy) {
                          return a.clase == Clase::Factura && b.clase != Clase::Factura;
                      });
     enlaceFacturas(plan.documentos);
+    planeeEgresos(plan, azar);
     return plan;
 }
 

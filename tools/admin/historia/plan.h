@@ -7,9 +7,9 @@
 namespace ledgrix::historia {
 
 // Kinds of document the history enters, each by a function of its own.
-// Payment vouchers, discounts, applications and advances join this list
-// when they are entered too.
-enum class Clase { Factura /* purchase invoice, 21 */, Cargo /* 51 */ };
+// Discounts, applications and advances join this list when they are
+// entered too.
+enum class Clase { Factura /* purchase invoice, 21 */, Cargo /* 51 */, Egreso /* 62 */ };
 
 struct Documento {
     Clase clase = Clase::Factura;
@@ -25,6 +25,12 @@ struct Documento {
     // Charges: index in `Plan::documentos` of the purchase invoice the
     // charge arises from, -1 for none.
     int factura = -1;
+    // Payment vouchers: indexes in `Plan::documentos` of the documents paid,
+    // the share of its balance the last one gets (100: all of it) and
+    // whether the money leaves the bank (else the general cash box).
+    std::vector<int> paga;
+    int parte = 100;
+    bool banco = true;
 };
 
 // The dollar's rate of one day, in cents of peso.
