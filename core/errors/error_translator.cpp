@@ -1,5 +1,7 @@
 #include "core/errors/error_translator.h"
 
+#include <QRegularExpression>
+
 #include "core/data/client_dataset.h"
 #include "core/data/provider.h"
 #include "core/services/dialogs.h"
@@ -14,6 +16,18 @@ QString quotedAfter(const QString& m, qsizetype from) {
     if (open < 0) return {};
     const qsizetype close = m.indexOf(u'"', open + 1);
     return close < 0 ? m.mid(open + 1) : m.mid(open + 1, close - open - 1);
+}
+
+// The database's own refusals (exceptions its triggers and procedures raise)
+// are written for the user; the driver wraps them as
+// "exception 11 - E_NAME - <text> - At procedure 'X' line: ...".
+QString databaseRefusal(const QString& m) {
+    static const QRegularExpression re(
+        QStringLiteral("exception \\d+ - [A-Za-z0-9_$]+ - (.*?)(?: - At (?:block|procedure|"
+                       "trigger|function)\\b.*)?$"),
+        QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = re.match(m);
+    return match.hasMatch() ? match.captured(1).trimmed() : QString();
 }
 
 }  // namespace
@@ -34,13 +48,9 @@ void ErrorTranslator::ManejarError(Provider* sender, ClientDataset* ds, ErrorRes
     if (log_) log_(m);
     if (errorOccurred_) *errorOccurred_ = true;
     response = ErrorResponse::Abort;
-    QString text;
-    if (!ds)
-        text = connectionText(m);
-    else if (sender)
-        text = providerText(*sender, m);
-    else
-        text = clientText(*ds, m);
+    QString text = databaseRefusal(m);
+    if (text.isEmpty())
+        text = !ds ? connectionText(m) : sender ? providerText(*sender, m) : clientText(*ds, m);
     dialogs_.beep();
     dialogs_.error(text);
 }

@@ -53,6 +53,18 @@ TEST_F(TfdmTest, AmountInWordsUsesTheConfiguredCurrencyWords) {
     EXPECT_EQ(dm->numero_a_letras(Currency::fromInt(-5)), QString());
 }
 
+// The database's own refusals (its exceptions, raised by triggers and
+// procedures) are written for the user: their text is shown alone.
+TEST_F(TfdmTest, DatabaseRefusalsShowTheirOwnText) {
+    conecte();
+    EXPECT_FALSE(dm->sql().execute(QStringLiteral(
+        "execute block as begin exception E_CXP_DOC_INEXISTENTE; end")));
+    EXPECT_EQ(dialogs.lastError(), QStringLiteral("El documento a abonar no existe."));
+    EXPECT_FALSE(dm->sql().execute(QStringLiteral(
+        "execute block as begin exception E_CXP_DOC_ANULADO 'Texto propio, con - guion.'; end")));
+    EXPECT_EQ(dialogs.lastError(), QStringLiteral("Texto propio, con - guion."));
+}
+
 TEST_F(TfdmTest, StatementErrorsAreTranslatedLoggedAndLeaveTheModuleUsable) {
     conecte();
     EXPECT_FALSE(dm->sql().execute(QStringLiteral("insert into NO_EXISTE values (1)")));
