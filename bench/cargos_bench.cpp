@@ -16,14 +16,16 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSqlQuery>
 #include <cstdio>
 #include <random>
 #include <vector>
 
+#include "bench/base_generada.h"
 #include "bench/comun.h"
 #include "bench/generador/generador.h"
+#include "bench/servidor.h"
+#include "bench/sin_dialogos.h"
 #include "core/services/clock.h"
 #include "core/services/dialogs.h"
 #include "core/tfdm/tfdm.h"
@@ -33,42 +35,15 @@ namespace {
 
 using namespace ledgrix;
 
-// Answers yes, counts what would have been shown.
-class Silencio : public Dialogs {
-  public:
-    int mensajes = 0;
-    QString ultimo;
-    void error(const QString& t) override { ++mensajes, ultimo = t; }
-    void information(const QString& t) override { ++mensajes, ultimo = t; }
-    void warning(const QString& t) override { ++mensajes, ultimo = t; }
-    bool question(const QString&) override { return true; }
-    Answer abortRetry(const QString&) override { return Answer::Abort; }
-    void beep() override {}
-    int modal(const QString&, const std::function<int()>&) override { return 0; }
-};
-
 QString ubicacion;
-Silencio dialogos;
+// Answers yes, counts what would have been shown.
+bench::SinDialogos dialogos{true};
 std::unique_ptr<FixedClock> reloj;
 std::unique_ptr<Tfdm> dm;
 std::vector<QString> proveedores;
 
 std::vector<double> ms_embebido, ms_servidor;
-bool servidor_propio = false;
-
-const QString kScriptServidor = QStringLiteral(LEDGRIX_DB_DIR "/../scripts/firebird-servidor.sh");
-
-bool servidor_escuchando() {
-    return QProcess::execute(QStringLiteral("bash"),
-                             {QStringLiteral("-c"),
-                              QStringLiteral("(exec 3<>/dev/tcp/127.0.0.1/3050) 2>/dev/null")}) ==
-           0;
-}
-
-bool servidor(const char* accion) {
-    return QProcess::execute(QStringLiteral("bash"),
-                             {kScriptServidor, QString::fromLatin1(accion)}) == 0;
-}
+bench::ServidorLocal servidor_local;
 
 // Saves charges on `base` with a module of its own, closed at the end: the
 // engine holds a database file for one process, embedded or server.
@@ -108,12 +83,9 @@ void BM_GrabeCargo_embebido(benchmark::State& state) {
     grabe_cargos(state, generador::baseEmpresa(ubicacion), {}, ms_embebido);
 }
 void BM_GrabeCargo_servidor(benchmark::State& state) {
-    if (!servidor_escuchando()) {
-        servidor_propio = servidor("iniciar");
-        if (!servidor_propio) {
-            state.SkipWithError("no se pudo iniciar el servidor Firebird en 127.0.0.1:3050");
-            return;
-        }
+    if (!servidor_local.asegure()) {
+        state.SkipWithError("no se pudo iniciar el servidor Firebird en 127.0.0.1:3050");
+        return;
     }
     grabe_cargos(state, QStringLiteral("127.0.0.1:") + generador::baseEmpresa(ubicacion),
                  QStringLiteral("admin"), ms_servidor);
@@ -124,25 +96,12 @@ BENCHMARK(BM_GrabeCargo_servidor)->Unit(benchmark::kMillisecond)->Iterations(50)
 bool prepare() {
     const QString env = qEnvironmentVariable("LEDGRIX_BENCH_DB");
     ubicacion = env.isEmpty() ? QStringLiteral("/tmp/ledgrix-bench-cargos") : env;
-    const QString listo = ubicacion + QStringLiteral("/generada");
-    if (env.isEmpty() && !QFileInfo::exists(listo)) {
-        std::fprintf(stderr, "Generando %s (2000 proveedores x 50 documentos)...\n",
-                     qPrintable(ubicacion));
-        if (QFileInfo::exists(ubicacion))
-            QDir(ubicacion).removeRecursively();
-        generador::Parametros p;
-        p.ubicacion = ubicacion;
-        p.proveedores = 2000;
-        p.documentosPorProveedor = 50;
-        const generador::Resultado r = generador::generar(p);
-        if (!r.ok) {
-            std::fprintf(stderr, "No se pudo generar: %s\n", qPrintable(r.mensaje));
-            return false;
-        }
-        QFile marca(listo);
-        if (marca.open(QIODevice::WriteOnly))
-            marca.write("ok\n");
-    }
+    generador::Parametros p;
+    p.ubicacion = ubicacion;
+    p.proveedores = 2000;
+    p.documentosPorProveedor = 50;
+    if (env.isEmpty() && !bench::base_generada(p))
+        return false;
     reloj = std::make_unique<FixedClock>(QDateTime::currentDateTime());
     dm = std::make_unique<Tfdm>(dialogos, *reloj);
     const QString usuario = QStringLiteral("ADMIN");
@@ -177,8 +136,7 @@ int main(int argc, char** argv) {
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    if (servidor_propio)
-        servidor("detener");
+    servidor_local.libere();
     std::fprintf(stderr, "Mensajes mostrados: %d (%s)\n", dialogos.mensajes,
                  qPrintable(dialogos.ultimo));
     std::printf(

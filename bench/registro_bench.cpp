@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/base_generada.h"
 #include "bench/comun.h"
 #include "bench/generador/generador.h"
 #include "bench/sin_dialogos.h"
@@ -321,26 +322,13 @@ QString baseDeDatos() {
         return QFileInfo(env).isDir() ? generador::baseEmpresa(env) : env;
     const QString ubicacion = QStringLiteral("/tmp/ledgrix-bench");
     const QString archivo = generador::baseEmpresa(ubicacion);
-    const QString listo = ubicacion + QStringLiteral("/generada");
-    if (QFileInfo::exists(listo))
-        return archivo;
-    std::fprintf(stderr, "Generando %s (2000 proveedores x 50 documentos)...\n",
-                 qPrintable(ubicacion));
-    if (QFileInfo::exists(ubicacion))
-        QDir(ubicacion).removeRecursively();
     generador::Parametros p;
     p.ubicacion = ubicacion;
     p.proveedores = 2000;
     p.documentosPorProveedor = 50;
     p.progreso = [](const QString& l) { std::fprintf(stderr, "%s\n", qPrintable(l)); };
-    const generador::Resultado r = generador::generar(p);
-    if (!r.ok) {
-        std::fprintf(stderr, "No se pudo generar: %s\n", qPrintable(r.mensaje));
+    if (!bench::base_generada(p))
         return {};
-    }
-    QFile marca(listo);
-    if (marca.open(QIODevice::WriteOnly))
-        marca.write(QByteArray::number(r.resumen.segundosTotal) + " s\n");
     return archivo;
 }
 

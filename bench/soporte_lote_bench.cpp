@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <cstdio>
 
+#include "bench/base_generada.h"
 #include "bench/comun.h"
 #include "bench/generador/generador.h"
 #include "bench/sin_dialogos.h"
@@ -45,20 +46,12 @@ bool configure(Tfdm& dm, const QString& propiedad, const QString& valor) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QString ubicacion = QStringLiteral("/tmp/ledgrix-bench-soporte");
-    if (!QFileInfo::exists(ubicacion + QStringLiteral("/generada"))) {
-        QDir(ubicacion).removeRecursively();
-        generador::Parametros p;
-        p.ubicacion = ubicacion;
-        p.proveedores = 20;
-        p.documentosPorProveedor = 2;
-        if (const generador::Resultado r = generador::generar(p); !r.ok) {
-            std::fprintf(stderr, "No se pudo generar: %s\n", qPrintable(r.mensaje));
-            return 1;
-        }
-        QFile marca(ubicacion + QStringLiteral("/generada"));
-        if (marca.open(QIODevice::WriteOnly))
-            marca.write("ok\n");
-    }
+    generador::Parametros p;
+    p.ubicacion = ubicacion;
+    p.proveedores = 20;
+    p.documentosPorProveedor = 2;
+    if (!bench::base_generada(p))
+        return 1;
     const QString c = ubicacion + QStringLiteral("/certificados");
     QDir().mkpath(c);
     const QString raiz = QStringLiteral(LEDGRIX_DB_DIR "/..");
