@@ -173,8 +173,12 @@ void Egreso::Impl::recupere() {
     for (Field* f : CEgresos->fields())
         if (!f->calculated() && !encabezado.empty() && encabezado[0][f->index()].isValid())
             f->setValue(encabezado[0][f->index()]);
-    for (auto& [ds, filas] : listas)
-        pegue(*ds, filas);
+    // The payment lines come back as stored: their own rules would renumber
+    // the cheque or lower the cash.
+    medios->sin_reglas([&] {
+        for (auto& [ds, filas] : listas)
+            pegue(*ds, filas);
+    });
     --quieto;
     recuperado = true;
     edite();

@@ -149,6 +149,8 @@ bool MediosPago::Impl::regla_numero() {
 bool MediosPago::abra_banco() {
     if (!d_->puede_abrir(caja_activa_, S("Cierre antes la forma del pago de caja.")))
         return false;
+    if (antes_de_abrir)
+        antes_de_abrir();
     if (d_->CCuentas->isEmpty()) {
         dm_.dialogs().error(S("Debe crear antes las cuentas de bancos a manejar."));
         return false;
