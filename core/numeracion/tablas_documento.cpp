@@ -13,6 +13,8 @@ TablaDocumento fila(const char* tabla, const char* id, const char* prefijo, cons
 const QHash<int, TablaDocumento>& tablas() {
     static const QHash<int, TablaDocumento> t = {
         {21, fila("facturas_compra", "faco_id", "pref_pre", "faco_numero")},
+        // Sales invoices: a payment voucher crosses them against what it pays.
+        {31, fila("facturas", "fact_id", "pref_pre", "fact_numero")},
         {24, fila("devoluciones_compras", "deco_id", "pref_pre", "deco_numero")},
         {51, fila("notas_debito_proveedor", "ndpr_id", "pref_pre", "ndpr_numero")},
         {52, fila("notas_credito_proveedor", "ncpr_id", "pref_pre", "ncpr_numero")},

@@ -20,8 +20,7 @@
 #include "payments/ui/comun/panel_lineas.h"
 #include "payments/ui/egresos/panel_banco.h"
 #include "payments/ui/egresos/tfegresos.h"
-#include "tests/support/documentos_fixture.h"
-#include "tests/support/teclado.h"
+#include "tests/payments/ventana_egreso.h"
 
 using namespace ledgrix;
 using test::tecla;
@@ -29,52 +28,9 @@ using test::tecla;
 namespace {
 
 const QString kImpresion = QStringLiteral("Tfimpregreso");
-const QDate kHoy(2022, 9, 21);
 
-class EgresoVentanaTest : public test::DocumentosTest {
+class EgresoVentanaTest : public test::VentanaEgresoTest {
   protected:
-    void SetUp() override {
-        DocumentosTest::SetUp();
-        // A purchase invoice of the stationery supplier, open for 1.000.000,00.
-        factura(9101, QStringLiteral("00009101"), test::kPapeleria, QDate(2022, 9, 1),
-                QStringLiteral("1000000"));
-    }
-    void TearDown() override {
-        if (v) {
-            // Closing over typed lines asks; nothing is stored either way.
-            dialogs.expectQuestion({}, true);
-            v->close();
-        }
-        test::libere();
-        DocumentosTest::TearDown();
-    }
-
-    void abra() {
-        v = new Tfegresos(*dm);
-        v->show();
-        QApplication::setActiveWindow(v);
-    }
-    static void teclee(QWidget* w, const QString& texto) {
-        for (const QChar c : texto) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(w, &press);
-        }
-    }
-    void pulse(int key) { tecla(QApplication::focusWidget(), key); }
-    // The payee typed in the window: its documents panel opens.
-    void proveedor() {
-        QLineEdit* nit = v->editor(QStringLiteral("TERC_NIT"));
-        nit->setFocus();
-        teclee(nit, test::kPapeleria);
-        tecla(nit, Qt::Key_Return);
-    }
-    // F8 in the documents panel, the consultation answering with the invoice.
-    void elija_factura() {
-        dm->documentos_seleccionados = {
-            {21, 9101, QStringLiteral("0000"), QStringLiteral("00009101"), {}}};
-        dialogs.expectModal(QStringLiteral("Tfconscxpagar"), 1);
-        pulse(Qt::Key_F8);
-    }
     // The amount of a line typed in its grid cell, the installation's way.
     void teclee_monto(PanelLineas* panel, const QString& campo, const QString& texto) {
         LedgrixGrid* g = panel->grilla();
@@ -90,10 +46,6 @@ class EgresoVentanaTest : public test::DocumentosTest {
     Currency valor(ClientDataset& ds, const char* campo) {
         return ds.fieldByName(QLatin1String(campo)).asCurrency();
     }
-    QString uno(const QString& sql) {
-        auto q = dm->sql().select(sql);
-        return q && q->next() ? q->value(0).toString().trimmed() : QStringLiteral("sin fila");
-    }
     static QString texto_pdf(const QString& ruta) {
         QProcess p;
         p.start(QStringLiteral("pdftotext"),
@@ -101,9 +53,6 @@ class EgresoVentanaTest : public test::DocumentosTest {
         EXPECT_TRUE(p.waitForFinished(30000));
         return QString::fromUtf8(p.readAllStandardOutput()).simplified();
     }
-    QString errores() const { return dialogs.errors().join(u'\n'); }
-
-    QPointer<Tfegresos> v;
 };
 
 // The whole road with the keyboard: the payee, a document picked with F8,
@@ -121,7 +70,7 @@ TEST_F(EgresoVentanaTest, AVoucherTypedWithKeysIsStoredSettlesPostsAndPrints) {
     EXPECT_EQ(v->tipo()->currentText(), QStringLiteral("CUENTA POR PAGAR"));
     ASSERT_EQ(v->panel_visible(), v->panel_documentos());
     elija_factura();
-    ASSERT_EQ(v->logica().documentos().recordCount(), 1) << errores().toStdString();
+    ASSERT_EQ(v->logica().documentos().recordCount(), 1) << errores();
     pulse(Qt::Key_F2);  // continue the documents: the amount is what they take
     EXPECT_EQ(v->panel_visible(), v->panel_conta());
     EXPECT_EQ(v->monto(QStringLiteral("EGRE_MONTO"))->text(), QStringLiteral("1.000.000,00"));
@@ -129,28 +78,28 @@ TEST_F(EgresoVentanaTest, AVoucherTypedWithKeysIsStoredSettlesPostsAndPrints) {
     EXPECT_TRUE(v->boton_banco()->isEnabled());
 
     pulse(Qt::Key_F4);
-    ASSERT_EQ(v->panel_visible(), v->panel_caja()) << errores().toStdString();
+    ASSERT_EQ(v->panel_visible(), v->panel_caja()) << errores();
     ClientDataset& caja = v->logica().caja();
     ASSERT_EQ(caja.recordCount(), 1);
     EXPECT_EQ(valor(caja, "EGCA_MONTO").toString(2), QStringLiteral("1000000.00"));
     teclee_monto(v->panel_caja(), QStringLiteral("EGCA_MONTO"), QStringLiteral("600.000"));
     pulse(Qt::Key_F2);
-    EXPECT_EQ(v->panel_visible(), v->panel_conta()) << errores().toStdString();
+    EXPECT_EQ(v->panel_visible(), v->panel_conta()) << errores();
 
     pulse(Qt::Key_F5);
-    ASSERT_EQ(v->panel_visible(), v->panel_banco()) << errores().toStdString();
+    ASSERT_EQ(v->panel_visible(), v->panel_banco()) << errores();
     ClientDataset& banco = v->logica().banco();
     EXPECT_EQ(valor(banco, "EGBC_MONTO").toString(2), QStringLiteral("400000.00"));
     const QString cuenta = banco.fieldByName(QStringLiteral("CUBA_COD")).asString().trimmed();
     const QString cheque = banco.fieldByName(QStringLiteral("EGBC_NUMERO")).asString().trimmed();
     EXPECT_FALSE(cheque.isEmpty());
     pulse(Qt::Key_F2);
-    EXPECT_EQ(v->panel_visible(), v->panel_conta()) << errores().toStdString();
+    EXPECT_EQ(v->panel_visible(), v->panel_conta()) << errores();
 
     dialogs.expectModal(kImpresion, 1);
     pulse(Qt::Key_F2);
-    EXPECT_TRUE(dialogs.allAnswered()) << errores().toStdString();
-    EXPECT_TRUE(dialogs.errors().isEmpty()) << errores().toStdString();
+    EXPECT_TRUE(dialogs.allAnswered()) << errores();
+    EXPECT_TRUE(dialogs.errors().isEmpty()) << errores();
 
     const QString id = uno(
         QStringLiteral("select EGRE_ID from EGRESOS where PREF_PRE = '0000' and EGRE_NUMERO = '%1'")
@@ -170,23 +119,20 @@ TEST_F(EgresoVentanaTest, AVoucherTypedWithKeysIsStoredSettlesPostsAndPrints) {
                       .arg(cuenta, cheque, id)),
               QStringLiteral("1"));
     // One ledger voucher, balanced in the local books and in the NIIF books.
-    for (const char* libro : {"COMPROBANTE_DETALLE", "COMPROBANTE_DETALLE_NIIF"}) {
-        const QString lineas = QStringLiteral(
-                                   " from %1 d join COMPROBANTE_ENCABEZADO e on e.ENCO_CONSEC = "
-                                   "d.ENCO_CONSEC where e.ENCO_TIPOREF = 62 and e.ENCO_IDREF = %2")
-                                   .arg(QLatin1String(libro), id);
-        EXPECT_EQ(uno(QStringLiteral("select cast(sum(d.CODE_DEBITOS) as varchar(20)) || ' ' || "
-                                     "cast(sum(d.CODE_DEBITOS - d.CODE_CREDITOS) as varchar(20))") +
-                      lineas),
-                  QStringLiteral("1000000.00 0.00"))
-            << libro;
-    }
+    const QString asiento = QStringLiteral(
+        "select cast(sum(d.CODE_DEBITOS) as varchar(20)) || ' ' || cast(sum(d.CODE_DEBITOS - "
+        "d.CODE_CREDITOS) as varchar(20)) from %1 d join COMPROBANTE_ENCABEZADO e on "
+        "e.ENCO_CONSEC = d.ENCO_CONSEC where e.ENCO_TIPOREF = 62 and e.ENCO_IDREF = %2");
+    EXPECT_EQ(uno(asiento.arg(QStringLiteral("COMPROBANTE_DETALLE"), id)),
+              QStringLiteral("1000000.00 0.00"));
+    EXPECT_EQ(uno(asiento.arg(QStringLiteral("COMPROBANTE_DETALLE_NIIF"), id)),
+              QStringLiteral("1000000.00 0.00"));
 
     Tfimpregreso impresion(*dm, id.toLongLong());
     QString pdf;
     impresion.envie_correo = [&](const QString& ruta) { pdf = ruta; };
     tecla(&impresion, Qt::Key_F12);
-    ASSERT_FALSE(pdf.isEmpty()) << errores().toStdString();
+    ASSERT_FALSE(pdf.isEmpty()) << errores();
     const QString impreso = texto_pdf(pdf);
     EXPECT_TRUE(impreso.contains(QStringLiteral("Papelería Industrial Andina")))
         << impreso.toStdString();
@@ -235,7 +181,7 @@ TEST_F(EgresoVentanaTest, KeysOpenAndCloseThePanelsAsTheVoucherStands) {
         EXPECT_EQ(v->logica().caja().recordCount(), p.lineas_caja) << p.que;
         EXPECT_EQ(v->logica().banco().recordCount(), p.lineas_banco) << p.que;
     }
-    EXPECT_TRUE(dialogs.errors().isEmpty()) << errores().toStdString();
+    EXPECT_TRUE(dialogs.errors().isEmpty()) << errores();
     EXPECT_EQ(v->logica().documentos().recordCount(), 1);
 
     // Esc with documents paid asks before the voucher goes, and the window
@@ -265,7 +211,7 @@ TEST_F(EgresoVentanaTest, ARefusedSaveKeepsTheVoucherAsTypedForTheNextTry) {
     pulse(Qt::Key_F4);
     teclee_monto(v->panel_caja(), QStringLiteral("EGCA_MONTO"), QStringLiteral("600.000,00"));
     pulse(Qt::Key_F2);
-    ASSERT_EQ(v->panel_visible(), v->panel_conta()) << errores().toStdString();
+    ASSERT_EQ(v->panel_visible(), v->panel_conta()) << errores();
 
     pulse(Qt::Key_F2);
     EXPECT_EQ(
@@ -283,7 +229,7 @@ TEST_F(EgresoVentanaTest, ARefusedSaveKeepsTheVoucherAsTypedForTheNextTry) {
     pulse(Qt::Key_F2);
     dialogs.expectModal(kImpresion, 1);
     pulse(Qt::Key_F2);
-    EXPECT_TRUE(dialogs.errors().isEmpty()) << errores().toStdString();
+    EXPECT_TRUE(dialogs.errors().isEmpty()) << errores();
     EXPECT_EQ(uno(kEgresos).toInt(), antes.toInt() + 1);
     EXPECT_EQ(guardado(21, 9101), QStringLiteral("0.00"));
 }

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -16,6 +17,7 @@
 #include "core/money/formato_numero.h"
 #include "core/ui/grid/ledgrix_grid.h"
 #include "core/ui/numeracion/delegados.h"
+#include "payments/ui/comun/muestra_diferida.h"
 
 namespace ledgrix {
 
@@ -58,15 +60,30 @@ void PanelLineas::columnas(const QList<QPair<QString, QString>>& campo_titulo) {
         titulos_.insert(campo, titulo);
     modelo_ = new DatasetModel(&lineas_, this);
     grilla_->setModel(modelo_);
-    connect(modelo_, &QAbstractItemModel::modelReset, this, [this] { ajuste_columnas(); });
-    connect(modelo_, &QAbstractItemModel::rowsInserted, this, [this] { muestre(); });
-    connect(modelo_, &QAbstractItemModel::rowsRemoved, this, [this] { muestre(); });
-    connect(modelo_, &QAbstractItemModel::dataChanged, this, [this] { muestre(); });
+    // While the lines change under it the grid moves its cursor by itself;
+    // only the user's moves go to the dataset, which follows its own cursor.
+    const auto cambia = [this] { siguiendo_ = true; };
+    const auto cambio = [this] {
+        siguiendo_ = false;
+        siga_cursor();
+        muestre_luego();
+    };
+    connect(modelo_, &QAbstractItemModel::rowsAboutToBeInserted, this, cambia);
+    connect(modelo_, &QAbstractItemModel::rowsAboutToBeRemoved, this, cambia);
+    connect(modelo_, &QAbstractItemModel::modelAboutToBeReset, this, cambia);
+    connect(modelo_, &QAbstractItemModel::rowsInserted, this, cambio);
+    connect(modelo_, &QAbstractItemModel::rowsRemoved, this, cambio);
+    connect(modelo_, &QAbstractItemModel::modelReset, this, [this, cambio] {
+        ajuste_columnas();
+        cambio();
+    });
+    connect(modelo_, &QAbstractItemModel::dataChanged, this, [this] { muestre_luego(); });
+    connect(&lineas_, &ClientDataset::currentRowChanged, this, [this] { siga_cursor(); });
     connect(
         grilla_->selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex& actual, const QModelIndex& anterior) {
             const QModelIndex fila = grilla_->sourceIndex(actual);
-            if (!fila.isValid() || fila.row() == lineas_.recNo())
+            if (siguiendo_ || !fila.isValid() || fila.row() == lineas_.recNo())
                 return;
             // The line left is posted on the way; its refusal keeps the cursor.
             if (!lineas_.moveTo(fila.row()) && lineas_.state() != ClientDataset::State::Browse) {
@@ -76,6 +93,17 @@ void PanelLineas::columnas(const QList<QPair<QString, QString>>& campo_titulo) {
             }
         });
     ajuste_columnas();
+}
+
+void PanelLineas::siga_cursor() {
+    const int fila = lineas_.recNo();
+    QAbstractItemModel* vista = grilla_->model();
+    if (siguiendo_ || fila < 0 || fila >= vista->rowCount() ||
+        grilla_->currentIndex().row() == fila)
+        return;
+    QScopedValueRollback<bool> callado(siguiendo_, true);
+    const int columna = std::max(0, grilla_->currentIndex().column());
+    grilla_->setCurrentIndex(vista->index(fila, columna));
 }
 
 void PanelLineas::lista(const QString& campo, const Opciones& opciones) {
@@ -105,7 +133,11 @@ void PanelLineas::ajuste_columnas() {
     }
     if (n > 0)
         emit modelo_->headerDataChanged(Qt::Horizontal, 0, n - 1);
-    muestre();
+    muestre_luego();
+}
+
+void PanelLineas::muestre_luego() {
+    diferida_.pida();
 }
 
 void PanelLineas::pie(const QString& titulo, std::function<Currency()> valor) {

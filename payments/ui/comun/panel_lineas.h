@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/money/currency.h"
+#include "payments/ui/comun/muestra_diferida.h"
 
 class QHBoxLayout;
 class QLabel;
@@ -70,12 +71,17 @@ class PanelLineas : public QFrame {
 
   private:
     void ajuste_columnas();
+    // The grid's cursor on the dataset's line.
+    void siga_cursor();
+    void muestre_luego();
 
     Dialogs& dialogs_;
     ClientDataset& lineas_;
     DatasetModel* modelo_ = nullptr;
     LedgrixGrid* grilla_ = nullptr;
     QHBoxLayout* pies_ = nullptr;
+    bool siguiendo_ = false;
+    MuestraDiferida diferida_{this, [this] { muestre(); }};
     QMap<QString, QString> titulos_;
     QMap<QString, Opciones> listas_;
     std::vector<std::pair<QLabel*, std::function<Currency()>>> valores_;

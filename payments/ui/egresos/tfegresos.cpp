@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "accounting/ui/revision/tfcontabiliza.h"
@@ -28,6 +29,7 @@
 #include "output/ui/impresion/tfimpresion.h"
 #include "payments/egresos/medios_pago.h"
 #include "payments/ui/comun/enlaces_campos.h"
+#include "payments/ui/comun/muestra_diferida.h"
 #include "payments/ui/comun/panel_lineas.h"
 #include "payments/ui/egresos/panel_banco.h"
 
@@ -114,10 +116,12 @@ Tfegresos::Tfegresos(Tfdm& dm, QWidget* parent) : QWidget(parent), dm_(dm), logi
             [this](const QString& texto) { busque_tercero(texto); });
     connect(&logica_, &Egreso::busque_cuenta, this,
             [this](const QString& texto) { busque_cuenta(texto); });
+    // Changes the logic makes on its own (a rule filling other columns, a
+    // list reset) are shown once they are complete.
     ClientDataset& egresos = logica_.egresos();
     for (auto senal : {&ClientDataset::rowChanged, &ClientDataset::currentRowChanged})
-        connect(&egresos, senal, this, [this] { muestre(); });
-    connect(&egresos, &ClientDataset::resetDone, this, [this] { muestre(); });
+        connect(&egresos, senal, this, &Tfegresos::muestre_luego);
+    connect(&egresos, &ClientDataset::resetDone, this, &Tfegresos::muestre_luego);
     if (!abierta_) {
         // No series to number a voucher in: the window leaves once placed.
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -368,8 +372,8 @@ void Tfegresos::arme_paneles() {
     connect(banco_, &PanelBanco::cambiado, this, [this] { muestre(); });
     detalle_->addWidget(banco_);
 
-    connect(&logica_.conta(), &ClientDataset::currentRowChanged, this, [this] { muestre(); });
-    connect(&logica_.conta(), &ClientDataset::rowChanged, this, [this] { muestre(); });
+    connect(&logica_.conta(), &ClientDataset::currentRowChanged, this, &Tfegresos::muestre_luego);
+    connect(&logica_.conta(), &ClientDataset::rowChanged, this, &Tfegresos::muestre_luego);
 }
 
 QWidget* Tfegresos::botones() {
@@ -475,8 +479,9 @@ void Tfegresos::muestre() {
         p->muestre();
     banco_->muestre();
 
-    QWidget* pagina = pagina_conta_;
-    switch (logica_.panel()) {
+    // The crosses open over any other panel, and their keys rule while open.
+    QWidget* pagina = logica_.cruces_abierto() ? cruces_ : pagina_conta_;
+    switch (logica_.cruces_abierto() ? Egreso::Panel::Cruces : logica_.panel()) {
         case Egreso::Panel::Documentos:
             pagina = documentos_;
             break;
@@ -487,12 +492,14 @@ void Tfegresos::muestre() {
             pagina = banco_;
             break;
         case Egreso::Panel::Cruces:
-            pagina = cruces_;
-            break;
         case Egreso::Panel::Ninguno:
             break;
     }
     detalle_->setCurrentWidget(pagina);
+}
+
+void Tfegresos::muestre_luego() {
+    diferida_.pida();
 }
 
 void Tfegresos::muestre_panel() {
@@ -519,7 +526,7 @@ void Tfegresos::ejecute(Accion accion) {
     if (accion != Accion::Cancelar && accion != Accion::Nada && !aplique_pendientes())
         return;
     MediosPago& medios = logica_.medios();
-    const Egreso::Panel antes = logica_.panel();
+    QWidget* const antes = detalle_->currentWidget();
     switch (accion) {
         case Accion::Nada:
             return;
@@ -576,10 +583,13 @@ void Tfegresos::ejecute(Accion accion) {
             break;
     }
     muestre();
-    if (logica_.panel() != antes)
-        muestre_panel();
-    if (logica_.panel() == Egreso::Panel::Ninguno && antes != Egreso::Panel::Ninguno)
+    QWidget* const ahora = detalle_->currentWidget();
+    if (ahora == antes)
+        return;
+    if (ahora == pagina_conta_)
         editor(QStringLiteral("EGRE_CONC"))->setFocus();
+    else
+        muestre_panel();
 }
 
 void Tfegresos::SBGrabarClick() {

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "payments/egresos/egreso.h"
+#include "payments/ui/comun/muestra_diferida.h"
 
 class QComboBox;
 class QDateEdit;
@@ -87,6 +88,7 @@ class Tfegresos : public QWidget {
     void llene_listas();
     void muestre();
     void muestre_panel();
+    void muestre_luego();
     bool aplique_pendientes();
     void ejecute(Egreso::Accion accion);
     bool tecla(int key, QObject* watched);
@@ -100,6 +102,7 @@ class Tfegresos : public QWidget {
     bool mostrando_ = false;
     bool ubicada_ = false;
     bool cerrando_ = false;
+    MuestraDiferida diferida_{this, [this] { muestre(); }};
     QComboBox* prefijo_ = nullptr;
     QComboBox* moneda_ = nullptr;
     QComboBox* tipo_ = nullptr;

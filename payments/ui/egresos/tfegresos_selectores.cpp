@@ -99,7 +99,8 @@ void Tfegresos::busque_cartera() {
     for (int i = 0; cruces.active() && i < cruces.recordCount(); ++i)
         cruzados.append({texto(cruces, i, "EGCC_TIPODOC").toInt(),
                          texto(cruces, i, "EGCC_IDDOC").toLongLong()});
-    seleccion.cargue(logica_.campo(QStringLiteral("TERC_NIT")).asString(), cruzados);
+    seleccion.cargue(logica_.campo(QStringLiteral("TERC_NIT")).asString(),
+                     logica_.campo(QStringLiteral("EGRE_FECHA")).asDate(), cruzados);
     if (abra_seleccion(dm_, seleccion, this) != 1)
         return;
     if (RegistroCartera::grupo_entregado != 0) {

@@ -14,20 +14,22 @@ QStringList SeleccionCartera::columnas() const {
             QStringLiteral("Fecha"), QStringLiteral("Vence"),   QStringLiteral("Saldo")};
 }
 
-void SeleccionCartera::cargue(const QString& nit, const QList<QPair<int, qint64>>& cruzados) {
+void SeleccionCartera::cargue(const QString& nit, const QDate& fecha,
+                              const QList<QPair<int, qint64>>& cruzados) {
     vacie();
     documentos_.clear();
     elegido_.reset();
-    // Today's balance from the open positions: the cross itself checks the
-    // balance at the voucher's date.
+    // A document issued after the voucher cannot be crossed in it. Today's
+    // balance from the open positions: the cross checks it at the voucher's date.
     auto q = dm_.sql().select(
         QStringLiteral(
             "select m.MVPR_TIPOREF, m.MVPR_IDREF, t.TIDO_NOMCORTO, m.MVPR_PREFIJO, m.MVPR_NUMERO, "
             "m.MVPR_FECHA, m.MVPR_VENCE, cast(m.MVPR_SALDO as varchar(24)) "
             "from MOVIMIENTO_PROVEEDOR m join TIPO_DOCUMENTO t on t.TIDO_COD = m.MVPR_TIPOREF "
             "where m.TERC_NIT = %1 and t.TIDO_CART = 'S' and m.MVPR_ANULADO = 'N' "
-            "and m.MVPR_SALDO <> 0 order by m.MVPR_FECHA, m.MVPR_PREFIJO, m.MVPR_NUMERO")
-            .arg(sql::quoted(nit.trimmed())));
+            "and m.MVPR_FECHA <= %2 and m.MVPR_SALDO <> 0 "
+            "order by m.MVPR_FECHA, m.MVPR_PREFIJO, m.MVPR_NUMERO")
+            .arg(sql::quoted(nit.trimmed()), sql::date(fecha)));
     if (!q)
         return;
     const FormatoNumero& formato = FormatoNumero::instalacion();

@@ -12,8 +12,8 @@
 namespace ledgrix {
 
 // The receivables chooser of the voucher's crosses ("Tfbusccartera"): the
-// payee's live receivables documents (types with tido_cart = 'S') that
-// still have a balance, less those already crossed in the voucher. One
+// payee's live receivables documents (types with tido_cart = 'S') issued
+// by the voucher's date that still have a balance, less those already crossed in the voucher. One
 // document chosen is left in `elegido`; several become a group of
 // CONSOLIDE_FALTANTES whose id is left in RegistroCartera::grupo_entregado.
 class SeleccionCartera : public SeleccionVarios {
@@ -24,8 +24,9 @@ class SeleccionCartera : public SeleccionVarios {
     QString titulo() const override { return QStringLiteral("Documentos de cartera"); }
     QStringList columnas() const override;
 
-    // `cruzados`: type and id of the documents the voucher crosses already.
-    void cargue(const QString& nit, const QList<QPair<int, qint64>>& cruzados);
+    // Documents dated up to `fecha` (the voucher's); `cruzados`: type and id
+    // of the documents the voucher crosses already.
+    void cargue(const QString& nit, const QDate& fecha, const QList<QPair<int, qint64>>& cruzados);
     const std::optional<DocumentoSeleccionado>& elegido() const { return elegido_; }
 
   protected:
