@@ -266,4 +266,44 @@ TEST_F(EgresoVentanaTest, FitsTheWorkAreaOfA1366x768Screen) {
         area.grab().save(qEnvironmentVariable("LEDGRIX_FOTO_EGRESO"));
 }
 
+// The header follows the payee and the kind: "?" in the NIT opens the
+// supplier chooser; a supplier without documents to pay may receive other
+// payments when the company allows it, and then the amount is typed; a
+// transfer into a box asks for the box and pays from the bank only.
+TEST_F(EgresoVentanaTest, TheHeaderFollowsThePayeeAndTheKind) {
+    configure(QStringLiteral("PERMITIR REGISTRAR EGRESOS POR OTROS CONCEPTOS A PROVEEDORES"),
+              QStringLiteral("SI"));
+    abra();
+    QLineEdit* nit = v->editor(QStringLiteral("TERC_NIT"));
+    dialogs.expectModal(QStringLiteral("Tfbuscprove"), 1);  // the first supplier by name
+    teclee(nit, QStringLiteral("?"));
+    EXPECT_TRUE(dialogs.allAnswered());
+    EXPECT_EQ(nit->text(), QStringLiteral("800987654"));
+    EXPECT_EQ(v->nombre()->text(), QStringLiteral("Importadora Pacífico Ltda."));
+    ASSERT_EQ(v->panel_visible(), v->panel_documentos());
+    CampoMonto* monto = v->monto(QStringLiteral("EGRE_MONTO"));
+    EXPECT_TRUE(monto->isReadOnly());  // the documents paid make it
+
+    pulse(Qt::Key_F2);  // no documents: other payments
+    EXPECT_EQ(v->tipo()->currentText(), QStringLiteral("OTROS EGRESOS"));
+    EXPECT_EQ(v->panel_visible(), v->panel_conta());
+    EXPECT_EQ(QApplication::focusWidget(), v->editor(QStringLiteral("EGRE_CONC")));
+    ASSERT_FALSE(monto->isReadOnly());
+    monto->setFocus();
+    monto->selectAll();
+    teclee(monto, QStringLiteral("500.000"));
+    tecla(monto, Qt::Key_Return);
+    EXPECT_TRUE(v->boton_caja()->isEnabled());
+    EXPECT_TRUE(v->boton_banco()->isEnabled());
+    EXPECT_FALSE(v->caja_destino()->isVisible());
+
+    v->tipo()->setCurrentIndex(v->tipo()->findData(QStringLiteral("2")));
+    emit v->tipo()->activated(v->tipo()->currentIndex());
+    EXPECT_TRUE(v->caja_destino()->isVisible());
+    EXPECT_EQ(v->caja_destino()->currentText(), QStringLiteral("CAJA GENERAL"));
+    EXPECT_FALSE(v->boton_caja()->isEnabled());
+    EXPECT_TRUE(v->boton_banco()->isEnabled());
+    EXPECT_TRUE(dialogs.errors().isEmpty()) << errores();
+}
+
 }  // namespace
