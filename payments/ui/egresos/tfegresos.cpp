@@ -27,6 +27,7 @@
 #include "core/ui/numeracion/delegados.h"
 #include "core/ui/teclas_ventana.h"
 #include "output/ui/impresion/tfimpresion.h"
+#include "reports/ui/consulta/ventanas_externas.h"
 #include "payments/egresos/medios_pago.h"
 #include "payments/ui/comun/enlaces_campos.h"
 #include "payments/ui/comun/muestra_diferida.h"
@@ -88,6 +89,17 @@ Tfegresos::Tfegresos(Tfdm& dm, QWidget* parent) : QWidget(parent), dm_(dm), logi
     abierta_ = logica_.abra();
     Tfcontabiliza::instale(logica_.contabilizacion(), this);
     logica_.imprima = [this](qint64 id) { imprima_documento(dm_, 62, id, this); };
+    // Windows of other parts of the program, opened by name.
+    logica_.consulte_egreso = [this](qint64 id) {
+        dm_.documento_consultado = {62, id, {}, {}, {}};
+        return abra_externa(dm_, QStringLiteral("Tfconsegreso"), this);
+    };
+    logica_.cree_cuenta = [this](const QString&) {
+        return abra_externa(dm_, QStringLiteral("Tfcuentas"), this);
+    };
+    logica_.cree_tercero = [this](const QString&) {
+        return abra_externa(dm_, QStringLiteral("Tfterceros"), this);
+    };
     enlaces_ = new EnlacesCampos(
         dm_.dialogs(), [this](const QString& campo) -> Field& { return logica_.campo(campo); },
         this);
