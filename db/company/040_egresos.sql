@@ -63,8 +63,10 @@ CREATE TABLE EGRESODETALLE (
     CONSTRAINT CK_EGRESODETALLE CHECK (EGDE_ANULADO IN ('S', 'N'))
 );
 
-/* Payment history of a document. */
-CREATE INDEX IX_EGRESODETALLE_DOC ON EGRESODETALLE (EGDE_TIPODOC, EGDE_IDDOC);
+/* No index by document paid: a document's payments are found through the
+   ledger's movements (IX_ABONOS_PROVEEDOR_DOC, which name the voucher line),
+   and every voucher stored would otherwise write one more scattered index
+   page per line. */
 
 CREATE TABLE EGRECRUCES (
     EGRE_ID        INTEGER NOT NULL,
@@ -88,7 +90,6 @@ CREATE TABLE EGRECRUCES (
     CONSTRAINT CK_EGRECRUCES CHECK (EGCC_ANULADO IN ('S', 'N'))
 );
 
-CREATE INDEX IX_EGRECRUCES_DOC ON EGRECRUCES (EGCC_TIPODOC, EGCC_IDDOC);
 
 CREATE TABLE EGRECONTA (
     EGRE_ID       INTEGER NOT NULL,
