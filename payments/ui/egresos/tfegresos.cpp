@@ -661,7 +661,10 @@ bool Tfegresos::tecla(int key, QObject* watched) {
     if (qobject_cast<LedgrixGrid*>(w) || qobject_cast<LedgrixGrid*>(w->parentWidget()))
         return false;
     EnlacesCampos& enlaces = banco_->isAncestorOf(w) ? banco_->enlaces() : *enlaces_;
-    if (enlaces.acepte(w))
+    QWidget* const antes = detalle_->currentWidget();
+    // A value that opened a panel (a supplier's documents) leaves the cursor
+    // in that panel.
+    if (enlaces.acepte(w) && detalle_->currentWidget() == antes)
         focusNextChild();
     return true;
 }
