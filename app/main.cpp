@@ -3,9 +3,12 @@
 
 #include "app/ui/aplicacion.h"
 #include "app/ui/principal/tfacercade.h"
+#include "app/ui/registro_anticipos.h"
+#include "app/ui/registro_aplicaciones.h"
 #include "app/ui/registro_contabilidad.h"
 #include "app/ui/registro_core.h"
 #include "app/ui/registro_cxp.h"
+#include "app/ui/registro_descuentos.h"
 #include "app/ui/registro_pagos.h"
 #include "app/ui/registro_reportes.h"
 #include "app/ui/registro_salida.h"
@@ -33,6 +36,9 @@ int main(int argc, char** argv) {
     ledgrix::registre_ventanas_contabilidad();
     ledgrix::registre_ventanas_cxp();
     ledgrix::registre_ventanas_pagos();
+    ledgrix::registre_ventanas_descuentos();
+    ledgrix::registre_ventanas_aplicaciones();
+    ledgrix::registre_ventanas_anticipos();
     ledgrix::registre_ventanas_salida();
     ledgrix::registre_ventanas_reportes();
     ledgrix::Tfprincipal principal(dm, args);
