@@ -12,9 +12,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -36,47 +36,63 @@ using Rng = std::mt19937_64;
 
 // ---- Names and concepts. -------------------------------------------------
 
-const char* const kRazon[] = {"Distribuidora", "Comercializadora", "Inversiones", "Transportes", "Suministros",
-                              "Industrias",    "Servicios",        "Importadora", "Ferretería",  "Laboratorios",
-                              "Agroinsumos",   "Papelería",        "Tecnología",  "Construcciones", "Alimentos"};
-const char* const kLugar[] = {"del Valle", "Andina",     "del Caribe",  "del Pacífico", "Santandereana", "La Sabana",
-                              "El Dorado", "Nacional",   "Integral",    "Continental",  "del Norte",     "Central",
-                              "San José",  "La Esperanza", "Los Andes", "Cafetera",     "Antioqueña",    "del Llano"};
+const char* const kRazon[] = {"Distribuidora", "Comercializadora", "Inversiones", "Transportes",
+                              "Suministros",   "Industrias",       "Servicios",   "Importadora",
+                              "Ferretería",    "Laboratorios",     "Agroinsumos", "Papelería",
+                              "Tecnología",    "Construcciones",   "Alimentos"};
+const char* const kLugar[] = {
+    "del Valle", "Andina",       "del Caribe", "del Pacífico", "Santandereana", "La Sabana",
+    "El Dorado", "Nacional",     "Integral",   "Continental",  "del Norte",     "Central",
+    "San José",  "La Esperanza", "Los Andes",  "Cafetera",     "Antioqueña",    "del Llano"};
 const char* const kSociedad[] = {"S.A.S.", "S.A.S.", "S.A.S.", "S.A.", "Ltda.", "& Cía. S. en C."};
-const char* const kApellido[] = {"Gómez",   "Rodríguez", "Martínez", "García",  "López",    "González", "Hernández",
-                                 "Pérez",   "Sánchez",   "Ramírez",  "Torres",  "Díaz",     "Vargas",   "Moreno",
-                                 "Rojas",   "Jiménez",   "Castro",   "Ortiz",   "Ruiz",     "Álvarez",  "Muñoz",
-                                 "Quintero", "Restrepo", "Cárdenas", "Ospina",  "Zapata",   "Salazar",  "Mejía",
-                                 "Londoño", "Arango"};
-const char* const kNombre[] = {"Andrés", "Carlos",  "Juan",   "Luis",    "Jorge",   "Diego",    "Camilo", "Felipe",
-                               "Sergio", "Julián",  "María",  "Ana",     "Luz",     "Claudia",  "Paola",  "Diana",
-                               "Sandra", "Natalia", "Carolina", "Adriana", "Marta", "Gloria", "Hernán", "Óscar",
-                               "Fabio",  "Nelson",  "Beatriz", "Lucía",  "Alejandro", "Valentina"};
-const char* const kCiudad[][2] = {{"11001", "Bogotá D.C."}, {"05001", "Medellín"},    {"76001", "Cali"},
-                                  {"08001", "Barranquilla"}, {"13001", "Cartagena"},  {"68001", "Bucaramanga"},
-                                  {"66001", "Pereira"},     {"17001", "Manizales"},   {"54001", "Cúcuta"},
-                                  {"73001", "Ibagué"}};
+const char* const kApellido[] = {
+    "Gómez",   "Rodríguez", "Martínez", "García",  "López",   "González", "Hernández", "Pérez",
+    "Sánchez", "Ramírez",   "Torres",   "Díaz",    "Vargas",  "Moreno",   "Rojas",     "Jiménez",
+    "Castro",  "Ortiz",     "Ruiz",     "Álvarez", "Muñoz",   "Quintero", "Restrepo",  "Cárdenas",
+    "Ospina",  "Zapata",    "Salazar",  "Mejía",   "Londoño", "Arango"};
+const char* const kNombre[] = {
+    "Andrés", "Carlos",  "Juan",     "Luis",    "Jorge",     "Diego",    "Camilo", "Felipe",
+    "Sergio", "Julián",  "María",    "Ana",     "Luz",       "Claudia",  "Paola",  "Diana",
+    "Sandra", "Natalia", "Carolina", "Adriana", "Marta",     "Gloria",   "Hernán", "Óscar",
+    "Fabio",  "Nelson",  "Beatriz",  "Lucía",   "Alejandro", "Valentina"};
+const char* const kCiudad[][2] = {{"11001", "Bogotá D.C."}, {"05001", "Medellín"},
+                                  {"76001", "Cali"},        {"08001", "Barranquilla"},
+                                  {"13001", "Cartagena"},   {"68001", "Bucaramanga"},
+                                  {"66001", "Pereira"},     {"17001", "Manizales"},
+                                  {"54001", "Cúcuta"},      {"73001", "Ibagué"}};
 // ICA per thousand of each city above.
 const double kIcaCiudad[] = {9.66, 7.00, 6.60, 7.00, 8.00, 6.00, 7.00, 6.00, 7.00, 7.00};
 
-const char* const kConceptoFactura[] = {"Compra de mercancía", "Materia prima",         "Repuestos",
-                                        "Insumos de aseo",     "Papelería y útiles",    "Servicio de transporte",
-                                        "Mantenimiento de equipos", "Arrendamiento local", "Honorarios",
-                                        "Publicidad",          "Material de empaque",   "Servicio de vigilancia"};
+const char* const kConceptoFactura[] = {"Compra de mercancía",
+                                        "Materia prima",
+                                        "Repuestos",
+                                        "Insumos de aseo",
+                                        "Papelería y útiles",
+                                        "Servicio de transporte",
+                                        "Mantenimiento de equipos",
+                                        "Arrendamiento local",
+                                        "Honorarios",
+                                        "Publicidad",
+                                        "Material de empaque",
+                                        "Servicio de vigilancia"};
 const char* const kConceptoCargo[] = {"Fletes adicionales", "Intereses de mora", "Ajuste de precio",
                                       "Reintegro de gastos"};
-const char* const kConceptoDescuento[] = {"Descuento comercial", "Descuento por volumen", "Bonificación",
-                                          "Ajuste de precio a favor"};
-const char* const kConceptoDevolucion[] = {"Devolución mercancía averiada", "Devolución por calidad",
-                                           "Devolución sobrante de pedido"};
+const char* const kConceptoDescuento[] = {"Descuento comercial", "Descuento por volumen",
+                                          "Bonificación", "Ajuste de precio a favor"};
+const char* const kConceptoDevolucion[] = {
+    "Devolución mercancía averiada", "Devolución por calidad", "Devolución sobrante de pedido"};
 
 template <typename T, std::size_t N>
 const T& uno(const T (&lista)[N], Rng& rng) {
     return lista[std::uniform_int_distribution<std::size_t>(0, N - 1)(rng)];
 }
 
-double u01(Rng& rng) { return std::uniform_real_distribution<double>(0.0, 1.0)(rng); }
-int entre(Rng& rng, int a, int b) { return std::uniform_int_distribution<int>(a, b)(rng); }
+double u01(Rng& rng) {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(rng);
+}
+int entre(Rng& rng, int a, int b) {
+    return std::uniform_int_distribution<int>(a, b)(rng);
+}
 
 // ---- What is generated. ---------------------------------------------------
 
@@ -84,16 +100,16 @@ int entre(Rng& rng, int a, int b) { return std::uniform_int_distribution<int>(a,
 struct Proveedor {
     QString nit, dv, nombre, nombre1, apellido1, ciudad, ciudadNombre, codigo;
     bool juridica = true;
-    int moneda = 1;                // 1 local; 2 dollars, 3 euros for suppliers abroad
+    int moneda = 1;  // 1 local; 2 dollars, 3 euros for suppliers abroad
     int diasPago = 30;
-    int diaSemana = 5;             // the weekday the company pays him
-    double retefte = 0;            // percent
+    int diaSemana = 5;   // the weekday the company pays him
+    double retefte = 0;  // percent
     qint64 retefteBase = 0;
-    double reteiva = 0;            // percent of the VAT
-    double ica = 0;                // per thousand
-    double dto = 0;                // prompt-payment discount, percent
-    double tamano = 0;             // log of his usual invoice base
-    QString serieProv;             // the supplier's own numbering
+    double reteiva = 0;  // percent of the VAT
+    double ica = 0;      // per thousand
+    double dto = 0;      // prompt-payment discount, percent
+    double tamano = 0;   // log of his usual invoice base
+    QString serieProv;   // the supplier's own numbering
     qint64 numeroProv = 0;
 };
 
@@ -103,11 +119,11 @@ struct Documento {
     qint32 id = 0;
     qint32 numero = 0;
     qint32 numeroProv = 0;
-    qint32 ref = -1;               // the invoice a return or discount refers to
+    qint32 ref = -1;  // the invoice a return or discount refers to
     qint64 monto = 0, iva = 0, rtfte = 0, rtiva = 0, rtica = 0, dtof = 0;
-    qint64 trm = 10000;            // ten-thousandths
-    qint16 dias = 0;               // due after
-    qint16 diasDto = 0;            // prompt-payment discount offered for
+    qint64 trm = 10000;  // ten-thousandths
+    qint16 dias = 0;     // due after
+    qint16 diasDto = 0;  // prompt-payment discount offered for
     quint8 tipo = 21;
     quint8 moneda = 1;
     quint8 concepto = 0;
@@ -119,7 +135,7 @@ struct Documento {
 struct Linea {
     qint32 egreso = -1;
     qint32 documento = -1;
-    qint64 abono = 0;              // signed like the document's balance
+    qint64 abono = 0;  // signed like the document's balance
     qint64 dtof = 0;
 };
 
@@ -144,38 +160,51 @@ QString importe(qint64 centavos) {
 }
 
 QString tasa(qint64 diezmilesimas) {
-    return QStringLiteral("%1.%2").arg(diezmilesimas / 10000).arg(diezmilesimas % 10000, 4, 10, QLatin1Char('0'));
+    return QStringLiteral("%1.%2")
+        .arg(diezmilesimas / 10000)
+        .arg(diezmilesimas % 10000, 4, 10, QLatin1Char('0'));
 }
 
-QString numero6(qint32 n) { return QStringLiteral("%1").arg(n, 6, 10, QLatin1Char('0')); }
+QString numero6(qint32 n) {
+    return QStringLiteral("%1").arg(n, 6, 10, QLatin1Char('0'));
+}
 
 qint64 redondeo(double pesos, qint64 a = 1) {
     // to a multiple of `a` pesos, in cents
     return qint64(std::llround(pesos / double(a))) * a * 100;
 }
 
-QDate dia(qint32 juliano) { return QDate::fromJulianDay(juliano); }
+QDate dia(qint32 juliano) {
+    return QDate::fromJulianDay(juliano);
+}
 
 QString prefijo(const char* serie, qint32 fecha) {
-    return QString::fromLatin1(serie) + QStringLiteral("%1").arg(dia(fecha).year() % 100, 2, 10, QLatin1Char('0'));
+    return QString::fromLatin1(serie) +
+           QStringLiteral("%1").arg(dia(fecha).year() % 100, 2, 10, QLatin1Char('0'));
 }
 
 const char* serieDe(int tipo) {
     switch (tipo) {
-        case 21: return "FC";
-        case 24: return "DC";
-        case 51: return "ND";
-        case 52: return "NC";
-        default: return "CE";
+        case 21:
+            return "FC";
+        case 24:
+            return "DC";
+        case 51:
+            return "ND";
+        case 52:
+            return "NC";
+        default:
+            return "CE";
     }
 }
 
 struct Datos {
     std::vector<Proveedor> proveedores;
-    std::vector<Documento> documentos;   // in the order they are written
-    std::vector<Egreso> egresos;         // idem
-    std::vector<Linea> lineas;           // grouped by voucher
-    std::vector<qint64> tasas[4];        // daily rate of currencies 2 and 3, ten-thousandths, from `inicio`
+    std::vector<Documento> documentos;  // in the order they are written
+    std::vector<Egreso> egresos;        // idem
+    std::vector<Linea> lineas;          // grouped by voucher
+    std::vector<qint64>
+        tasas[4];  // daily rate of currencies 2 and 3, ten-thousandths, from `inicio`
     qint32 inicio = 0, fin = 0;
     // (type, prefix) -> last number used
     std::map<std::pair<int, QString>, qint32> series;
@@ -185,8 +214,10 @@ struct Datos {
 
 QString nitNuevo(Rng& rng, bool juridica, std::set<QString>& usados) {
     for (;;) {
-        const qint64 n = juridica ? (rng() % 2 ? 900000000 + qint64(rng() % 1700000) : 800000000 + qint64(rng() % 99999999))
-                                  : (rng() % 3 ? 10000000 + qint64(rng() % 90000000) : 1000000000 + qint64(rng() % 99999999));
+        const qint64 n = juridica ? (rng() % 2 ? 900000000 + qint64(rng() % 1700000)
+                                               : 800000000 + qint64(rng() % 99999999))
+                                  : (rng() % 3 ? 10000000 + qint64(rng() % 90000000)
+                                               : 1000000000 + qint64(rng() % 99999999));
         const QString nit = QString::number(n);
         if (usados.insert(nit).second)
             return nit;
@@ -194,12 +225,15 @@ QString nitNuevo(Rng& rng, bool juridica, std::set<QString>& usados) {
 }
 
 void planeeProveedores(const Parametros& p, Rng& rng, std::set<QString>& usados, Datos& d) {
-    const int extranjeros = int(std::lround(p.proveedores * std::clamp(p.parteExtranjera, 0.0, 1.0)));
+    const int extranjeros =
+        int(std::lround(p.proveedores * std::clamp(p.parteExtranjera, 0.0, 1.0)));
     std::vector<int> orden(p.proveedores);
-    for (int i = 0; i < p.proveedores; ++i) orden[i] = i;
+    for (int i = 0; i < p.proveedores; ++i)
+        orden[i] = i;
     std::shuffle(orden.begin(), orden.end(), rng);
     std::vector<bool> esExtranjero(p.proveedores, false);
-    for (int i = 0; i < extranjeros; ++i) esExtranjero[orden[i]] = true;
+    for (int i = 0; i < extranjeros; ++i)
+        esExtranjero[orden[i]] = true;
 
     d.proveedores.resize(p.proveedores);
     for (int i = 0; i < p.proveedores; ++i) {
@@ -209,15 +243,17 @@ void planeeProveedores(const Parametros& p, Rng& rng, std::set<QString>& usados,
         v.dv = QString::number(ledgrix::dv(v.nit).value_or(0));
         if (v.juridica) {
             QString nombre = QString::fromUtf8(uno(kRazon, rng));
-            if (u01(rng) < 0.5) nombre += QLatin1Char(' ') + QString::fromUtf8(uno(kApellido, rng));
+            if (u01(rng) < 0.5)
+                nombre += QLatin1Char(' ') + QString::fromUtf8(uno(kApellido, rng));
             nombre += QLatin1Char(' ') + QString::fromUtf8(uno(kLugar, rng));
             nombre += QLatin1Char(' ') + QString::fromUtf8(uno(kSociedad, rng));
             v.nombre = nombre.left(60);
         } else {
             v.apellido1 = QString::fromUtf8(uno(kApellido, rng));
             v.nombre1 = QString::fromUtf8(uno(kNombre, rng));
-            v.nombre = (v.apellido1 + QLatin1Char(' ') + QString::fromUtf8(uno(kApellido, rng)) + QLatin1Char(' ') +
-                        v.nombre1).left(60);
+            v.nombre = (v.apellido1 + QLatin1Char(' ') + QString::fromUtf8(uno(kApellido, rng)) +
+                        QLatin1Char(' ') + v.nombre1)
+                           .left(60);
         }
         const int c = entre(rng, 0, 9);
         v.ciudad = QString::fromLatin1(kCiudad[c][0]);
@@ -233,20 +269,25 @@ void planeeProveedores(const Parametros& p, Rng& rng, std::set<QString>& usados,
         if (esExtranjero[i]) {
             v.moneda = u01(rng) < 0.8 ? 2 : 3;
             v.diasPago = 60;
-            v.tamano = std::log(3000.0) + std::normal_distribution<double>(0.0, 0.9)(rng);  // in the currency
+            v.tamano = std::log(3000.0) +
+                       std::normal_distribution<double>(0.0, 0.9)(rng);  // in the currency
             v.serieProv = QStringLiteral("INV-");
             continue;
         }
         // Goods, services, transport or fees.
         const double r = u01(rng);
         if (!v.juridica && r < 0.5) {
-            v.retefte = 10; v.retefteBase = 0;
+            v.retefte = 10;
+            v.retefteBase = 0;
         } else if (r < 0.55) {
-            v.retefte = 2.5; v.retefteBase = redondeo(1145000);
+            v.retefte = 2.5;
+            v.retefteBase = redondeo(1145000);
         } else if (r < 0.85) {
-            v.retefte = 4; v.retefteBase = redondeo(199000);
+            v.retefte = 4;
+            v.retefteBase = redondeo(199000);
         } else {
-            v.retefte = 1; v.retefteBase = redondeo(199000);
+            v.retefte = 1;
+            v.retefteBase = redondeo(199000);
         }
         v.reteiva = v.juridica && u01(rng) < 0.6 ? 15 : 0;
         v.ica = u01(rng) < 0.7 ? kIcaCiudad[c] : 0;
@@ -257,24 +298,29 @@ void planeeProveedores(const Parametros& p, Rng& rng, std::set<QString>& usados,
 void planeeTasas(Rng& rng, Datos& d) {
     const int dias = d.fin - d.inicio + 1;
     double usd = 3900, eur = 4250;
-    for (int m : {2, 3}) d.tasas[m].resize(dias);
+    for (int m : {2, 3})
+        d.tasas[m].resize(dias);
     for (int i = 0; i < dias; ++i) {
-        usd = std::clamp(usd * (1 + std::normal_distribution<double>(0, 0.005)(rng)), 3500.0, 5000.0);
-        eur = std::clamp(usd * 1.08 * (1 + std::normal_distribution<double>(0, 0.01)(rng)), 3700.0, 5600.0);
+        usd =
+            std::clamp(usd * (1 + std::normal_distribution<double>(0, 0.005)(rng)), 3500.0, 5000.0);
+        eur = std::clamp(usd * 1.08 * (1 + std::normal_distribution<double>(0, 0.01)(rng)), 3700.0,
+                         5600.0);
         d.tasas[2][i] = std::llround(usd * 100) * 100;
         d.tasas[3][i] = std::llround(eur * 100) * 100;
     }
 }
 
 // Documents of one supplier, in date order.
-void planeeDocumentos(const Parametros& p, Rng& rng, int indice, Datos& d, std::vector<Documento>& docs) {
+void planeeDocumentos(const Parametros& p, Rng& rng, int indice, Datos& d,
+                      std::vector<Documento>& docs) {
     Proveedor& v = d.proveedores[indice];
     docs.assign(std::size_t(p.documentosPorProveedor), Documento{});
     std::vector<qint32> fechas(docs.size());
-    for (auto& f : fechas) f = entre(rng, d.inicio, d.fin);
+    for (auto& f : fechas)
+        f = entre(rng, d.inicio, d.fin);
     std::sort(fechas.begin(), fechas.end());
 
-    std::vector<int> facturas;            // indexes of this supplier's live invoices
+    std::vector<int> facturas;  // indexes of this supplier's live invoices
     std::vector<qint64> acreditado(docs.size(), 0);
     for (std::size_t i = 0; i < docs.size(); ++i) {
         Documento& x = docs[i];
@@ -283,14 +329,19 @@ void planeeDocumentos(const Parametros& p, Rng& rng, int indice, Datos& d, std::
         x.anulado = u01(rng) < p.parteAnulada;
         const double r = u01(rng);
         x.tipo = r < 0.84 ? 21 : r < 0.90 ? 51 : r < 0.95 ? 52 : 24;
-        if (v.moneda != 1 && (x.tipo == 24 || x.tipo == 52)) x.tipo = 21;  // imports: invoices and charges
+        if (v.moneda != 1 && (x.tipo == 24 || x.tipo == 52))
+            x.tipo = 21;  // imports: invoices and charges
 
         int ref = -1;
         if (x.tipo == 24 || x.tipo == 52) {
             // Against one of the last invoices with room for it.
             for (int intento = 0; intento < 8 && !facturas.empty(); ++intento) {
-                const int f = facturas[entre(rng, std::max(0, int(facturas.size()) - 8), int(facturas.size()) - 1)];
-                if (acreditado[f] * 2 < docs[f].monto) { ref = f; break; }
+                const int f = facturas[entre(rng, std::max(0, int(facturas.size()) - 8),
+                                             int(facturas.size()) - 1)];
+                if (acreditado[f] * 2 < docs[f].monto) {
+                    ref = f;
+                    break;
+                }
             }
             if (ref < 0)
                 x.tipo = 21;
@@ -304,14 +355,17 @@ void planeeDocumentos(const Parametros& p, Rng& rng, int indice, Datos& d, std::
         double base;
         if (x.tipo == 21) {
             base = std::exp(v.tamano + std::normal_distribution<double>(0.0, 0.7)(rng));
-            base = v.moneda == 1 ? std::clamp(base, 20000.0, 900000000.0) : std::clamp(base, 50.0, 500000.0) * trm;
+            base = v.moneda == 1 ? std::clamp(base, 20000.0, 900000000.0)
+                                 : std::clamp(base, 50.0, 500000.0) * trm;
         } else if (x.tipo == 51) {
             base = std::exp(std::log(250000.0) + std::normal_distribution<double>(0.0, 0.8)(rng));
-            if (v.moneda != 1) base = std::round(base / trm) * trm;
+            if (v.moneda != 1)
+                base = std::round(base / trm) * trm;
         } else {
             const Documento& f = docs[ref];
             const qint64 resto = f.monto / 2 - acreditado[ref];
-            base = std::min(double(resto) / 100.0, double(f.monto) / 100.0 * (0.03 + 0.27 * u01(rng)));
+            base =
+                std::min(double(resto) / 100.0, double(f.monto) / 100.0 * (0.03 + 0.27 * u01(rng)));
             base = std::max(base, 1000.0);
         }
         x.monto = v.moneda == 1 ? redondeo(base, x.tipo == 21 ? 100 : 1) : std::llround(base * 100);
@@ -328,9 +382,11 @@ void planeeDocumentos(const Parametros& p, Rng& rng, int indice, Datos& d, std::
         const double m = double(x.monto) / 100.0;
         x.iva = redondeo(m * x.ivaPorc / 100.0);
         if (v.moneda == 1) {
-            if (x.monto >= v.retefteBase) x.rtfte = redondeo(m * v.retefte / 100.0);
+            if (x.monto >= v.retefteBase)
+                x.rtfte = redondeo(m * v.retefte / 100.0);
             x.rtiva = redondeo(double(x.iva) / 100.0 * v.reteiva / 100.0);
-            if (x.monto >= v.retefteBase) x.rtica = redondeo(m * v.ica / 1000.0);
+            if (x.monto >= v.retefteBase)
+                x.rtica = redondeo(m * v.ica / 1000.0);
         }
         x.dias = qint16(x.tipo == 21 || x.tipo == 51 ? v.diasPago : 0);
         if (v.dto > 0 && x.tipo == 21) {
@@ -344,7 +400,8 @@ void planeeDocumentos(const Parametros& p, Rng& rng, int indice, Datos& d, std::
         x.concepto = quint8(entre(rng, 0, n - 1));
         v.numeroProv += entre(rng, 1, 40);
         x.numeroProv = qint32(v.numeroProv);
-        if (x.tipo == 21 && !x.anulado) facturas.push_back(int(i));
+        if (x.tipo == 21 && !x.anulado)
+            facturas.push_back(int(i));
     }
 }
 
@@ -363,19 +420,25 @@ struct Pago {
 };
 
 // Payments of one supplier's documents (global indexes from `base`).
-void planeePagos(const Parametros& p, Rng& rng, const Datos& d, int base, int cuantos, std::vector<Pago>& pagos) {
+void planeePagos(const Parametros& p, Rng& rng, const Datos& d, int base, int cuantos,
+                 std::vector<Pago>& pagos) {
     const Proveedor& v = d.proveedores[d.documentos[base].proveedor];
     // Credits waiting for their invoice's last payment.
     std::multimap<int, int> creditos;
     for (int i = base; i < base + cuantos; ++i) {
         const Documento& x = d.documentos[i];
-        if ((x.tipo == 24 || x.tipo == 52) && !x.anulado) creditos.emplace(x.ref, i);
+        if ((x.tipo == 24 || x.tipo == 52) && !x.anulado)
+            creditos.emplace(x.ref, i);
     }
     for (int i = base; i < base + cuantos; ++i) {
         const Documento& x = d.documentos[i];
-        if (x.anulado || (x.tipo != 21 && x.tipo != 51) || u01(rng) >= p.partePagada) continue;
-        qint32 fecha = proximo(x.fecha + x.dias + std::max(-x.dias, int(std::lround(
-                                   std::normal_distribution<double>(5.0, 10.0)(rng)))), v.diaSemana);
+        if (x.anulado || (x.tipo != 21 && x.tipo != 51) || u01(rng) >= p.partePagada)
+            continue;
+        qint32 fecha = proximo(
+            x.fecha + x.dias +
+                std::max(-x.dias,
+                         int(std::lround(std::normal_distribution<double>(5.0, 10.0)(rng)))),
+            v.diaSemana);
         if (fecha > d.fin) {
             // Not due yet: paid early, on a payment day since it was recorded.
             const qint32 desde = proximo(x.fecha, v.diaSemana);
@@ -385,7 +448,8 @@ void planeePagos(const Parametros& p, Rng& rng, const Datos& d, int base, int cu
         qint64 pendiente = neto;
         if (u01(rng) < 0.2) {
             // Part now, the rest some weeks later when there is time left.
-            const qint64 parte = std::max<qint64>(100, redondeo(double(neto) / 100.0 * (0.2 + 0.6 * u01(rng)), 1000));
+            const qint64 parte = std::max<qint64>(
+                100, redondeo(double(neto) / 100.0 * (0.2 + 0.6 * u01(rng)), 1000));
             if (parte >= neto) {
                 pagos.push_back({fecha, x.proveedor, i, neto, 0});
                 pendiente = 0;
@@ -393,13 +457,15 @@ void planeePagos(const Parametros& p, Rng& rng, const Datos& d, int base, int cu
                 pagos.push_back({fecha, x.proveedor, i, parte, 0});
                 pendiente = neto - parte;
                 const qint32 resto = fecha + 7 * entre(rng, 2, 8);
-                if (resto > d.fin || u01(rng) < 0.5) continue;
+                if (resto > d.fin || u01(rng) < 0.5)
+                    continue;
                 fecha = resto;
             }
         }
         qint64 ultimo = pendiente;
         if (pendiente > 0) {
-            const qint64 dto = pendiente == neto && x.dtof > 0 && fecha <= x.fecha + x.diasDto ? x.dtof : 0;
+            const qint64 dto =
+                pendiente == neto && x.dtof > 0 && fecha <= x.fecha + x.diasDto ? x.dtof : 0;
             ultimo = pendiente - dto;
             pagos.push_back({fecha, x.proveedor, i, ultimo, dto});
         }
@@ -408,11 +474,14 @@ void planeePagos(const Parametros& p, Rng& rng, const Datos& d, int base, int cu
         auto [a, b] = creditos.equal_range(i);
         qint64 credito = 0;
         for (auto c = a; c != b; ++c)
-            if (d.documentos[c->second].fecha <= fecha) credito += d.documentos[c->second].neto();
-        if (credito == 0 || credito > ultimo) continue;
+            if (d.documentos[c->second].fecha <= fecha)
+                credito += d.documentos[c->second].neto();
+        if (credito == 0 || credito > ultimo)
+            continue;
         for (auto c = a; c != b; ++c) {
             const Documento& cr = d.documentos[c->second];
-            if (cr.fecha <= fecha) pagos.push_back({fecha, x.proveedor, c->second, -cr.neto(), 0});
+            if (cr.fecha <= fecha)
+                pagos.push_back({fecha, x.proveedor, c->second, -cr.neto(), 0});
         }
     }
 }
@@ -433,7 +502,8 @@ void planee(const Parametros& p, const std::set<QString>& existentes, Datos& d) 
         planeeDocumentos(p, rng, i, d, docs);
         const int base = int(todos.size());
         for (auto& x : docs) {
-            if (x.ref >= 0) x.ref += base;
+            if (x.ref >= 0)
+                x.ref += base;
             todos.push_back(x);
         }
     }
@@ -445,18 +515,22 @@ void planee(const Parametros& p, const std::set<QString>& existentes, Datos& d) 
 
     // Written in date order: ids and numbers follow the calendar.
     std::vector<int> orden(d.documentos.size());
-    for (std::size_t i = 0; i < orden.size(); ++i) orden[i] = int(i);
+    for (std::size_t i = 0; i < orden.size(); ++i)
+        orden[i] = int(i);
     std::stable_sort(orden.begin(), orden.end(),
                      [&](int a, int b) { return d.documentos[a].fecha < d.documentos[b].fecha; });
     std::vector<int> nuevo(orden.size());
-    for (std::size_t k = 0; k < orden.size(); ++k) nuevo[orden[k]] = int(k);
+    for (std::size_t k = 0; k < orden.size(); ++k)
+        nuevo[orden[k]] = int(k);
     std::vector<Documento> ordenados(orden.size());
     for (std::size_t k = 0; k < orden.size(); ++k) {
         ordenados[k] = d.documentos[orden[k]];
-        if (ordenados[k].ref >= 0) ordenados[k].ref = nuevo[ordenados[k].ref];
+        if (ordenados[k].ref >= 0)
+            ordenados[k].ref = nuevo[ordenados[k].ref];
     }
     d.documentos = std::move(ordenados);
-    for (auto& pg : pagos) pg.documento = nuevo[pg.documento];
+    for (auto& pg : pagos)
+        pg.documento = nuevo[pg.documento];
 
     // One voucher per supplier and payment day.
     std::stable_sort(pagos.begin(), pagos.end(), [&](const Pago& a, const Pago& b) {
@@ -467,8 +541,10 @@ void planee(const Parametros& p, const std::set<QString>& existentes, Datos& d) 
         e.fecha = pagos[i].fecha;
         e.proveedor = pagos[i].proveedor;
         e.primeraLinea = qint32(d.lineas.size());
-        for (; i < pagos.size() && pagos[i].fecha == e.fecha && pagos[i].proveedor == e.proveedor; ++i) {
-            d.lineas.push_back({qint32(d.egresos.size()), pagos[i].documento, pagos[i].abono, pagos[i].dtof});
+        for (; i < pagos.size() && pagos[i].fecha == e.fecha && pagos[i].proveedor == e.proveedor;
+             ++i) {
+            d.lineas.push_back(
+                {qint32(d.egresos.size()), pagos[i].documento, pagos[i].abono, pagos[i].dtof});
             e.monto += pagos[i].abono;
             e.dtof += pagos[i].dtof;
         }
@@ -481,63 +557,78 @@ void planee(const Parametros& p, const std::set<QString>& existentes, Datos& d) 
 
 // Secondary indexes nothing needs while loading: the triggers find positions
 // by primary key and movements through the foreign key's own index.
-const char* const kIndicesDiferidos[] = {
-    "IX_MOVIMIENTO_PROVEEDOR_NUM", "IX_MOVIMIENTO_PROVEEDOR_NIT", "IX_MOVIMIENTO_PROVEEDOR_VENCE",
-    "IX_ABONOS_PROVEEDOR_DOC",     "IX_ABONOS_PROVEEDOR_NIT",     "IX_ABONOS_PROVEEDOR_ORIGEN",
-    "IX_EGRESODETALLE_DOC",        "IX_EGRESOS_NIT_FECHA",        "IX_AUDITORIA_DOC",
-    "IX_TERCEROS_NOM"};
+const char* const kIndicesDiferidos[] = {"IX_MOVIMIENTO_PROVEEDOR_NUM",
+                                         "IX_MOVIMIENTO_PROVEEDOR_NIT",
+                                         "IX_MOVIMIENTO_PROVEEDOR_VENCE",
+                                         "IX_ABONOS_PROVEEDOR_DOC",
+                                         "IX_ABONOS_PROVEEDOR_NIT",
+                                         "IX_ABONOS_PROVEEDOR_ORIGEN",
+                                         "IX_EGRESOS_NIT_FECHA",
+                                         "IX_AUDITORIA_DOC",
+                                         "IX_TERCEROS_NOM"};
 
 class Escritor {
-public:
+  public:
     explicit Escritor(QSqlDatabase db) : db_(db) {}
 
     // The driver keeps the transaction a statement was prepared in: every
     // statement prepared here is prepared again after each commit.
     bool preparar(QSqlQuery& q, const QString& sql) {
-        if (!q.prepare(sql)) return fallo(q, sql);
+        if (!q.prepare(sql))
+            return fallo(q, sql);
         vivas_.emplace_back(&q, sql);
         return true;
     }
     // Before the statements prepared so far go out of scope.
     void soltar() { vivas_.clear(); }
     bool ejecutar(QSqlQuery& q, const QVariantList& valores) {
-        for (int i = 0; i < valores.size(); ++i) q.bindValue(i, valores[i]);
-        if (!q.exec()) return fallo(q, q.lastQuery());
+        for (int i = 0; i < valores.size(); ++i)
+            q.bindValue(i, valores[i]);
+        if (!q.exec())
+            return fallo(q, q.lastQuery());
         ++filas_;
         return true;
     }
     bool sentencia(const QString& sql) {
         QString e;
-        if (dbsetup::exec(db_, sql, &e)) return true;
+        if (dbsetup::exec(db_, sql, &e))
+            return true;
         error_ = sql + QStringLiteral(": ") + e;
         return false;
     }
     bool iniciar() {
-        if (db_.transaction()) return true;
+        if (db_.transaction())
+            return true;
         error_ = db_.lastError().text();
         return false;
     }
     bool confirmar() {
-        if (db_.commit()) return true;
+        if (db_.commit())
+            return true;
         error_ = db_.lastError().text();
         return false;
     }
     // Commits and opens a new transaction every `lote` rows.
     bool quizaConfirmar(int lote, const std::function<void()>& avance) {
-        if (filas_ - ultimo_ < lote) return true;
+        if (filas_ - ultimo_ < lote)
+            return true;
         ultimo_ = filas_;
-        if (!confirmar() || !iniciar()) return false;
+        if (!confirmar() || !iniciar())
+            return false;
         for (auto& [q, sql] : vivas_)
-            if (!q->prepare(sql)) return fallo(*q, sql);
-        if (avance) avance();
+            if (!q->prepare(sql))
+                return fallo(*q, sql);
+        if (avance)
+            avance();
         return true;
     }
     const QString& error() const { return error_; }
 
-private:
+  private:
     bool fallo(const QSqlQuery& q, const QString& sql) {
         const QSqlError e = q.lastError();
-        error_ = sql + QStringLiteral(": ") + (e.databaseText().isEmpty() ? e.text() : e.databaseText());
+        error_ =
+            sql + QStringLiteral(": ") + (e.databaseText().isEmpty() ? e.text() : e.databaseText());
         return false;
     }
     QSqlDatabase db_;
@@ -546,7 +637,9 @@ private:
     std::vector<std::pair<QSqlQuery*, QString>> vivas_;
 };
 
-QVariant texto(const QString& s) { return s.isEmpty() ? QVariant() : QVariant(s); }
+QVariant texto(const QString& s) {
+    return s.isEmpty() ? QVariant() : QVariant(s);
+}
 
 }  // namespace
 
@@ -559,10 +652,12 @@ Resultado generar(const Parametros& p) {
     QElapsedTimer total;
     total.start();
     auto avisa = [&](const QString& linea) {
-        if (p.progreso) p.progreso(linea);
+        if (p.progreso)
+            p.progreso(linea);
     };
     if (p.proveedores < 1 || p.documentosPorProveedor < 1) {
-        r.mensaje = QStringLiteral("Se necesita al menos un proveedor y un documento por proveedor.");
+        r.mensaje =
+            QStringLiteral("Se necesita al menos un proveedor y un documento por proveedor.");
         return r;
     }
     if (!QFileInfo::exists(baseEmpresa(p.ubicacion))) {
@@ -590,7 +685,8 @@ Resultado generar(const Parametros& p) {
     {
         QSqlQuery q(db);
         const char* const consultas[] = {
-            "SELECT COALESCE(MAX(FACO_ID), 0) FROM FACTURAS_COMPRA", "SELECT COALESCE(MAX(DECO_ID), 0) FROM DEVOLUCIONES_COMPRAS",
+            "SELECT COALESCE(MAX(FACO_ID), 0) FROM FACTURAS_COMPRA",
+            "SELECT COALESCE(MAX(DECO_ID), 0) FROM DEVOLUCIONES_COMPRAS",
             "SELECT COALESCE(MAX(NDPR_ID), 0) FROM NOTAS_DEBITO_PROVEEDOR",
             "SELECT COALESCE(MAX(NCPR_ID), 0) FROM NOTAS_CREDITO_PROVEEDOR"};
         for (int i = 0; i < 4; ++i) {
@@ -605,13 +701,16 @@ Resultado generar(const Parametros& p) {
             return r;
         }
         idEgreso = q.value(0).toInt();
-        if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM FACTURAS_COMPRA WHERE PREF_PRE STARTING WITH 'FC'")) ||
+        if (!q.exec(QStringLiteral(
+                "SELECT COUNT(*) FROM FACTURAS_COMPRA WHERE PREF_PRE STARTING WITH 'FC'")) ||
             !q.next() || q.value(0).toInt() > 0) {
-            r.mensaje = QStringLiteral("La empresa ya tiene documentos generados: use una ubicación nueva.");
+            r.mensaje = QStringLiteral(
+                "La empresa ya tiene documentos generados: use una ubicación nueva.");
             return r;
         }
         q.exec(QStringLiteral("SELECT TERC_NIT FROM TERCEROS"));
-        while (q.next()) nits.insert(q.value(0).toString());
+        while (q.next())
+            nits.insert(q.value(0).toString());
     }
 
     QElapsedTimer reloj;
@@ -651,9 +750,12 @@ Resultado generar(const Parametros& p) {
     // Series of the generated prefixes, so the windows can number after them.
     {
         QSqlQuery q(db);
-        if (!w.preparar(q, QStringLiteral("UPDATE OR INSERT INTO PREFIJOS (TIDO_COD, PREF_PRE, PREF_ACTUAL, PREF_AUTO, "
-                                          "PREF_IVAINC, PREF_ACTIVO, PREF_USUARIO, SUCU_ID) VALUES (?, ?, '000001', 'S', "
-                                          "'N', 'S', 'Administrador', 0) MATCHING (TIDO_COD, PREF_PRE)"))) {
+        if (!w.preparar(
+                q,
+                QStringLiteral(
+                    "UPDATE OR INSERT INTO PREFIJOS (TIDO_COD, PREF_PRE, PREF_ACTUAL, PREF_AUTO, "
+                    "PREF_IVAINC, PREF_ACTIVO, PREF_USUARIO, SUCU_ID) VALUES (?, ?, '000001', 'S', "
+                    "'N', 'S', 'Administrador', 0) MATCHING (TIDO_COD, PREF_PRE)"))) {
             r.mensaje = w.error();
             return r;
         }
@@ -672,7 +774,8 @@ Resultado generar(const Parametros& p) {
             return r;
         }
         for (const char* ix : kIndicesDiferidos)
-            if (!w.sentencia(QStringLiteral("ALTER INDEX %1 INACTIVE").arg(QString::fromLatin1(ix)))) {
+            if (!w.sentencia(
+                    QStringLiteral("ALTER INDEX %1 INACTIVE").arg(QString::fromLatin1(ix)))) {
                 r.mensaje = w.error();
                 return r;
             }
@@ -685,8 +788,11 @@ Resultado generar(const Parametros& p) {
     // Exchange rates of every day.
     {
         QSqlQuery q(db);
-        if (!w.preparar(q, QStringLiteral("UPDATE OR INSERT INTO TASA_CAMBIO_MONEDA (TACA_FECHA, TIMO_COD, TACA_VALOR) "
-                                          "VALUES (?, ?, CAST(? AS VARCHAR(40))) MATCHING (TIMO_COD, TACA_FECHA)"))) {
+        if (!w.preparar(
+                q,
+                QStringLiteral(
+                    "UPDATE OR INSERT INTO TASA_CAMBIO_MONEDA (TACA_FECHA, TIMO_COD, TACA_VALOR) "
+                    "VALUES (?, ?, CAST(? AS VARCHAR(40))) MATCHING (TIMO_COD, TACA_FECHA)"))) {
             r.mensaje = w.error();
             return r;
         }
@@ -702,44 +808,60 @@ Resultado generar(const Parametros& p) {
     // Third parties and suppliers.
     {
         QSqlQuery t(db), s(db);
-        if (!w.preparar(t, QStringLiteral(
-                               "INSERT INTO TERCEROS (TERC_NIT, TERC_DV, TERC_TIPOID, TERC_NOM, TERC_NOMBRE1, TERC_APELLIDO1, "
-                               "TERC_DIR, CIUD_COD, TERC_CIU, PAIS_ID, TERC_TEL, TERC_EMAIL, TERC_PROV, TERC_CLIE, "
-                               "TERC_ESTADO, TERC_REGIMEN, TERC_USUARIO) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, '170', ?, ?, "
-                               "'S', ?, 'S', ?, 'ADMIN')")) ||
-            !w.preparar(s, QStringLiteral(
-                               "INSERT INTO PROVEEDORES (TERC_NIT, GRPR_COD, PROV_COD, PROV_RETEFTE, PROV_RTFTEBASE, "
-                               "PROV_RTEIVA, PROV_RTEICA, PROV_RTICABASE, PROV_SIMPLIFICADO, PROV_RESIDENTE, "
-                               "PROV_DIASPAGO, PROV_DTO, PROV_CUPO, PROV_USUARIO) VALUES (?, ?, ?, CAST(? AS "
-                               "VARCHAR(40)), CAST(? AS VARCHAR(40)), CAST(? AS VARCHAR(40)), CAST(? AS VARCHAR(40)), "
-                               "CAST(? AS VARCHAR(40)), ?, ?, ?, CAST(? AS VARCHAR(40)), CAST(? AS VARCHAR(40)), "
-                               "'ADMIN')"))) {
+        if (!w.preparar(t, QStringLiteral("INSERT INTO TERCEROS (TERC_NIT, TERC_DV, TERC_TIPOID, "
+                                          "TERC_NOM, TERC_NOMBRE1, TERC_APELLIDO1, "
+                                          "TERC_DIR, CIUD_COD, TERC_CIU, PAIS_ID, TERC_TEL, "
+                                          "TERC_EMAIL, TERC_PROV, TERC_CLIE, "
+                                          "TERC_ESTADO, TERC_REGIMEN, TERC_USUARIO) VALUES (?, ?, "
+                                          "?, ?, ?, ?, ?, ?, ?, '170', ?, ?, "
+                                          "'S', ?, 'S', ?, 'ADMIN')")) ||
+            !w.preparar(
+                s,
+                QStringLiteral(
+                    "INSERT INTO PROVEEDORES (TERC_NIT, GRPR_COD, PROV_COD, PROV_RETEFTE, "
+                    "PROV_RTFTEBASE, "
+                    "PROV_RTEIVA, PROV_RTEICA, PROV_RTICABASE, PROV_SIMPLIFICADO, PROV_RESIDENTE, "
+                    "PROV_DIASPAGO, PROV_DTO, PROV_CUPO, PROV_USUARIO) VALUES (?, ?, ?, CAST(? AS "
+                    "VARCHAR(40)), CAST(? AS VARCHAR(40)), CAST(? AS VARCHAR(40)), CAST(? AS "
+                    "VARCHAR(40)), "
+                    "CAST(? AS VARCHAR(40)), ?, ?, ?, CAST(? AS VARCHAR(40)), CAST(? AS "
+                    "VARCHAR(40)), "
+                    "'ADMIN')"))) {
             r.mensaje = w.error();
             return r;
         }
         Rng rng(p.semilla ^ 0x5eedULL);
         for (const Proveedor& v : d.proveedores) {
-            const QString calle = QStringLiteral("%1 %2 No. %3-%4")
-                                      .arg(rng() % 2 ? QStringLiteral("Calle") : QStringLiteral("Carrera"))
-                                      .arg(entre(rng, 1, 150))
-                                      .arg(entre(rng, 1, 120))
-                                      .arg(entre(rng, 1, 99));
-            const QString dominio = v.nombre.section(QLatin1Char(' '), 0, 0).toLower().normalized(QString::NormalizationForm_KD)
+            const QString calle =
+                QStringLiteral("%1 %2 No. %3-%4")
+                    .arg(rng() % 2 ? QStringLiteral("Calle") : QStringLiteral("Carrera"))
+                    .arg(entre(rng, 1, 150))
+                    .arg(entre(rng, 1, 120))
+                    .arg(entre(rng, 1, 99));
+            const QString dominio = v.nombre.section(QLatin1Char(' '), 0, 0)
+                                        .toLower()
+                                        .normalized(QString::NormalizationForm_KD)
                                         .remove(QRegularExpression(QStringLiteral("[^a-z]")));
-            const QString correo = QStringLiteral("facturacion%1@%2.example")
-                                       .arg(v.nit.right(4), dominio.isEmpty() ? QStringLiteral("proveedor") : dominio);
-            if (!w.ejecutar(t, {v.nit, v.dv, v.juridica ? QStringLiteral("J") : QStringLiteral("C"), v.nombre,
-                                texto(v.nombre1), texto(v.apellido1), calle, v.ciudad, v.ciudadNombre,
-                                QStringLiteral("(60%1) %2 %3").arg(entre(rng, 1, 8)).arg(entre(rng, 200, 799)).arg(entre(rng, 1000, 9999)),
-                                correo,
-                                rng() % 10 == 0 ? QStringLiteral("S") : QStringLiteral("N"),
+            const QString correo =
+                QStringLiteral("facturacion%1@%2.example")
+                    .arg(v.nit.right(4), dominio.isEmpty() ? QStringLiteral("proveedor") : dominio);
+            if (!w.ejecutar(t, {v.nit, v.dv, v.juridica ? QStringLiteral("J") : QStringLiteral("C"),
+                                v.nombre, texto(v.nombre1), texto(v.apellido1), calle, v.ciudad,
+                                v.ciudadNombre,
+                                QStringLiteral("(60%1) %2 %3")
+                                    .arg(entre(rng, 1, 8))
+                                    .arg(entre(rng, 200, 799))
+                                    .arg(entre(rng, 1000, 9999)),
+                                correo, rng() % 10 == 0 ? QStringLiteral("S") : QStringLiteral("N"),
                                 v.juridica ? QStringLiteral("48") : QStringLiteral("49")}) ||
-                !w.ejecutar(s, {v.nit, v.moneda == 1 ? QStringLiteral("01") : QStringLiteral("02"), v.codigo,
-                                QString::number(v.retefte, 'f', 2), importe(v.retefteBase),
-                                QString::number(v.reteiva, 'f', 2), QString::number(v.ica, 'f', 2), importe(v.retefteBase),
+                !w.ejecutar(s, {v.nit, v.moneda == 1 ? QStringLiteral("01") : QStringLiteral("02"),
+                                v.codigo, QString::number(v.retefte, 'f', 2),
+                                importe(v.retefteBase), QString::number(v.reteiva, 'f', 2),
+                                QString::number(v.ica, 'f', 2), importe(v.retefteBase),
                                 v.juridica ? QStringLiteral("N") : QStringLiteral("S"),
-                                v.moneda == 1 ? QStringLiteral("S") : QStringLiteral("N"), v.diasPago,
-                                QString::number(v.dto, 'f', 4), importe(redondeo(std::exp(v.tamano) * 20, 1000000))}) ||
+                                v.moneda == 1 ? QStringLiteral("S") : QStringLiteral("N"),
+                                v.diasPago, QString::number(v.dto, 'f', 4),
+                                importe(redondeo(std::exp(v.tamano) * 20, 1000000))}) ||
                 !w.quizaConfirmar(p.filasPorTransaccion, {})) {
                 r.mensaje = w.error();
                 return r;
@@ -754,38 +876,66 @@ Resultado generar(const Parametros& p) {
     const QString n2 = QStringLiteral("CAST(? AS VARCHAR(40))");
     auto montos = [&](int n) {
         QStringList l;
-        for (int i = 0; i < n; ++i) l << n2;
+        for (int i = 0; i < n; ++i)
+            l << n2;
         return l.join(QStringLiteral(", "));
     };
-    if (!w.preparar(fac, QStringLiteral("INSERT INTO FACTURAS_COMPRA (FACO_ID, PREF_PRE, FACO_NUMERO, FACO_FECHA, FACO_VENCE, "
-                                        "TERC_NIT, FACO_CONC, FACO_NUMPROV, FACO_MONTO, FACO_IVAMONTO, FACO_RTFTEMONTO, "
-                                        "FACO_RTIVAMONTO, FACO_RTICAMONTO, FACO_DTOFECHA, FACO_DTOFMONTO, FACO_MONEDA, FACO_TRM, "
-                                        "FACO_ANULADO, FACO_USUARIO) VALUES (?, ?, ?, ?, ?, ?, ?, ?, %1, ?, %2, ?, %2, ?, 'ADMIN')")
-                                 .arg(montos(5), n2)) ||
-        !w.preparar(dev, QStringLiteral("INSERT INTO DEVOLUCIONES_COMPRAS (DECO_ID, PREF_PRE, DECO_NUMERO, DECO_FECHA, TERC_NIT, "
-                                        "DECO_CONC, DECO_NUMPROV, DECO_FACID, DECO_MONTO, DECO_IVAMONTO, DECO_RTFTEMONTO, "
-                                        "DECO_RTIVAMONTO, DECO_RTICAMONTO, DECO_MONEDA, DECO_TRM, DECO_ANULADO, DECO_USUARIO) "
-                                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, %1, ?, %2, ?, 'ADMIN')")
-                                 .arg(montos(5), n2)) ||
-        !w.preparar(car, QStringLiteral("INSERT INTO NOTAS_DEBITO_PROVEEDOR (NDPR_ID, TERC_NIT, PREF_PRE, NDPR_NUMERO, NDPR_FECHA, "
-                                        "NDPR_CONC, NDPR_VENCE, NDPR_MONTO, NDPR_IVAPORC, NDPR_IVAMONTO, NDPR_RTFTEMONTO, "
-                                        "NDPR_RTIVAMONTO, NDPR_RTICAMONTO, NDPR_NUMPROV, NDPR_ANULADO, NUMOK, NDPR_USUARIO, "
-                                        "NDPR_MONEDA, NDPR_TRM, NDPR_BASE1, NDPR_IVA1) VALUES (?, ?, ?, ?, ?, ?, ?, %1, ?, ?, 'S', "
-                                        "'ADMIN', ?, %2, %2, %2)")
-                                 .arg(montos(6), n2)) ||
-        !w.preparar(des, QStringLiteral("INSERT INTO NOTAS_CREDITO_PROVEEDOR (NCPR_ID, TERC_NIT, PREF_PRE, NCPR_NUMERO, NCPR_FECHA, "
-                                        "NCPR_CONC, NCPR_MONTO, NCPR_IVAPORC, NCPR_IVAMONTO, NCPR_RTFTEMONTO, NCPR_RTIVAMONTO, "
-                                        "NCPR_RTICAMONTO, NCPR_NUMPROV, NCPR_ANULADO, NUMOK, NCPR_USUARIO, NCPR_MONEDA, NCPR_TRM, "
-                                        "NCPR_BASE1, NCPR_IVA1, NCPR_TIPODS, NCPR_DOCSOPORTE, NCPR_FACID) VALUES (?, ?, ?, ?, ?, ?, "
+    if (!w.preparar(
+            fac,
+            QStringLiteral(
+                "INSERT INTO FACTURAS_COMPRA (FACO_ID, PREF_PRE, FACO_NUMERO, FACO_FECHA, "
+                "FACO_VENCE, "
+                "TERC_NIT, FACO_CONC, FACO_NUMPROV, FACO_MONTO, FACO_IVAMONTO, FACO_RTFTEMONTO, "
+                "FACO_RTIVAMONTO, FACO_RTICAMONTO, FACO_DTOFECHA, FACO_DTOFMONTO, FACO_MONEDA, "
+                "FACO_TRM, "
+                "FACO_ANULADO, FACO_USUARIO) VALUES (?, ?, ?, ?, ?, ?, ?, ?, %1, ?, %2, ?, %2, ?, "
+                "'ADMIN')")
+                .arg(montos(5), n2)) ||
+        !w.preparar(
+            dev,
+            QStringLiteral(
+                "INSERT INTO DEVOLUCIONES_COMPRAS (DECO_ID, PREF_PRE, DECO_NUMERO, DECO_FECHA, "
+                "TERC_NIT, "
+                "DECO_CONC, DECO_NUMPROV, DECO_FACID, DECO_MONTO, DECO_IVAMONTO, DECO_RTFTEMONTO, "
+                "DECO_RTIVAMONTO, DECO_RTICAMONTO, DECO_MONEDA, DECO_TRM, DECO_ANULADO, "
+                "DECO_USUARIO) "
+                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, %1, ?, %2, ?, 'ADMIN')")
+                .arg(montos(5), n2)) ||
+        !w.preparar(
+            car,
+            QStringLiteral(
+                "INSERT INTO NOTAS_DEBITO_PROVEEDOR (NDPR_ID, TERC_NIT, PREF_PRE, NDPR_NUMERO, "
+                "NDPR_FECHA, "
+                "NDPR_CONC, NDPR_VENCE, NDPR_MONTO, NDPR_IVAPORC, NDPR_IVAMONTO, NDPR_RTFTEMONTO, "
+                "NDPR_RTIVAMONTO, NDPR_RTICAMONTO, NDPR_NUMPROV, NDPR_ANULADO, NUMOK, "
+                "NDPR_USUARIO, "
+                "NDPR_MONEDA, NDPR_TRM, NDPR_BASE1, NDPR_IVA1) VALUES (?, ?, ?, ?, ?, ?, ?, %1, ?, "
+                "?, 'S', "
+                "'ADMIN', ?, %2, %2, %2)")
+                .arg(montos(6), n2)) ||
+        !w.preparar(des, QStringLiteral("INSERT INTO NOTAS_CREDITO_PROVEEDOR (NCPR_ID, TERC_NIT, "
+                                        "PREF_PRE, NCPR_NUMERO, NCPR_FECHA, "
+                                        "NCPR_CONC, NCPR_MONTO, NCPR_IVAPORC, NCPR_IVAMONTO, "
+                                        "NCPR_RTFTEMONTO, NCPR_RTIVAMONTO, "
+                                        "NCPR_RTICAMONTO, NCPR_NUMPROV, NCPR_ANULADO, NUMOK, "
+                                        "NCPR_USUARIO, NCPR_MONEDA, NCPR_TRM, "
+                                        "NCPR_BASE1, NCPR_IVA1, NCPR_TIPODS, NCPR_DOCSOPORTE, "
+                                        "NCPR_FACID) VALUES (?, ?, ?, ?, ?, ?, "
                                         "%1, ?, ?, 'S', 'ADMIN', ?, %2, %2, %2, 21, ?, ?)")
-                                 .arg(montos(6), n2)) ||
-        !w.preparar(egr, QStringLiteral("INSERT INTO EGRESOS (EGRE_ID, PREF_PRE, EGRE_NUMERO, EGRE_FECHA, EGRE_CONC, EGRE_MONTO, "
-                                        "EGRE_DTOF, EGRE_NOMTERC, TERC_NIT, EGRE_TIPO, NUMOK, EGRE_USUARIO, EGRE_MONEDA) "
-                                        "VALUES (?, ?, ?, ?, ?, %1, ?, ?, '1', 'S', 'ADMIN', 1)")
-                                 .arg(montos(2))) ||
-        !w.preparar(det, QStringLiteral("INSERT INTO EGRESODETALLE (EGRE_ID, EGDE_ITEM, EGDE_TIPODOC, EGDE_IDDOC, EGDE_PREFIJO, "
-                                        "EGDE_NUMERO, EGDE_NUMPROV, EGDE_ABONO, EGDE_DTOF) VALUES (?, ?, ?, ?, ?, ?, ?, %1)")
-                                 .arg(montos(2)))) {
+                             .arg(montos(6), n2)) ||
+        !w.preparar(
+            egr,
+            QStringLiteral(
+                "INSERT INTO EGRESOS (EGRE_ID, PREF_PRE, EGRE_NUMERO, EGRE_FECHA, EGRE_CONC, "
+                "EGRE_MONTO, "
+                "EGRE_DTOF, EGRE_NOMTERC, TERC_NIT, EGRE_TIPO, NUMOK, EGRE_USUARIO, EGRE_MONEDA) "
+                "VALUES (?, ?, ?, ?, ?, %1, ?, ?, '1', 'S', 'ADMIN', 1)")
+                .arg(montos(2))) ||
+        !w.preparar(det, QStringLiteral("INSERT INTO EGRESODETALLE (EGRE_ID, EGDE_ITEM, "
+                                        "EGDE_TIPODOC, EGDE_IDDOC, EGDE_PREFIJO, "
+                                        "EGDE_NUMERO, EGDE_NUMPROV, EGDE_ABONO, EGDE_DTOF) VALUES "
+                                        "(?, ?, ?, ?, ?, ?, ?, %1)")
+                             .arg(montos(2)))) {
         r.mensaje = w.error();
         return r;
     }
@@ -809,8 +959,9 @@ Resultado generar(const Parametros& p) {
 
     std::size_t di = 0, ei = 0;
     while (di < d.documentos.size() || ei < d.egresos.size()) {
-        const bool documento = di < d.documentos.size() &&
-                               (ei >= d.egresos.size() || d.documentos[di].fecha <= d.egresos[ei].fecha);
+        const bool documento =
+            di < d.documentos.size() &&
+            (ei >= d.egresos.size() || d.documentos[di].fecha <= d.egresos[ei].fecha);
         bool ok = true;
         if (documento) {
             const Documento& x = d.documentos[di];
@@ -822,52 +973,78 @@ Resultado generar(const Parametros& p) {
             const QString trm2 = importe(std::llround(double(x.trm) / 100.0));
             switch (x.tipo) {
                 case 21:
-                    ok = w.ejecutar(fac, {x.id, pref, num, f, f.addDays(x.dias), v.nit,
-                                          QString::fromUtf8(kConceptoFactura[x.concepto]), numProv(x), importe(x.monto),
-                                          importe(x.iva), importe(x.rtfte), importe(x.rtiva), importe(x.rtica),
-                                          x.diasDto ? QVariant(f.addDays(x.diasDto)) : QVariant(),
-                                          importe(x.dtof), int(x.moneda), trm4, anulado(x.anulado)});
+                    ok =
+                        w.ejecutar(fac, {x.id, pref, num, f, f.addDays(x.dias), v.nit,
+                                         QString::fromUtf8(kConceptoFactura[x.concepto]),
+                                         numProv(x), importe(x.monto), importe(x.iva),
+                                         importe(x.rtfte), importe(x.rtiva), importe(x.rtica),
+                                         x.diasDto ? QVariant(f.addDays(x.diasDto)) : QVariant(),
+                                         importe(x.dtof), int(x.moneda), trm4, anulado(x.anulado)});
                     ++r.resumen.facturas;
                     break;
                 case 24:
-                    ok = w.ejecutar(dev, {x.id, pref, num, f, v.nit, QString::fromUtf8(kConceptoDevolucion[x.concepto]),
-                                          numProv(x), d.documentos[x.ref].id, importe(x.monto), importe(x.iva),
-                                          importe(x.rtfte), importe(x.rtiva), importe(x.rtica), int(x.moneda), trm4,
-                                          anulado(x.anulado)});
+                    ok = w.ejecutar(
+                        dev, {x.id, pref, num, f, v.nit,
+                              QString::fromUtf8(kConceptoDevolucion[x.concepto]), numProv(x),
+                              d.documentos[x.ref].id, importe(x.monto), importe(x.iva),
+                              importe(x.rtfte), importe(x.rtiva), importe(x.rtica), int(x.moneda),
+                              trm4, anulado(x.anulado)});
                     ++r.resumen.devoluciones;
                     break;
                 case 51:
-                    ok = w.ejecutar(car, {x.id, v.nit, pref, num, f, QString::fromUtf8(kConceptoCargo[x.concepto]),
-                                          f.addDays(x.dias), importe(x.monto), importe(qint64(x.ivaPorc) * 100),
-                                          importe(x.iva), importe(x.rtfte), importe(x.rtiva), importe(x.rtica), numProv(x),
-                                          anulado(x.anulado), int(x.moneda), trm2, importe(x.monto), importe(x.iva)});
+                    ok = w.ejecutar(
+                        car,
+                        {x.id, v.nit, pref, num, f, QString::fromUtf8(kConceptoCargo[x.concepto]),
+                         f.addDays(x.dias), importe(x.monto), importe(qint64(x.ivaPorc) * 100),
+                         importe(x.iva), importe(x.rtfte), importe(x.rtiva), importe(x.rtica),
+                         numProv(x), anulado(x.anulado), int(x.moneda), trm2, importe(x.monto),
+                         importe(x.iva)});
                     ++r.resumen.cargos;
                     break;
                 default: {
                     const Documento& fa = d.documentos[x.ref];
-                    ok = w.ejecutar(des, {x.id, v.nit, pref, num, f, QString::fromUtf8(kConceptoDescuento[x.concepto]),
-                                          importe(x.monto), importe(qint64(x.ivaPorc) * 100), importe(x.iva),
-                                          importe(x.rtfte), importe(x.rtiva), importe(x.rtica), numProv(x),
-                                          anulado(x.anulado), int(x.moneda), trm2, importe(x.monto), importe(x.iva),
-                                          prefDoc[x.ref] + numero6(fa.numero), fa.id});
+                    ok = w.ejecutar(des, {x.id,
+                                          v.nit,
+                                          pref,
+                                          num,
+                                          f,
+                                          QString::fromUtf8(kConceptoDescuento[x.concepto]),
+                                          importe(x.monto),
+                                          importe(qint64(x.ivaPorc) * 100),
+                                          importe(x.iva),
+                                          importe(x.rtfte),
+                                          importe(x.rtiva),
+                                          importe(x.rtica),
+                                          numProv(x),
+                                          anulado(x.anulado),
+                                          int(x.moneda),
+                                          trm2,
+                                          importe(x.monto),
+                                          importe(x.iva),
+                                          prefDoc[x.ref] + numero6(fa.numero),
+                                          fa.id});
                     ++r.resumen.descuentos;
                 }
             }
-            if (x.anulado) ++r.resumen.anulados;
-            if (x.moneda != 1) ++r.resumen.extranjeros;
+            if (x.anulado)
+                ++r.resumen.anulados;
+            if (x.moneda != 1)
+                ++r.resumen.extranjeros;
             ++di;
             ++hechas;
         } else {
             const Egreso& e = d.egresos[ei];
             const Proveedor& v = d.proveedores[e.proveedor];
             ok = w.ejecutar(egr, {e.id, prefEgreso[ei], numero6(e.numero), dia(e.fecha),
-                                  e.lineas == 1 ? QStringLiteral("Pago de factura") : QStringLiteral("Pago de facturas"),
+                                  e.lineas == 1 ? QStringLiteral("Pago de factura")
+                                                : QStringLiteral("Pago de facturas"),
                                   importe(e.monto), importe(e.dtof), v.nombre, v.nit});
             for (int k = 0; ok && k < e.lineas; ++k) {
                 const Linea& l = d.lineas[e.primeraLinea + k];
                 const Documento& x = d.documentos[l.documento];
-                ok = w.ejecutar(det, {e.id, k + 1, int(x.tipo), x.id, prefDoc[l.documento], numero6(x.numero), numProv(x),
-                                      importe(l.abono), importe(l.dtof)});
+                ok = w.ejecutar(
+                    det, {e.id, k + 1, int(x.tipo), x.id, prefDoc[l.documento], numero6(x.numero),
+                          numProv(x), importe(l.abono), importe(l.dtof)});
             }
             ++r.resumen.egresos;
             r.resumen.lineasEgreso += e.lineas;
@@ -882,14 +1059,18 @@ Resultado generar(const Parametros& p) {
     w.soltar();
     {
         std::set<qint32> pagados;
-        for (const Linea& l : d.lineas) pagados.insert(l.documento);
+        for (const Linea& l : d.lineas)
+            pagados.insert(l.documento);
         r.resumen.documentosPagados = int(pagados.size());
     }
 
     // Consecutives past every number stored; generators past every id.
     {
         QSqlQuery q(db);
-        if (!w.preparar(q, QStringLiteral("UPDATE PREFIJOS SET PREF_ACTUAL = ? WHERE TIDO_COD = ? AND PREF_PRE = ?"))) {
+        if (!w.preparar(
+                q,
+                QStringLiteral(
+                    "UPDATE PREFIJOS SET PREF_ACTUAL = ? WHERE TIDO_COD = ? AND PREF_PRE = ?"))) {
             r.mensaje = w.error();
             return r;
         }
@@ -906,8 +1087,10 @@ Resultado generar(const Parametros& p) {
     }
     r.resumen.segundosCarga = double(reloj.elapsed()) / 1000.0;
     avance();
-    if (!w.sentencia(QStringLiteral("ALTER SEQUENCE GEN_NOTAS_DEBITO_PROVEEDOR RESTART WITH %1").arg(ids[2])) ||
-        !w.sentencia(QStringLiteral("ALTER SEQUENCE GEN_NOTAS_CREDITO_PROVEEDOR RESTART WITH %1").arg(ids[3])) ||
+    if (!w.sentencia(QStringLiteral("ALTER SEQUENCE GEN_NOTAS_DEBITO_PROVEEDOR RESTART WITH %1")
+                         .arg(ids[2])) ||
+        !w.sentencia(QStringLiteral("ALTER SEQUENCE GEN_NOTAS_CREDITO_PROVEEDOR RESTART WITH %1")
+                         .arg(ids[3])) ||
         !w.sentencia(QStringLiteral("ALTER SEQUENCE GEN_EGRESOS RESTART WITH %1").arg(idEgreso))) {
         r.mensaje = w.error();
         return r;
@@ -917,7 +1100,8 @@ Resultado generar(const Parametros& p) {
     if (p.indicesDiferidos) {
         avisa(QStringLiteral("Reconstruyendo índices"));
         for (const char* ix : kIndicesDiferidos)
-            if (!w.sentencia(QStringLiteral("ALTER INDEX %1 ACTIVE").arg(QString::fromLatin1(ix)))) {
+            if (!w.sentencia(
+                    QStringLiteral("ALTER INDEX %1 ACTIVE").arg(QString::fromLatin1(ix)))) {
                 r.mensaje = w.error();
                 return r;
             }
@@ -926,9 +1110,11 @@ Resultado generar(const Parametros& p) {
     {
         QStringList indices;
         QSqlQuery q(db);
-        q.exec(QStringLiteral("SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 "
-                              "AND COALESCE(RDB$INDEX_INACTIVE, 0) = 0"));
-        while (q.next()) indices << q.value(0).toString();
+        q.exec(QStringLiteral(
+            "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 "
+            "AND COALESCE(RDB$INDEX_INACTIVE, 0) = 0"));
+        while (q.next())
+            indices << q.value(0).toString();
         q.finish();
         for (const QString& ix : indices)
             if (!w.sentencia(QStringLiteral("SET STATISTICS INDEX %1").arg(ix))) {
