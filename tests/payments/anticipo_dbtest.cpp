@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include "core/data/client_dataset.h"
+#include "core/tfdm/tfdm.h"
+#include "payments/anticipos/abonos_documento.h"
+#include "payments/anticipos/anticipo.h"
+#include "payments/anticipos/busqueda_anticipos.h"
+#include "payments/egresos/egreso.h"
+#include "payments/egresos/medios_pago.h"
+#include "tests/support/documentos_fixture.h"
+
+using namespace ledgrix;
+using ledgrix::test::kTransportes;
+
+namespace {
+
+const QDate kVoucher(2022, 9, 15);
+
+QString S(const char* s) {
+    return QString::fromUtf8(s);
+}
+Currency M(const char* texto) {
+    return Currency::fromText(QString::fromLatin1(texto));
+}
+
+// The advance window's logic, opened as the voucher's F4 opens it.
+class AnticipoTest : public ledgrix::test::DocumentosTest {
+  protected:
+    void TearDown() override {
+        Anticipo::entregado = {};
+        DocumentosTest::TearDown();
+    }
+    Anticipo& abra(const QString& nit = kTransportes) {
+        Anticipo::entregado = {nit, kVoucher};
+        logica = std::make_unique<Anticipo>(*dm);
+        EXPECT_TRUE(logica->abra()) << dialogs.lastError().toStdString();
+        return *logica;
+    }
+    Currency v(const char* campo) const { return logica->campo(S(campo)).asCurrency(); }
+
+    std::unique_ptr<Anticipo> logica;
+};
+
+TEST_F(AnticipoTest, AmountsFollowTheBaseAndPercentagesRoundedToTheConfiguredPower) {
+    using P = Anticipo::Porcentaje;
+    struct Caso {
+        const char* nombre;
+        const char* k;
+        bool base_primero;  // the base typed before or after the percentages
+        const char *iva, *rtiva, *rtfte, *total, *neto;
+    } casos[] = {
+        {"units, base first", "0", true, "190000", "28500", "40000", "1190000", "1121500"},
+        {"units, percentages first", "0", false, "190000", "28500", "40000", "1190000", "1121500"},
+        // The VAT withholding is taken on the VAT already rounded.
+        {"hundreds", "2", false, "23500", "3500", "4900", "146956", "138556"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        configure(S("REDONDEO AL MULTIPLO DE DIEZ EN TOTALES"), S(c.k));
+        Anticipo& a = abra();
+        const Currency base = c.k == S("0") ? M("1000000") : M("123456");
+        if (c.base_primero)
+            a.cambie_base(base);
+        a.cambie_porcentaje(P::Iva, M("19"));
+        a.cambie_porcentaje(P::RetIva, M("15"));
+        a.cambie_porcentaje(P::Fuente, M("4"));
+        if (!c.base_primero)
+            a.cambie_base(base);
+        EXPECT_EQ(v("ANPR_IVAMONTO"), M(c.iva));
+        EXPECT_EQ(v("ANPR_RTIVAMONTO"), M(c.rtiva));
+        EXPECT_EQ(v("ANPR_RTFTEMONTO"), M(c.rtfte));
+        EXPECT_EQ(a.totalconiva(), M(c.total));
+        EXPECT_EQ(a.total(), M(c.neto));
+    }
+}
+
+TEST_F(AnticipoTest, RefusedSavesStoreNothingAndKeepWhatWasTyped) {
+    anticipo(41, S("000009"), kTransportes, kVoucher, S("50"));
+    Anticipo& a = abra();
+    EXPECT_EQ(a.campo(S("TERC_NIT")).asString(), kTransportes);
+    EXPECT_EQ(a.campo(S("ANPR_FECHA")).asDate(), kVoucher);
+    EXPECT_FALSE(a.nombre_proveedor().isEmpty());
+
+    a.cambie_numero(S("9"));
+    EXPECT_EQ(dialogs.lastError(), S("Anticipo previamente registrado."));
+    EXPECT_EQ(a.campo(S("ANPR_NUMERO")).asString(), S("000010"));  // the series moved past 9
+
+    struct Caso {
+        const char* nit;
+        const char* base;
+        const char* mensaje;
+    } casos[] = {
+        {"900123456", "0", "Debe Introducir Un Valor Mayor a 0 en el Campo  Monto"},
+        {"900123456", "-5", "Debe Introducir Un Valor Mayor a 0 en el Campo  Monto"},
+        {"", "100", "No Puede Grabar Si No Existe Un Nit"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.mensaje);
+        a.campo(S("TERC_NIT")).setValue(S(c.nit));
+        a.cambie_base(M(c.base));
+        EXPECT_FALSE(a.grabe());
+        EXPECT_EQ(dialogs.lastError(), S(c.mensaje));
+        EXPECT_EQ(a.campo(S("ANPR_BASE")).asCurrency(), M(c.base));
+        EXPECT_EQ(filas(S("ANTICIPOS_PROVEEDOR")), 1);
+        EXPECT_TRUE(dm->documentos_seleccionados.isEmpty());
+    }
+    a.cambie_nit(S("123"));
+    EXPECT_EQ(dialogs.lastError(), S("Tercero inactivo o no encontrado."));
+    EXPECT_TRUE(a.campo(S("TERC_NIT")).asString().isEmpty());
+}
+
+// The voucher's F4 with the window answering as a user would: the advance is
+// stored alone, the voucher pays it out, and the history and the search see it.
+TEST_F(AnticipoTest, AVoucherPaysOutTheAdvanceItCreatedAndCancellingItRemovesIt) {
+    const auto voucher = [this] {
+        auto e = std::make_unique<Egreso>(*dm);
+        EXPECT_TRUE(e->abra()) << dialogs.lastError().toStdString();
+        e->cambie_nit(kTransportes);
+        return e;
+    };
+    const auto anticipo_de = [this](Egreso& e) {
+        Anticipo& a = abra();
+        a.cambie_porcentaje(Anticipo::Porcentaje::Iva, M("19"));
+        a.cambie_base(M("1000"));
+        a.campo(S("ANPR_CONC")).setValue(S("Anticipo obra"));
+        EXPECT_TRUE(a.grabe()) << dialogs.lastError().toStdString();
+        EXPECT_EQ(dm->documentos_seleccionados.size(), 1);
+        const DocumentoSeleccionado d = dm->documentos_seleccionados.value(0);
+        EXPECT_EQ(d.tipo, 55);
+        e.reciba_anticipo(d.id, d.prefijo, d.numero);
+        dm->documentos_seleccionados.clear();
+        return d;
+    };
+    // Abandoned: the voucher takes the advance with it.
+    {
+        auto e = voucher();
+        const DocumentoSeleccionado d = anticipo_de(*e);
+        EXPECT_EQ(texto(S("select EGRE_ID from ANTICIPOS_PROVEEDOR where ANPR_ID = %1").arg(d.id)),
+                  S("0"));
+        dialogs.expectQuestion(S("Perderá los items previamente digitados, Continuar?"), true);
+        e->cierre();
+        EXPECT_EQ(filas(S("ANTICIPOS_PROVEEDOR")), 0);
+        EXPECT_EQ(filas(S("MOVIMIENTO_PROVEEDOR where MVPR_TIPOREF = 55")), 0);
+    }
+    // Stored: the voucher pays out 1.190,00 and the advance stays a credit.
+    auto e = voucher();
+    const DocumentoSeleccionado d = anticipo_de(*e);
+    ASSERT_TRUE(e->continue_documentos()) << dialogs.lastError().toStdString();
+    EXPECT_EQ(e->campo(S("EGRE_MONTO")).asCurrency(), M("1190"));
+    ASSERT_TRUE(e->medios().abra_banco()) << dialogs.lastError().toStdString();
+    ASSERT_TRUE(e->medios().continue_banco()) << dialogs.lastError().toStdString();
+    ASSERT_TRUE(e->grabe()) << dialogs.lastError().toStdString();
+    const QString egreso = texto(S("select EGRE_ID from EGRESOS where EGRE_ID > 0"));
+    EXPECT_EQ(texto(S("select EGRE_ID from ANTICIPOS_PROVEEDOR where ANPR_ID = %1").arg(d.id)),
+              egreso);
+    EXPECT_EQ(guardado(55, static_cast<int>(d.id)), S("-1190.00"));
+
+    AbonosDocumento historia(*dm);
+    ASSERT_TRUE(historia.cargue(55, d.id));
+    ASSERT_EQ(historia.filas().recordCount(), 1);
+    EXPECT_EQ(historia.filas().fieldByName(S("ID_ORIGEN")).asString(), egreso);
+    EXPECT_EQ(historia.filas().fieldByName(S("ABONO")).asCurrency(), M("1190"));
+    EXPECT_EQ(historia.consulta(), S("Tfconsegreso"));
+    EXPECT_EQ(dm->documento_consultado.tipo, 62);
+
+    // A live voucher holds its advance: the voucher is annulled instead.
+    BusquedaAnticipos busqueda(*dm);
+    ASSERT_TRUE(busqueda.cargue(BusquedaAnticipos::Columna::Concepto, S("obra")));
+    ASSERT_EQ(busqueda.filas().recordCount(), 1);
+    EXPECT_EQ(busqueda.filas().fieldByName(S("SALDO")).asCurrency(), M("1190"));
+    dialogs.expectQuestion(
+        S("Esta seguro de anular el anticipo No ") + d.prefijo + d.numero + S("?"), true);
+    EXPECT_FALSE(busqueda.anule());
+    EXPECT_EQ(dialogs.lastError(),
+              S("El anticipo fue pagado por un egreso vigente. Anule primero el egreso."));
+    EXPECT_EQ(texto(S("select ANPR_ANULADO from ANTICIPOS_PROVEEDOR")), S("N"));
+}
+
+TEST_F(AnticipoTest, AnnulmentRefusesAnAdvanceAnApplicationSettled) {
+    factura(61, S("000061"), kTransportes, kVoucher, S("300"));
+    anticipo(62, S("000062"), kTransportes, kVoucher, S("300"));
+    anticipo(63, S("000063"), kTransportes, kVoucher, S("100"));
+    aplicacion(64, S("000064"), kTransportes, kVoucher);
+    aplicado(64, 1, 55, 62, S("-300"));
+    aplicado(64, 2, 21, 61, S("300"));
+    BusquedaAnticipos busqueda(*dm);
+    ASSERT_TRUE(busqueda.cargue(BusquedaAnticipos::Columna::Numero, S("000062"), false));
+    ASSERT_EQ(busqueda.filas().recordCount(), 2);  // from that number on
+    busqueda.filas().first();
+    dialogs.expectQuestion({}, true);
+    EXPECT_FALSE(busqueda.anule());
+    EXPECT_EQ(dialogs.lastError(),
+              S("El documento tiene pagos o aplicaciones vigentes. Anúlelos primero."));
+    // The other one has nothing against it.
+    busqueda.filas().next();
+    dialogs.expectQuestion({}, true);
+    EXPECT_TRUE(busqueda.anule()) << dialogs.lastError().toStdString();
+    EXPECT_EQ(busqueda.filas().fieldByName(S("ANULADO")).asString(), S("S"));
+    EXPECT_EQ(guardado(55, 63), S("0.00"));
+    EXPECT_FALSE(busqueda.anule());
+    EXPECT_EQ(dialogs.lastError(), S("El anticipo ya está anulado."));
+
+    AbonosDocumento historia(*dm);
+    ASSERT_TRUE(historia.cargue(21, 61));
+    ASSERT_EQ(historia.filas().recordCount(), 1);
+    EXPECT_EQ(historia.filas().fieldByName(S("NUMERO")).asString(), S("000064"));
+    EXPECT_EQ(historia.consulta(), S("Tfconsaplicacion"));
+}
+
+}  // namespace
