@@ -63,4 +63,5 @@ BEGIN
     END
 END^
 
+
 SET TERM ; ^

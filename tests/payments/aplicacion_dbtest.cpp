@@ -2,7 +2,9 @@
 
 #include "core/data/client_dataset.h"
 #include "core/tfdm/tfdm.h"
+#include "core/validaciones/acceso.h"
 #include "payments/aplicaciones/aplicacion.h"
+#include "payments/aplicaciones/busqueda_aplicaciones.h"
 #include "tests/support/documentos_fixture.h"
 #include "tests/support/invariantes_cxp.h"
 
@@ -188,6 +190,56 @@ TEST_F(AplicacionTest, CrossingHistoryListsTheApplication) {
                 "cast(VALOR as varchar(20)) || ' ' || FECHA from CRUCES_DOCUMENTOS(52, 302)")),
         S("53 %1 0000000001 -1000.00 2022-09-21").arg(id));
     EXPECT_EQ(filas(S("CRUCES_DOCUMENTOS(21, 301)")), 1);
+}
+
+// Annulling from the search gives both documents their balance back and
+// keeps the reason; only an administrator may then delete the annulled
+// application, and the ledger stays as the annulment left it.
+TEST_F(AplicacionTest, AnnulmentRestoresBalancesAndOnlyAnAdministratorDeletes) {
+    Aplicacion& a = abra();
+    elija_ambos();
+    ASSERT_TRUE(a.grabe()) << dialogs.lastError().toStdString();
+    const int id = guardada();
+    configure(S("ESTABLECER CONTROL DEL PORQUE SE ANULAN LOS DOCUMENTOS"), S("SI"));
+    dm->ctx.es_administrador = true;
+    BusquedaAplicaciones b(*dm);
+    ASSERT_TRUE(b.busque(BusquedaAplicaciones::Columna::Proveedor, S("transp"), false));
+    ASSERT_EQ(b.actual(), id);
+    QString razon;
+    b.pida_razon = [&] { return std::optional<QString>(razon); };
+
+    dialogs.clear();
+    EXPECT_FALSE(b.anule());  // an empty reason
+    EXPECT_TRUE(dialogs.lastError().startsWith(S("Debera ingresar una razon")));
+    razon = S("Cruce equivocado");
+    dialogs.expectQuestion(S("Esta seguro de anular la aplicacion No 0000000001?"), true);
+    ASSERT_TRUE(b.anule()) << dialogs.lastError().toStdString();
+    EXPECT_EQ(guardado(21, 301), S("1000.00"));
+    EXPECT_EQ(guardado(52, 302), S("-1000.00"));
+    EXPECT_EQ(filas(S("APLICACION_PROVEEDOR_DETALLE where APPD_ANULADO = 'S'")), 2);
+    EXPECT_EQ(texto(S("select AUDI_RAZON from AUDITORIA where TIDO_COD = 53 and AUDI_OPER = 'A'")),
+              razon);
+    EXPECT_EQ(filas(S("CRUCES_DOCUMENTOS(21, 301)")), 0);
+    EXPECT_EQ(filas(S("COMPROBANTE_ENCABEZADO where ENCO_TIPOREF = 53 and ENCO_ANULADO = 'N'")), 0);
+    EXPECT_EQ(filas(S("COMPROBANTE_ENCABEZADO where ENCO_TIPOREF = 53")), 1);
+
+    // A clerk with the annulment option still may not delete.
+    run(S("insert into ACCESO_USUARIO values ('ADMIN', 'C. X PAGAR', 42, 'S')"));
+    dm->ctx.es_administrador = false;
+    dialogs.clear();
+    EXPECT_FALSE(b.anule());
+    EXPECT_EQ(dialogs.lastError(), kAccesoNoPermitido);
+    EXPECT_EQ(filas(S("APLICACION_PROVEDOR")), 1);
+
+    dm->ctx.es_administrador = true;
+    dialogs.expectQuestion(S("Esta seguro de eliminar completamente la aplicación 0000000001?"),
+                           true);
+    ASSERT_TRUE(b.anule()) << dialogs.lastError().toStdString();
+    EXPECT_EQ(filas(S("APLICACION_PROVEDOR")), 0);
+    EXPECT_EQ(filas(S("APLICACION_PROVEEDOR_DETALLE")), 0);
+    EXPECT_EQ(guardado(21, 301), S("1000.00"));
+    EXPECT_EQ(guardado(52, 302), S("-1000.00"));
+    EXPECT_TRUE(b.filas().isEmpty());
 }
 
 }  // namespace
