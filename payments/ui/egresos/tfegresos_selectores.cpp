@@ -16,6 +16,7 @@
 #include "core/ui/numeracion/tfbusccentros.h"
 #include "parties/selectores/selector_proveedores.h"
 #include "parties/tfdmter.h"
+#include "payments/anticipos/anticipo.h"
 #include "payments/cartera/registro_cartera.h"
 #include "payments/egresos/medios_pago.h"
 #include "payments/ui/egresos/tfconceptospagar.h"
@@ -151,6 +152,8 @@ void Tfegresos::conceptos_por_pagar() {
 void Tfegresos::anticipo() {
     // The advance window leaves the advance it stored among the documents
     // handed over, as type 55.
+    Anticipo::entregado = {logica_.campo(QStringLiteral("TERC_NIT")).asString().trimmed(),
+                           logica_.campo(QStringLiteral("EGRE_FECHA")).asDate()};
     if (abra_externa(dm_, QStringLiteral("Tfanticiposprv"), this) == 1)
         for (const DocumentoSeleccionado& d : dm_.documentos_seleccionados)
             if (d.tipo == 55)
