@@ -3,49 +3,25 @@
 #include "core/data/client_dataset.h"
 #include "core/sql/sqltext.h"
 #include "payables/cargos/cargo.h"
-#include "tests/support/documentos_fixture.h"
+#include "tests/payables/cargo_fixture.h"
 
 using namespace ledgrix;
 using ledgrix::test::kPapeleria;
 using ledgrix::test::kTransportes;
+using ledgrix::test::M;
 
 namespace {
 
 const QString kSimplificado = QStringLiteral("79456123");
 const QDate kHoy(2022, 9, 21);
 
-Currency M(const char* texto) {
-    return Currency::fromText(QString::fromLatin1(texto));
-}
-
 // The charge window's logic on a demo installation, driven as the window does.
-class CargoTest : public ledgrix::test::DocumentosTest {
+class CargoTest : public ledgrix::test::DocumentoCxpTest<Cargo> {
   protected:
-    void configure(const char* modulo, const char* categoria, const char* propiedad,
-                   const QString& valor) {
-        run(QStringLiteral("update CONFIGURACION set CONF_VALOR = %1 where CONF_MODULO = '%2' and "
-                           "CONF_CATEGORIA = '%3' and CONF_PROPIEDAD = '%4'")
-                .arg(sql::quoted(valor), QString::fromLatin1(modulo),
-                     QString::fromLatin1(categoria), QString::fromLatin1(propiedad)));
-        dm->cargue_configuracion();
-    }
     void redondeo(int n) {
         configure("CXPAGAR", "DOCUMENTOS", "REDONDEO AL MULTIPLO DE DIEZ EN TOTALES",
                   QString::number(n));
     }
-    Cargo& abra() {
-        logica = std::make_unique<Cargo>(*dm);
-        EXPECT_TRUE(logica->abra());
-        return *logica;
-    }
-    Currency v(const char* campo) const {
-        return logica->campo(QString::fromLatin1(campo)).asCurrency();
-    }
-    QString t(const char* campo) const {
-        return logica->campo(QString::fromLatin1(campo)).asString();
-    }
-
-    std::unique_ptr<Cargo> logica;
 };
 
 TEST_F(CargoTest, WithholdingsFollowTheSupplierBasesAndTheRoundingExponent) {
