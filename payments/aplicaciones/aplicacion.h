@@ -64,6 +64,8 @@ class Aplicacion : public QObject {
     void set_validando(bool si) { validando_ = si; }
     QString nombre_proveedor() const { return nombre_; }
     Sumas sumas() const;
+    // Short names of the payables document types, by code: the lines' type.
+    const QHash<int, QString>& tipos_cxp();
 
     // Header, one member per control.
     void cambie_prefijo(const QString& prefijo);

@@ -69,6 +69,11 @@ void Aplicacion::cargue_nombres_tipo() {
         nombres_tipo_.insert(q->value(0).toInt(), q->value(1).toString().trimmed());
 }
 
+const QHash<int, QString>& Aplicacion::tipos_cxp() {
+    cargue_nombres_tipo();
+    return nombres_tipo_;
+}
+
 void Aplicacion::limpie_linea(bool documento) {
     ++quieto_;
     l("APPD_IDDOC").setValue(0);
