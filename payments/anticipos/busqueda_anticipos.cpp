@@ -38,8 +38,10 @@ bool BusquedaAnticipos::cargue(Columna c, const QString& texto, bool contiene) {
     const QString col = S(columna(c));
     QString sql = S("select * FROM BUSQUEDA_ANTICIPOS_PROVEEDOR(") + sql::number(dm_.ctx.agencia) +
                   S(") where 1 = 1");
-    // Dates are compared as the process writes them.
-    const QString valor = c == Columna::Fecha ? S("cast(FECHA as varchar(10))") : col;
+    // Dates are compared as the process writes them ("yyyy/mm/dd"); the
+    // server's own text of a date has dashes.
+    const QString valor =
+        c == Columna::Fecha ? S("replace(cast(FECHA as varchar(10)), '-', '/')") : col;
     if (!texto.isEmpty())
         sql += contiene ? S(" and upper(") + valor + S(") like upper(") +
                               sql::quoted(S("%") + texto + S("%")) + S(")")
