@@ -1,9 +1,18 @@
 #include "app/ui/registro_descuentos.h"
 
 #include "app/ui/principal/registro_ventanas.h"
+#include "payables/ui/descuentos/tfnotascreditocxp.h"
+#include "reports/ui/consulta/ventanas_externas.h"
 
 namespace ledgrix {
 
-void registre_ventanas_descuentos() {}
+void registre_ventanas_descuentos() {
+    RegistroVentanas::global().registre(
+        QStringLiteral("Tfnotascreditocxp"),
+        [](Tfdm& dm, QWidget* parent) -> QWidget* { return new Tfnotascreditocxp(dm, parent); });
+    // The support document's charge search and the discount search are
+    // opened by name.
+    TfdocumentoCxp::instale_externa(&abra_externa);
+}
 
 }  // namespace ledgrix

@@ -15,8 +15,11 @@
 #include "output/ui/impresion/tfimpresion.h"
 #include "payables/ui/cargos/tfnotasdebitocxp.h"
 #include "tests/support/documentos_fixture.h"
+#include "tests/support/teclado.h"
 
 using namespace ledgrix;
+using ledgrix::test::tecla;
+using ledgrix::test::teclee;
 
 namespace {
 
@@ -44,18 +47,6 @@ class CargoVentanaTest : public test::DocumentosTest {
         teclee(nit, test::kPapeleria);
         tecla(nit, Qt::Key_Return);
         return v;
-    }
-    static void tecla(QWidget* w, int key) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(w, &press);
-    }
-    static void teclee(QWidget* w, const QString& texto) {
-        for (const QChar c : texto) {
-            QKeyEvent press(QEvent::KeyPress,
-                            c.unicode() == '?' ? Qt::Key_Question : Qt::Key_unknown, Qt::NoModifier,
-                            QString(c));
-            QApplication::sendEvent(w, &press);
-        }
     }
     // The PDF's text with runs of blanks collapsed.
     static QString texto_pdf(const QString& ruta) {
@@ -95,7 +86,8 @@ TEST_F(CargoVentanaTest, AChargeTypedWithKeysIsStoredPostedPrintedAndTheWindowWa
     teclee(monto, QStringLiteral("1.500.000,50"));
     tecla(monto, Qt::Key_Return);
     EXPECT_EQ(monto->text(), QStringLiteral("1.500.000,50"));
-    dialogs.expectModal(QStringLiteral("Tfimprnotadbp"), 1);  // the stored charge goes to its print window
+    dialogs.expectModal(QStringLiteral("Tfimprnotadbp"),
+                        1);  // the stored charge goes to its print window
     tecla(QApplication::focusWidget(), Qt::Key_F2);
     EXPECT_TRUE(dialogs.allAnswered());
     EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.errors().join('\n').toStdString();

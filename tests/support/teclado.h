@@ -11,6 +11,16 @@ inline void tecla(QWidget* w, int key) {
     QApplication::sendEvent(w, &press);
 }
 
+// A text typed on a widget key by key ("?" as its own key, as the choosers
+// listen for it).
+inline void teclee(QWidget* w, const QString& texto) {
+    for (const QChar c : texto) {
+        QKeyEvent press(QEvent::KeyPress, c.unicode() == '?' ? Qt::Key_Question : Qt::Key_unknown,
+                        Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+    }
+}
+
 // Lets closed windows go: what WA_DeleteOnClose queued is deleted now.
 inline void libere() {
     QCoreApplication::processEvents();
