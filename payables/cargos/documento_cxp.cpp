@@ -6,8 +6,10 @@
 #include "accounting/cuentas.h"
 #include "accounting/interfaces/interfaces.h"
 #include "core/data/client_dataset.h"
+#include "core/data/conjunto.h"
 #include "core/data/provider.h"
 #include "core/numeracion/numeracion.h"
+#include "core/numeracion/prefijos_documento.h"
 #include "core/services/clock.h"
 #include "core/services/dialogs.h"
 #include "core/sql/runner.h"
@@ -97,14 +99,7 @@ QString DocumentoCxp::columna(const char* sufijo) const {
 }
 
 ClientDataset* DocumentoCxp::conjunto(const QString& nombre, const QString& sql) {
-    auto* p = new Provider(this, S("P") + nombre);
-    p->setConnectionName(dm_.Ledgrix());
-    p->setQueryName(S("Q") + nombre);
-    p->setCommandText(sql);
-    p->setAllowCommandText(true);
-    auto* ds = new ClientDataset(this, S("C") + nombre);
-    ds->setProvider(p);
-    return ds;
+    return ledgrix::conjunto(this, dm_.Ledgrix(), nombre, sql);
 }
 
 Tfdmter& DocumentoCxp::terceros() const {
@@ -186,27 +181,8 @@ bool DocumentoCxp::abra() {
         dm_.configuracion(S("COMPRAS"), S("FACTURAS"),
                           S("ACCION A TOMAR SI SE REPITE EL NUMERO DE FACTURA DEL PROVEEDOR"));
 
-    QString sql =
-        S("SELECT P.TIDO_COD, P.PREF_PRE, PREF_ACTUAL, PREF_AUTO, PREF_IVAINC, PREF_PROY, "
-          "PREF_CENTRO, "
-          "PREF_ACTIVO, PREF_USUARIO, TICO_COD, SUCU_ID, PREF_SUBC FROM PREFIJOS P");
-    if (filtrar_prefijos)
-        sql += S(", PREFIJOS_USUARIO U WHERE P.TIDO_COD = U.tido_cod AND P.pref_pre = U.pref_pre "
-                 "AND U.user_cod = ") +
-               sql::quoted(dm_.ctx.usuario) + S(" AND ");
-    else
-        sql += S(" WHERE ");
-    sql += S("  P.tido_cod = ") + sql::number(clase_.tipo) + S(" AND pref_activo = 'S'");
-    if (dm_.ctx.agencia != 0)
-        sql += S(" AND (SUCU_ID = ") + sql::number(dm_.ctx.agencia) + S(" OR SUCU_ID = 0)");
-    CPrefijos->setCommandText(sql + S(" ORDER BY P.PREF_PRE"));
-    if (!CPrefijos->open())
+    if (!abra_prefijos_documento(dm_, *CPrefijos, clase_.tipo, filtrar_prefijos))
         return false;
-    CPrefijos->fetchAll();
-    if (CPrefijos->isEmpty()) {
-        dm_.dialogs().error(S("Debe crear antes un prefijo válido para el documento."));
-        return false;
-    }
 
     QString bodegas = S("select * from bodega where bode_activa = 'S'");
     if (dm_.ctx.agencia != 0)

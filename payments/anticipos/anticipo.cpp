@@ -3,6 +3,7 @@
 #include <QSqlQuery>
 
 #include "core/numeracion/numeracion.h"
+#include "core/numeracion/prefijos_documento.h"
 #include "core/services/clock.h"
 #include "core/services/dialogs.h"
 #include "core/sql/runner.h"
@@ -107,17 +108,9 @@ bool Anticipo::abra() {
         CMonedas->open();
         CMonedas->fetchAll();
     }
-    QString sql = S("select * from prefijos where tido_cod = 55 and PREF_ACTIVO = 'S'");
-    if (dm_.ctx.agencia != 0)
-        sql += S(" and (SUCU_ID = ") + sql::number(dm_.ctx.agencia) + S(" OR SUCU_ID = 0)");
-    CPrefijos->setCommandText(sql + S(" order by PREF_PRE"));
-    if (!CPrefijos->open())
+    // Any user may record an advance in any series of the agency.
+    if (!abra_prefijos_documento(dm_, *CPrefijos, 55, false))
         return false;
-    CPrefijos->fetchAll();
-    if (CPrefijos->isEmpty()) {
-        dm_.dialogs().error(S("Debe crear antes un prefijo válido para el documento."));
-        return false;
-    }
     if (!CAnticipos->open())
         return false;
     lectura.confirme();

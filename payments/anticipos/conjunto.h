@@ -2,8 +2,7 @@
 
 #include <QString>
 
-#include "core/data/client_dataset.h"
-#include "core/data/provider.h"
+#include "core/data/conjunto.h"
 #include "core/tfdm/tfdm.h"
 
 namespace ledgrix::anticipos {
@@ -11,14 +10,7 @@ namespace ledgrix::anticipos {
 // A dataset over a statement on the company database, owned by `dueno`.
 inline ClientDataset* conjunto(QObject* dueno, Tfdm& dm, const QString& nombre,
                                const QString& sql) {
-    auto* p = new Provider(dueno, QStringLiteral("P") + nombre);
-    p->setConnectionName(dm.Ledgrix());
-    p->setQueryName(QStringLiteral("Q") + nombre);
-    p->setCommandText(sql);
-    p->setAllowCommandText(true);
-    auto* ds = new ClientDataset(dueno, QStringLiteral("C") + nombre);
-    ds->setProvider(p);
-    return ds;
+    return ledgrix::conjunto(dueno, dm.Ledgrix(), nombre, sql);
 }
 
 }  // namespace ledgrix::anticipos

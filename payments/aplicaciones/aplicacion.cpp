@@ -9,8 +9,10 @@
 #include "accounting/contabilizacion/pendientes.h"
 #include "accounting/interfaces/interfaces.h"
 #include "core/data/client_dataset.h"
+#include "core/data/conjunto.h"
 #include "core/data/provider.h"
 #include "core/numeracion/numeracion.h"
+#include "core/numeracion/prefijos_documento.h"
 #include "core/services/clock.h"
 #include "core/services/dialogs.h"
 #include "core/sql/runner.h"
@@ -68,14 +70,7 @@ Aplicacion::Aplicacion(Tfdm& dm, QObject* parent)
 Aplicacion::~Aplicacion() = default;
 
 ClientDataset* Aplicacion::conjunto(const QString& nombre, const QString& sql) {
-    auto* p = new Provider(this, S("P") + nombre);
-    p->setConnectionName(dm_.Ledgrix());
-    p->setQueryName(S("Q") + nombre);
-    p->setCommandText(sql);
-    p->setAllowCommandText(true);
-    auto* ds = new ClientDataset(this, S("C") + nombre);
-    ds->setProvider(p);
-    return ds;
+    return ledgrix::conjunto(this, dm_.Ledgrix(), nombre, sql);
 }
 
 Field& Aplicacion::campo(const QString& nombre) const {
@@ -121,26 +116,10 @@ bool Aplicacion::lea_configuracion() {
 }
 
 bool Aplicacion::abra_prefijos() {
-    QString sql =
-        S("SELECT P.TIDO_COD, P.PREF_PRE, PREF_ACTUAL, PREF_AUTO, PREF_ACTIVO, SUCU_ID FROM "
-          "PREFIJOS P");
-    if (dm_.configuracion_si(S("CXPAGAR"), S("DOCUMENTOS"), S("FILTRAR PREFIJOS POR USUARIO")))
-        sql += S(", PREFIJOS_USUARIO U WHERE P.TIDO_COD = U.tido_cod AND P.pref_pre = U.pref_pre "
-                 "AND U.user_cod = ") +
-               sql::quoted(dm_.ctx.usuario) + S(" AND ");
-    else
-        sql += S(" WHERE ");
-    sql += S("  P.tido_cod = 53 AND pref_activo = 'S'");
-    if (dm_.ctx.agencia != 0)
-        sql += S(" AND (SUCU_ID = ") + sql::number(dm_.ctx.agencia) + S(" OR SUCU_ID = 0)");
-    CPrefijos->setCommandText(sql + S(" ORDER BY P.PREF_PRE"));
-    if (!CPrefijos->open())
+    if (!abra_prefijos_documento(
+            dm_, *CPrefijos, 53,
+            dm_.configuracion_si(S("CXPAGAR"), S("DOCUMENTOS"), S("FILTRAR PREFIJOS POR USUARIO"))))
         return false;
-    CPrefijos->fetchAll();
-    if (CPrefijos->isEmpty()) {
-        dm_.dialogs().error(S("Debe crear antes un prefijo válido para el documento."));
-        return false;
-    }
     if (pide_moneda_) {
         CMonedas->open();
         CMonedas->fetchAll();

@@ -3,6 +3,7 @@
 #include <Qt>
 
 #include "core/data/client_dataset.h"
+#include "core/data/conjunto.h"
 #include "core/data/provider.h"
 #include "core/services/clock.h"
 #include "core/services/dialogs.h"
@@ -99,14 +100,7 @@ Egreso::~Egreso() = default;
 // ---------------------------------------------------------------- helpers
 
 ClientDataset* Egreso::Impl::conjunto(const QString& nombre, const QString& sql) {
-    auto* p = new Provider(&e, S("P") + nombre);
-    p->setConnectionName(dm.Ledgrix());
-    p->setQueryName(S("Q") + nombre);
-    p->setCommandText(sql);
-    p->setAllowCommandText(true);
-    auto* ds = new ClientDataset(&e, S("C") + nombre);
-    ds->setProvider(p);
-    return ds;
+    return ledgrix::conjunto(&e, dm.Ledgrix(), nombre, sql);
 }
 
 Field& Egreso::Impl::h(const char* campo) const {

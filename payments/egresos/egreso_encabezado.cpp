@@ -3,6 +3,7 @@
 #include "accounting/contabilizacion/pendientes.h"
 #include "core/data/client_dataset.h"
 #include "core/numeracion/numeracion.h"
+#include "core/numeracion/prefijos_documento.h"
 #include "core/services/clock.h"
 #include "core/services/dialogs.h"
 #include "core/sql/runner.h"
@@ -90,27 +91,10 @@ bool Egreso::Impl::lea_configuracion() {
 }
 
 bool Egreso::Impl::abra_listas() {
-    QString sql =
-        S("SELECT P.TIDO_COD, P.PREF_PRE, PREF_ACTUAL, PREF_AUTO, PREF_IVAINC, PREF_PROY, "
-          "PREF_CENTRO, PREF_ACTIVO, PREF_USUARIO, TICO_COD, SUCU_ID, PREF_SUBC FROM "
-          "PREFIJOS P");
-    if (dm.configuracion_si(kCaja, S("DOCUMENTOS"), S("FILTRAR PREFIJOS POR USUARIO")))
-        sql += S(", PREFIJOS_USUARIO U WHERE P.TIDO_COD = U.tido_cod AND P.pref_pre = U.pref_pre "
-                 "AND U.user_cod = ") +
-               sql::quoted(dm.ctx.usuario) + S(" AND ");
-    else
-        sql += S(" WHERE ");
-    sql += S("  P.tido_cod = 62 AND pref_activo = 'S'");
-    if (dm.ctx.agencia != 0)
-        sql += S(" AND (SUCU_ID = ") + sql::number(dm.ctx.agencia) + S(" OR SUCU_ID = 0)");
-    CPrefijos->setCommandText(sql + S(" ORDER BY P.PREF_PRE"));
-    if (!CPrefijos->open())
+    if (!abra_prefijos_documento(
+            dm, *CPrefijos, 62,
+            dm.configuracion_si(kCaja, S("DOCUMENTOS"), S("FILTRAR PREFIJOS POR USUARIO"))))
         return false;
-    CPrefijos->fetchAll();
-    if (CPrefijos->isEmpty()) {
-        dm.dialogs().error(S("Debe crear antes un prefijo válido para el documento."));
-        return false;
-    }
     for (ClientDataset* ds : {CClases, CTiposCxp, CTiposCartera}) {
         ds->open();
         ds->fetchAll();
