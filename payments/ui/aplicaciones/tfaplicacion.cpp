@@ -29,6 +29,7 @@
 #include "parties/selectores/selector_proveedores.h"
 #include "parties/tfdmter.h"
 #include "payments/ui/comun/enlaces_campos.h"
+#include "payments/ui/comun/fila_moneda.h"
 #include "payments/ui/comun/panel_lineas.h"
 #include "reports/ui/consulta/tfconscxpagar.h"
 
@@ -135,22 +136,14 @@ QWidget* Tfaplicacion::encabezado() {
     r->addWidget(
         enlaces_->fecha(S("APPR_FECHA"), [this](const QDate& d) { logica_.cambie_fecha(d); }), 0,
         5);
-    fila_moneda_ = new QWidget(g);
-    auto* m = new QHBoxLayout(fila_moneda_);
-    m->setContentsMargins(0, 0, 0, 0);
-    m->addWidget(new QLabel(S("Moneda:"), fila_moneda_));
-    moneda_ = new QComboBox(fila_moneda_);
-    moneda_->setObjectName(S("APPR_MONEDA"));
-    connect(moneda_, &QComboBox::activated, this, [this] {
-        if (!mostrando_)
-            logica_.cambie_moneda(moneda_->currentData().toInt());
-        muestre();
-    });
-    m->addWidget(moneda_);
-    m->addWidget(new QLabel(S("Tasa:"), fila_moneda_));
-    CampoMonto* tasa = enlaces_->monto(S("APPR_TRM"));
-    tasa->ancho_de_porcentaje();
-    m->addWidget(tasa);
+    const FilaMoneda fila =
+        arme_fila_moneda(g, *enlaces_, S("APPR_MONEDA"), S("APPR_TRM"), [this](int moneda) {
+            if (!mostrando_)
+                logica_.cambie_moneda(moneda);
+            muestre();
+        });
+    fila_moneda_ = fila.fila;
+    moneda_ = fila.moneda;
     r->addWidget(fila_moneda_, 0, 6);
 
     rotulo("Nit:", 1, 0);

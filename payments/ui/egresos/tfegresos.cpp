@@ -27,12 +27,13 @@
 #include "core/ui/numeracion/delegados.h"
 #include "core/ui/teclas_ventana.h"
 #include "output/ui/impresion/tfimpresion.h"
-#include "reports/ui/consulta/ventanas_externas.h"
 #include "payments/egresos/medios_pago.h"
 #include "payments/ui/comun/enlaces_campos.h"
+#include "payments/ui/comun/fila_moneda.h"
 #include "payments/ui/comun/muestra_diferida.h"
 #include "payments/ui/comun/panel_lineas.h"
 #include "payments/ui/egresos/panel_banco.h"
+#include "reports/ui/consulta/ventanas_externas.h"
 
 namespace ledgrix {
 
@@ -168,22 +169,14 @@ QWidget* Tfegresos::encabezado() {
     r->addWidget(enlaces_->fecha(QStringLiteral("EGRE_FECHA"),
                                  [this](const QDate& d) { logica_.cambie_fecha(d); }),
                  0, 5);
-    fila_moneda_ = new QWidget(g);
-    auto* m = new QHBoxLayout(fila_moneda_);
-    m->setContentsMargins(0, 0, 0, 0);
-    m->addWidget(new QLabel(QStringLiteral("Moneda:"), fila_moneda_));
-    moneda_ = new QComboBox(fila_moneda_);
-    moneda_->setObjectName(QStringLiteral("EGRE_MONEDA"));
-    connect(moneda_, &QComboBox::activated, this, [this] {
-        if (!mostrando_)
-            logica_.cambie_moneda(moneda_->currentData().toInt());
-        muestre();
-    });
-    m->addWidget(moneda_);
-    m->addWidget(new QLabel(QStringLiteral("Tasa:"), fila_moneda_));
-    CampoMonto* tasa = enlaces_->monto(QStringLiteral("EGRE_TRM1"));
-    tasa->ancho_de_porcentaje();
-    m->addWidget(tasa);
+    const FilaMoneda fila = arme_fila_moneda(g, *enlaces_, QStringLiteral("EGRE_MONEDA"),
+                                             QStringLiteral("EGRE_TRM1"), [this](int moneda) {
+                                                 if (!mostrando_)
+                                                     logica_.cambie_moneda(moneda);
+                                                 muestre();
+                                             });
+    fila_moneda_ = fila.fila;
+    moneda_ = fila.moneda;
     r->addWidget(fila_moneda_, 0, 6, 1, 2);
 
     rotulo("Tercero:", 1, 0);
