@@ -17,6 +17,8 @@ TfAlertas::TfAlertas(Buzon& buzon, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint), buzon_(&buzon) {
     setObjectName(QStringLiteral("falertas"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // The alert comes while a clerk may be typing: it must not take the keys.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setAutoFillBackground(true);
     setFixedSize(300, 100);
 
