@@ -5,6 +5,8 @@
 #include "payments/anticipos/abonos_documento.h"
 #include "payments/anticipos/anticipo.h"
 #include "payments/anticipos/busqueda_anticipos.h"
+#include "payments/aplicaciones/aplicacion.h"
+#include "payments/aplicaciones/consulta_aplicacion.h"
 #include "payments/egresos/egreso.h"
 #include "payments/egresos/medios_pago.h"
 #include "tests/support/documentos_fixture.h"
@@ -205,6 +207,52 @@ TEST_F(AnticipoTest, AnnulmentRefusesAnAdvanceAnApplicationSettled) {
     ASSERT_EQ(historia.filas().recordCount(), 1);
     EXPECT_EQ(historia.filas().fieldByName(S("NUMERO")).asString(), S("000064"));
     EXPECT_EQ(historia.consulta(), S("Tfconsaplicacion"));
+}
+
+// The advance's whole road: born in a voucher that pays it out, then set
+// against a charge by an application. Both end at zero, and the histories
+// show each step: the advance's lists the voucher and the application, the
+// charge's crossings list the application.
+TEST_F(AnticipoTest, AnAdvancePaidByAVoucherThenAppliedToAChargeLeavesBothAtZero) {
+    auto e = std::make_unique<Egreso>(*dm);
+    ASSERT_TRUE(e->abra()) << dialogs.lastError().toStdString();
+    e->cambie_nit(kTransportes);
+    Anticipo& a = abra();
+    a.cambie_base(M("500"));
+    ASSERT_TRUE(a.grabe()) << dialogs.lastError().toStdString();
+    const DocumentoSeleccionado d = dm->documentos_seleccionados.value(0);
+    e->reciba_anticipo(d.id, d.prefijo, d.numero);
+    ASSERT_TRUE(e->continue_documentos()) << dialogs.lastError().toStdString();
+    ASSERT_TRUE(e->medios().abra_caja() && e->medios().continue_caja())
+        << dialogs.lastError().toStdString();
+    ASSERT_TRUE(e->grabe()) << dialogs.lastError().toStdString();
+    EXPECT_EQ(guardado(55, int(d.id)), S("-500.00"));
+
+    cargo(71, S("000071"), kTransportes, kVoucher, S("500"));
+    Aplicacion aplicacion(*dm);
+    ASSERT_TRUE(aplicacion.abra()) << dialogs.lastError().toStdString();
+    aplicacion.cambie_nit(kTransportes);
+    ASSERT_TRUE(aplicacion.reciba_documentos(
+        {{51, 71, S("0000"), S("000071"), {}}, {55, d.id, d.prefijo, d.numero, {}}}))
+        << dialogs.lastError().toStdString();
+    ClientDataset& l = aplicacion.lineas();
+    for (bool ok = l.first(); ok && !l.eof(); ok = l.next()) {
+        ASSERT_TRUE(l.edit());
+        l.fieldByName(S("APPD_APLICADO"))
+            .setCurrency(l.fieldByName(S("APPD_TIPODOC")).asInteger() == 51 ? M("500") : M("-500"));
+        ASSERT_TRUE(l.post()) << dialogs.lastError().toStdString();
+    }
+    ASSERT_TRUE(aplicacion.grabe()) << dialogs.lastError().toStdString();
+    EXPECT_EQ(guardado(55, int(d.id)), S("0.00"));
+    EXPECT_EQ(guardado(51, 71), S("0.00"));
+
+    AbonosDocumento historia(*dm);
+    ASSERT_TRUE(historia.cargue(55, d.id));
+    ASSERT_EQ(historia.filas().recordCount(), 2);
+    CrucesDocumento cruces(*dm);
+    ASSERT_TRUE(cruces.cargue(51, 71));
+    ASSERT_EQ(cruces.filas().recordCount(), 1);
+    EXPECT_EQ(cruces.filas().fieldByName(S("TIPODOC")).asInteger(), 53);
 }
 
 }  // namespace
