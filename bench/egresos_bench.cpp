@@ -9,9 +9,11 @@
 //
 // The database: LEDGRIX_BENCH_DB, an installation folder; by default
 // /tmp/ledgrix-bench-egresos, generated on the first run (2,000 suppliers x
-// 120 documents, a third of them already paid) and reused afterwards. Each
-// voucher settles its supplier's documents in full, so a supplier serves
-// once; a run takes 2 x 30 of them.
+// 120 documents, a third of them already paid) and kept as it was
+// generated: every run works on a fresh copy of its company database, so
+// runs measure the same volume instead of one grown by the runs before.
+// Each voucher settles its supplier's documents in full, so a supplier
+// serves once; a run takes 2 x 9 x 30 of them.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -47,6 +49,7 @@ struct Pago {
 };
 
 QString ubicacion;
+QString base;  // the run's copy of the company database
 // No review, no recovery: every question answered No.
 bench::SinDialogos dialogos;
 std::unique_ptr<FixedClock> reloj;
@@ -97,15 +100,14 @@ void grabe_egresos(benchmark::State& state, const QString& base, const QString& 
 }
 
 void BM_GrabeEgreso50_embebido(benchmark::State& state) {
-    grabe_egresos(state, generador::baseEmpresa(ubicacion), {}, ms_embebido);
+    grabe_egresos(state, base, {}, ms_embebido);
 }
 void BM_GrabeEgreso50_servidor(benchmark::State& state) {
     if (!servidor_local.asegure()) {
         state.SkipWithError("no se pudo iniciar el servidor Firebird en 127.0.0.1:3050");
         return;
     }
-    grabe_egresos(state, QStringLiteral("127.0.0.1:") + generador::baseEmpresa(ubicacion),
-                  QStringLiteral("admin"), ms_servidor);
+    grabe_egresos(state, QStringLiteral("127.0.0.1:") + base, QStringLiteral("admin"), ms_servidor);
 }
 BENCHMARK(BM_GrabeEgreso50_embebido)->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(BM_GrabeEgreso50_servidor)->Unit(benchmark::kMillisecond)->Iterations(30);
@@ -125,8 +127,17 @@ bool prepare() {
     p.hasta = reloj->today();
     if (env.isEmpty() && !bench::base_generada(p))
         return false;
+    // The run's own copy of the company database, next to the original.
+    const QString original = generador::baseEmpresa(ubicacion);
+    const QString copia = original + QStringLiteral(".corrida");
+    QFile::remove(copia);
+    if (!QFile::copy(original, copia)) {
+        std::fprintf(stderr, "No se pudo copiar %s\n", qPrintable(original));
+        return false;
+    }
+    base = copia;
     Tfdm dm(dialogos, *reloj);
-    if (!dm.conecte_compania(generador::baseEmpresa(ubicacion), QStringLiteral("ADMIN"), {})) {
+    if (!dm.conecte_compania(base, QStringLiteral("ADMIN"), {})) {
         std::fprintf(stderr, "%s\n", qPrintable(dialogos.ultimo));
         return false;
     }
