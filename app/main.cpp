@@ -7,11 +7,14 @@
 #include "app/ui/registro_aplicaciones.h"
 #include "app/ui/registro_contabilidad.h"
 #include "app/ui/registro_core.h"
+#include "app/ui/registro_creditos.h"
 #include "app/ui/registro_cxp.h"
 #include "app/ui/registro_descuentos.h"
+#include "app/ui/registro_evaluacion.h"
 #include "app/ui/registro_pagos.h"
 #include "app/ui/registro_reportes.h"
 #include "app/ui/registro_salida.h"
+#include "app/ui/registro_terceros.h"
 #include "app/ui/tfprincipal.h"
 #include "core/config/idioma.h"
 #include "core/errors/error_translator.h"
@@ -41,6 +44,9 @@ int main(int argc, char** argv) {
     ledgrix::registre_ventanas_anticipos();
     ledgrix::registre_ventanas_salida();
     ledgrix::registre_ventanas_reportes();
+    ledgrix::registre_ventanas_terceros();
+    ledgrix::registre_ventanas_evaluacion();
+    ledgrix::registre_ventanas_creditos();
     ledgrix::Tfprincipal principal(dm, args);
     principal.aplique_color(160, 0);
     dialogs.setParent(&principal);
