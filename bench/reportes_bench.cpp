@@ -58,13 +58,12 @@ QString analisis() {
     return QStringLiteral("select * from rep_analisis_cxpagar('0','zz','0','zz',") +
            sql::date(muestra.hoy) + QStringLiteral(",'N','N','N',30,0,'N',0) where SALDO <> 0");
 }
-// The floor: the open positions through the same index, summed per supplier
+// The floor: the open book read straight through, summed per supplier
 // (grouped by a sort, the engine's fastest plan for it).
 QString recorrido() {
     return QStringLiteral(
-               "select terc_nit || '', sum(mvpr_saldo) from movimiento_proveedor "
-               "where iif(mvpr_saldo = 0, null, terc_nit) between '0' and 'zz' and mvpr_fecha "
-               "<= ") +
+               "select terc_nit || '', sum(mvpr_saldo) from posiciones_abiertas "
+               "where terc_nit between '0' and 'zz' and mvpr_fecha <= ") +
            sql::date(muestra.hoy) +
            QStringLiteral(" and mvpr_tiporef + 0 in (21, 24, 51, 52, 55, 57) group by 1");
 }
@@ -186,8 +185,7 @@ bool tomeMuestra() {
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("select current_date, (select count(*) from movimiento_proveedor), "
                                "(select count(*) from proveedores), "
-                               "(select count(*) from movimiento_proveedor where iif(mvpr_saldo = "
-                               "0, null, terc_nit) >= '') "
+                               "(select count(*) from posiciones_abiertas) "
                                "from rdb$database")) ||
         !q.next()) {
         std::fprintf(stderr, "%s\n", qPrintable(q.lastError().text()));

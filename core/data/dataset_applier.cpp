@@ -90,7 +90,7 @@ class DatasetApplier {
     void write(ClientDataset& ds, UpdateKind kind, const Row& row) {
         if (stopped())
             return;
-        if (auto error = ds.provider_->write(kind, ds, row))
+        if (auto error = ds.provider_->write(kind, ds, row, &preparadas_))
             report(ds, kind, *error);
     }
 
@@ -145,6 +145,7 @@ class DatasetApplier {
     }
 
     ClientDataset& root_;
+    SentenciasPreparadas preparadas_;
     int maxErrors_;
     int errors_ = 0;
 };

@@ -150,7 +150,21 @@ void Provider::close() {
     cursor_.reset();
 }
 
-std::optional<DataError> Provider::write(UpdateKind kind, const ClientDataset& ds, const Row& row) {
+QSqlQuery* SentenciasPreparadas::prepare(const QSqlDatabase& db, const QString& sql,
+                                         QSqlError& error) {
+    auto& q = sentencias_[sql];
+    if (q)
+        return q.get();
+    q = std::make_unique<QSqlQuery>(db);
+    if (q->prepare(sql))
+        return q.get();
+    error = q->lastError();
+    sentencias_.erase(sql);
+    return nullptr;
+}
+
+std::optional<DataError> Provider::write(UpdateKind kind, const ClientDataset& ds, const Row& row,
+                                         SentenciasPreparadas* preparadas) {
     const QString table = updateTable();
     const QStringList keys = keyFields();
     if (table.isEmpty())
@@ -225,14 +239,23 @@ std::optional<DataError> Provider::write(UpdateKind kind, const ClientDataset& d
                                                .arg(table, where.join(QStringLiteral(" AND ")));
     }
 
-    QSqlQuery q(database());
-    if (!q.prepare(sql))
-        return writeError(q.lastError());
+    std::optional<QSqlQuery> propia;
+    QSqlQuery* q = nullptr;
+    if (preparadas) {
+        QSqlError error;
+        q = preparadas->prepare(database(), sql, error);
+        if (!q)
+            return writeError(error);
+    } else {
+        q = &propia.emplace(database());
+        if (!q->prepare(sql))
+            return writeError(q->lastError());
+    }
     for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values[i]);
-    if (!q.exec())
-        return writeError(q.lastError());
-    if (kind != UpdateKind::Insert && q.numRowsAffected() == 0)
+        q->bindValue(i, values[i]);
+    if (!q->exec())
+        return writeError(q->lastError());
+    if (kind != UpdateKind::Insert && q->numRowsAffected() == 0)
         return DataError{
             kWritePrefix + QStringLiteral("Record not found or changed by another user"), {}};
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
@@ -9,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "core/data/data_error.h"
@@ -17,6 +19,19 @@ namespace ledgrix {
 
 class ClientDataset;
 struct Row;
+
+// The statements prepared while one set of changes is written: rows of the
+// same shape reuse one prepared statement instead of preparing it again.
+// Lives only as long as that transaction's writing.
+class SentenciasPreparadas {
+public:
+    // The statement for `sql` on `db`, prepared the first time; null when
+    // the preparation fails (the error is in `error`).
+    QSqlQuery* prepare(const QSqlDatabase& db, const QString& sql, QSqlError& error);
+
+private:
+    std::unordered_map<QString, std::unique_ptr<QSqlQuery>> sentencias_;
+};
 
 // Reads the rows of one SQL command in packets and writes a client dataset's
 // changes back as INSERT/UPDATE/DELETE statements on the update table.
@@ -71,7 +86,9 @@ public:
     void close();
 
     // Writing, inside the transaction the caller opened on database().
-    std::optional<DataError> write(UpdateKind kind, const ClientDataset& dataset, const Row& row);
+    // Statements come from `preparadas` when given.
+    std::optional<DataError> write(UpdateKind kind, const ClientDataset& dataset, const Row& row,
+                                   SentenciasPreparadas* preparadas = nullptr);
 
     static QString tableFromSelect(const QString& sql);
     // Bytes the connection's character set spends per character: the driver

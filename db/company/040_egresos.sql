@@ -64,7 +64,7 @@ CREATE TABLE EGRESODETALLE (
 );
 
 /* No index by document paid: a document's payments are found through the
-   ledger's movements (IX_ABONOS_PROVEEDOR_DOC, which name the voucher line),
+   ledger's movements (FK_ABONOS_PROVEEDOR_MVPR; they name the voucher line),
    and every voucher stored would otherwise write one more scattered index
    page per line. */
 

@@ -22,8 +22,10 @@
    the user typed them (signed like the document's balance).
 
    Balance of a document at a date = MVPR_VALOR - SUM(ABPR_VALOR up to the
-   date), through IX_ABONOS_PROVEEDOR_DOC; a supplier's balance at a date is
-   the same two sums through the (NIT, date) indexes.
+   date), through the foreign key's index (FK_ABONOS_PROVEEDOR_MVPR: a
+   document's movements are few, their dates are read from the rows); a
+   supplier's balance at a date is the same two sums through the (NIT, date)
+   indexes.
 
    Sign: debt documents (21, 51, 57; and 31 on the receivables side) are
    positive, credit documents (24, 52, 55) negative; documents store positive
@@ -114,7 +116,9 @@ CREATE TABLE ABONOS_PROVEEDOR (
     CONSTRAINT CK_ABONOS_PROVEEDOR_ORIGEN CHECK (ABPR_ORIGEN IN ('E', 'C', 'A'))
 );
 
-CREATE INDEX IX_ABONOS_PROVEEDOR_DOC ON ABONOS_PROVEEDOR (ABPR_TIPOREF, ABPR_IDREF, ABPR_FECHA);
+/* No second index by document: every line stored already writes one
+   scattered page of the foreign key's index, which finds a document's
+   movements as well. */
 CREATE INDEX IX_ABONOS_PROVEEDOR_NIT ON ABONOS_PROVEEDOR (TERC_NIT, ABPR_FECHA);
 CREATE INDEX IX_ABONOS_PROVEEDOR_ORIGEN ON ABONOS_PROVEEDOR (ABPR_ORIGEN, ABPR_IDORI, ABPR_ITEMORI);
 

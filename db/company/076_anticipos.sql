@@ -10,7 +10,7 @@
      the voucher that paid it out; empty while none did), ANULADO.
 
    ABONOS_DOCUMENTO_CXPAGAR(TIPO, ID): every live line that settled the
-   document, from the ledger's movements (IX_ABONOS_PROVEEDOR_DOC), with
+   document, from the ledger's movements (FK_ABONOS_PROVEEDOR_MVPR), with
    the source document that holds the line:
      FECHA, ORIGEN ('E' voucher line, 'C' cross, 'A' application line),
      TIPO_ORIGEN (62 voucher, 53 application), NOMBRE_ORIGEN (short type
