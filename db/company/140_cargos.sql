@@ -44,14 +44,19 @@ CREATE TABLE NEGOCIOS (
 
 SET TERM ^ ;
 
-/* Commitments with a supplier; the commitments module fills it in. Until
-   then a supplier has none, with the columns its list shows. */
+/* Commitments with a supplier (COMPROMISOS_PROV), by date; CUMPLIDOS = 'S'
+   includes the fulfilled ones. */
 CREATE PROCEDURE BUSQUEDA_COMPROMISOS_PRV (NIT VARCHAR(20), CUMPLIDOS VARCHAR(1))
 RETURNS (ID INTEGER, FECHA DATE, ASUNTO VARCHAR(200), CUMPLIDO VARCHAR(1),
          ENCARGADO VARCHAR(60), RECORDAR DATE)
 AS
 BEGIN
-    IF (1 = 0) THEN
+    FOR SELECT COPR_ID, COPR_FECHA, COPR_ASUNTO, COPR_CUMPLIDO, COPR_ENCARGADO, COPR_RECORDAR
+          FROM COMPROMISOS_PROV
+         WHERE COPR_NIT = :NIT AND (:CUMPLIDOS = 'S' OR COPR_CUMPLIDO = 'N')
+         ORDER BY COPR_FECHA, COPR_ID
+          INTO :ID, :FECHA, :ASUNTO, :CUMPLIDO, :ENCARGADO, :RECORDAR
+    DO
         SUSPEND;
 END^
 

@@ -16,6 +16,21 @@ QString S(const char* s) {
 
 AbonosDocumento::AbonosDocumento(Tfdm& dm, QObject* parent) : QObject(parent), dm_(dm) {
     CAbonos = anticipos::conjunto(this, dm, S("Abonos"), {});
+    using T = Field::Type;
+    anticipos::declare_columnas(*CAbonos, {{"FECHA", "Fecha", T::Date},
+                                           {"ORIGEN", "", T::String},
+                                           {"TIPO_ORIGEN", "", T::Integer},
+                                           {"NOMBRE_ORIGEN", "Documento", T::String},
+                                           {"PREFIJO", "Prefijo", T::String},
+                                           {"NUMERO", "Número", T::String},
+                                           {"ID_ORIGEN", "", T::Integer},
+                                           {"ITEM", "", T::Integer},
+                                           {"ABONO", "Abono", T::Currency},
+                                           {"DTOF", "Descuento", T::Currency},
+                                           {"RTFTE", "Rte.Fte.", T::Currency},
+                                           {"RTIVA", "Rte.IVA", T::Currency},
+                                           {"RTICA", "Rte.ICA", T::Currency},
+                                           {"RCREE", "Rte.CREE", T::Currency}});
     dm.ConfigurarProviders(this);
 }
 

@@ -31,6 +31,23 @@ const char* columna(BusquedaAnticipos::Columna c) {
 
 BusquedaAnticipos::BusquedaAnticipos(Tfdm& dm, QObject* parent) : QObject(parent), dm_(dm) {
     CAnticipos = anticipos::conjunto(this, dm, S("Anticipos"), {});
+    // The procedure's own names are no titles.
+    using T = Field::Type;
+    anticipos::declare_columnas(*CAnticipos, {{"ID", "", T::Integer},
+                                              {"PREFIJO", "Prefijo", T::String},
+                                              {"NUMERO", "Número", T::String},
+                                              {"FECHA", "Fecha", T::Date},
+                                              {"NIT", "Nit", T::String},
+                                              {"NOMBRE", "Proveedor", T::String},
+                                              {"CONCEPTO", "Concepto", T::String},
+                                              {"BASE", "Monto", T::Currency},
+                                              {"IVA", "Valor IVA", T::Currency},
+                                              {"RETENCIONES", "Retenciones", T::Currency},
+                                              {"NETO", "Neto", T::Currency},
+                                              {"SALDO", "Saldo", T::Currency},
+                                              {"EGRE_ID", "", T::Integer},
+                                              {"EGRESO", "Egreso", T::String},
+                                              {"ANULADO", "Anulado", T::String}});
     dm.ConfigurarProviders(this);
 }
 

@@ -1,5 +1,7 @@
 #include "core/ui/lista/tflista.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -7,7 +9,11 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "core/data/client_dataset.h"
@@ -135,6 +141,31 @@ void Tflista::SBSalirClick() {
     close();
 }
 
+void Tflista::ajuste_ancho() {
+    // A name or a concept of 60 characters would push the amounts out of sight.
+    const int kMaximaColumna = fontMetrics().averageCharWidth() * 28;
+    QHeaderView* h = grilla_->horizontalHeader();
+    int ancho = 2 * grilla_->frameWidth() + grilla_->verticalScrollBar()->sizeHint().width() +
+                (grilla_->verticalHeader()->isVisible() ? grilla_->verticalHeader()->width() : 0);
+    for (int c = 0; c < h->count(); ++c) {
+        if (h->isSectionHidden(c))
+            continue;
+        grilla_->resizeColumnToContents(c);
+        h->resizeSection(c, std::min(h->sectionSize(c), kMaximaColumna));
+        ancho += h->sectionSize(c);
+    }
+    const QMargins m = caja_->contentsMargins();
+    ancho = std::max(ancho + m.left() + m.right(), minimumSizeHint().width());
+    // Inside the main window the frame around it counts, and the area is the limit.
+    auto* marco = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QWidget* exterior = marco && marco->mdiArea() ? static_cast<QWidget*>(marco) : this;
+    const QSize borde = exterior->size() - size();
+    const QSize limite = exterior == this ? screen()->availableGeometry().size()
+                                          : marco->mdiArea()->viewport()->size();
+    exterior->resize(std::min(ancho + borde.width(), limite.width()),
+                     std::min(exterior->height(), limite.height()));
+}
+
 bool Tflista::tecla(int key) {
     if (key == Qt::Key_Escape) {
         SBSalirClick();
@@ -172,6 +203,8 @@ void Tflista::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!ubicada_) {
         ubicada_ = true;
+        if (a_lo_ancho_)
+            ajuste_ancho();
         centre_en_area(this, 135, 140);
     }
 }

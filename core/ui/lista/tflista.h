@@ -51,6 +51,10 @@ class Tflista : public QWidget {
                        std::function<void(const QString&)> copie);
     // Column of a field in the grid's model; -1 when it is not shown.
     int columna(const QString& campo) const;
+    // The window first shows wide enough for every column of the grid, each
+    // as wide as its title and its rows (long texts up to a limit), within
+    // the work area or screen it opens on.
+    void abra_a_lo_ancho() { a_lo_ancho_ = true; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -60,6 +64,7 @@ class Tflista : public QWidget {
     bool tecla(int key);
     void abra_copia();
     void haga_copia();
+    void ajuste_ancho();
 
     Tfdm& dm_;
     QCheckBox* filtros_;
@@ -73,6 +78,7 @@ class Tflista : public QWidget {
     std::function<QStringList()> destinos_;
     std::function<void(const QString&)> copie_;
     bool ubicada_ = false;
+    bool a_lo_ancho_ = false;
 };
 
 }  // namespace ledgrix

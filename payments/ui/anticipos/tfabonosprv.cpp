@@ -17,7 +17,9 @@ Tfabonosprv::Tfabonosprv(Tfdm& dm, QWidget* parent)
                    (d.nombre.isEmpty() ? QString() : QStringLiteral(" - ") + d.nombre));
     logica_.cargue(d.tipo, d.id);
     muestre(logica_.filas(), [this] { SBConsultarClick(); });
+    abra_a_lo_ancho();
     agregue_tecla(Qt::Key_F4, QStringLiteral("F4: Consultar"), [this] { SBConsultarClick(); });
+    grilla()->setFocus();
 }
 
 void Tfabonosprv::SBConsultarClick() {

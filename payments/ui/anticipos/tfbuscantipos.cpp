@@ -40,18 +40,28 @@ Tfbuscantipos::Tfbuscantipos(Tfdm& dm, QWidget* parent)
 
     logica_.cargue();
     muestre(logica_.filas(), [this] { SBConsultarClick(); });
+    abra_a_lo_ancho();
+    // One query when the user pauses, not one per key: the same delay the
+    // grids give the login's incremental search.
+    espera_.setSingleShot(true);
+    connect(&espera_, &QTimer::timeout, this, &Tfbuscantipos::busque);
+    connect(texto_, &QLineEdit::textChanged, this,
+            [this] { espera_.start(grilla()->searchDelay()); });
     connect(columna_, &QComboBox::currentIndexChanged, this, &Tfbuscantipos::busque);
-    connect(texto_, &QLineEdit::textChanged, this, &Tfbuscantipos::busque);
     connect(contiene_, &QCheckBox::toggled, this, &Tfbuscantipos::busque);
     // The window's keys reach it from the text being typed too.
-    texto_->installEventFilter(this);
+    for (QWidget* w : {static_cast<QWidget*>(columna_), static_cast<QWidget*>(texto_),
+                       static_cast<QWidget*>(contiene_)})
+        w->installEventFilter(this);
 
     agregue_tecla(Qt::Key_F4, QStringLiteral("F4: Consultar"), [this] { SBConsultarClick(); });
     agregue_tecla(Qt::Key_F12, QStringLiteral("F12: Abonos"), [this] { SBAbonosClick(); });
     agregue_tecla(Qt::Key_F3, QStringLiteral("F3: Anular"), [this] { SBAnularClick(); });
+    texto_->setFocus();
 }
 
 void Tfbuscantipos::busque() {
+    espera_.stop();
     logica_.cargue(static_cast<BusquedaAnticipos::Columna>(columna_->currentData().toInt()),
                    texto_->text().trimmed(), contiene_->isChecked());
 }

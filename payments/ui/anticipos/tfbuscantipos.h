@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QTimer>
+
 #include "core/ui/lista/tflista.h"
 #include "payments/anticipos/busqueda_anticipos.h"
 
@@ -10,8 +12,9 @@ class QLineEdit;
 namespace ledgrix {
 
 // "Búsqueda de Anticipos": the stored advances, filtered by the column chosen
-// as the user types and ordered by it. F4 or a double click consults the
-// advance, F12 opens its payment history, F3 annuls it, Esc closes.
+// once the user stops typing for the login's search delay, and ordered by
+// it. F4 or a double click consults the advance, F12 opens its payment
+// history, F3 annuls it, Esc closes.
 class Tfbuscantipos : public Tflista {
     Q_OBJECT
   public:
@@ -21,6 +24,8 @@ class Tfbuscantipos : public Tflista {
     QComboBox* columna_filtro() const { return columna_; }
     QLineEdit* texto() const { return texto_; }
     QCheckBox* contiene() const { return contiene_; }
+    // Runs the search when the typing pauses.
+    QTimer& espera() { return espera_; }
 
     void busque();
     void SBConsultarClick();
@@ -32,6 +37,7 @@ class Tfbuscantipos : public Tflista {
     QComboBox* columna_;
     QLineEdit* texto_;
     QCheckBox* contiene_;
+    QTimer espera_;
 };
 
 }  // namespace ledgrix

@@ -62,6 +62,7 @@ Tfbuscaplicaciones::Tfbuscaplicaciones(Tfdm& dm, QWidget* parent)
     logica_.busque(Columna::Fecha, {}, false);
     titule();
     muestre(logica_.filas(), [this] { SBConsultarClick(); });
+    abra_a_lo_ancho();
     texto_->setFocus();
 }
 
