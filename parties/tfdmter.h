@@ -23,6 +23,9 @@ public:
         QString nombre;
     };
     static inline ProveedorEntregado entregado;
+    // What a window was typing (a NIT or a name) when it opened the supplier
+    // list to pick one; the list reads it once.
+    static inline QString texto_busqueda;
 
     // Whatever its state.
     bool existe_nit(const QString& nit);

@@ -11,6 +11,7 @@ TEST(DigitoVerificacion, RealAndWorkedNits) {
     EXPECT_EQ(dv(QStringLiteral("103")), 0);        // remainder 0
     EXPECT_EQ(dv(QStringLiteral("107")), 1);        // remainder 1
     EXPECT_EQ(dv(QString()), 0);
+    EXPECT_EQ(dv(QStringLiteral("900123456")), 8);  // the supplier master's example
     EXPECT_EQ(dv(QStringLiteral("000000000000103")), 0) << "leading zeros weigh nothing";
 }
 
