@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -35,18 +33,10 @@ class VentanaEgresoTest : public DocumentosTest {
         DocumentosTest::TearDown();
     }
 
-    void abra() {
-        v = new Tfegresos(*dm);
-        v->show();
-        QApplication::setActiveWindow(v);
-    }
-    static void teclee(QWidget* w, const QString& texto) {
-        for (const QChar c : texto) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(w, &press);
-        }
-    }
-    void pulse(int key) { tecla(QApplication::focusWidget(), key); }
+    void abra() { v = al_frente(new Tfegresos(*dm)); }
+    // The keys, for every test over the window.
+    static void teclee(QWidget* w, const QString& texto) { test::teclee(w, texto); }
+    static void pulse(int key) { test::pulse(key); }
     // The payee typed in the window: its documents panel opens.
     void proveedor() {
         QLineEdit* nit = v->editor(QStringLiteral("TERC_NIT"));

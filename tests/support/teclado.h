@@ -21,6 +21,20 @@ inline void teclee(QWidget* w, const QString& texto) {
     }
 }
 
+// A key pressed where the cursor is.
+inline void pulse(int key) {
+    tecla(QApplication::focusWidget(), key);
+}
+
+// A window shown and made the active one, as the main window opens it: the
+// keys go to it from then on.
+template <class Ventana>
+Ventana* al_frente(Ventana* ventana) {
+    ventana->show();
+    QApplication::setActiveWindow(ventana);
+    return ventana;
+}
+
 // Lets closed windows go: what WA_DeleteOnClose queued is deleted now.
 inline void libere() {
     QCoreApplication::processEvents();

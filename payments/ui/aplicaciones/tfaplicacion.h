@@ -1,21 +1,15 @@
 #pragma once
 
-#include <QWidget>
+#include <QList>
+#include <QPair>
+#include <QString>
 
 #include "payments/aplicaciones/aplicacion.h"
-#include "payments/ui/comun/muestra_diferida.h"
-
-class QComboBox;
-class QDateEdit;
-class QLabel;
-class QLineEdit;
+#include "payments/ui/comun/tfdocumento_pago.h"
 
 namespace ledgrix {
 
-class CampoMonto;
-class EnlacesCampos;
 class PanelLineas;
-class Tfdm;
 
 // "Aplicaciones  Proveedores": one application at a time over the Aplicacion
 // logic. The header boxes hand what is typed to the logic's rule for each;
@@ -23,49 +17,37 @@ class Tfdm;
 // opens the payables consultation, whose choice becomes lines. F2 stores,
 // Esc drops what was typed and leaves; the logic's `cierre` closes the
 // window at once.
-class Tfaplicacion : public QWidget {
+class Tfaplicacion : public TfdocumentoPagoDe<Aplicacion> {
     Q_OBJECT
   public:
     explicit Tfaplicacion(Tfdm& dm, QWidget* parent = nullptr);
 
-    Aplicacion& logica() { return logica_; }
-    QLineEdit* editor(const QString& campo) const;
-    QComboBox* prefijo() const { return prefijo_; }
-    QLabel* nombre() const { return nombre_; }
+    // The applied documents' columns under their titles, as every window
+    // over an application's lines shows them; each adds its type column.
+    static QList<QPair<QString, QString>> columnas_lineas();
+
     PanelLineas* panel_lineas() const { return lineas_; }
 
     void SBGrabarClick();
     void SBCancelaClick();
     void busque_cxp();
-    void busque_tercero(const QString& texto = {});
+    void busque_tercero(const QString& texto = {}) override;
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    QString nombre_tercero() const override;
+    bool es_propia(int key) const override;
+    void tecla_propia(int key) override;
+    void llene_propias() override;
+    void muestre_propio() override;
+    void enfoque(const QString& campo) override;
+    bool toma_enter(QWidget* w) const override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     QWidget* encabezado();
     QWidget* botones();
-    void llene_listas();
-    void muestre();
     bool aplique_pendientes();
-    bool tecla(int key, QObject* watched);
-    void enfoque(const QString& campo);
 
-    Tfdm& dm_;
-    Aplicacion logica_;
-    EnlacesCampos* enlaces_ = nullptr;
-    bool abierta_ = false;
-    bool mostrando_ = false;
-    bool cerrando_ = false;
-    bool ubicada_ = false;
-    MuestraDiferida diferida_{this, [this] { muestre(); }};
-    QComboBox* prefijo_ = nullptr;
-    QComboBox* moneda_ = nullptr;
-    QWidget* fila_moneda_ = nullptr;
-    QLabel* nombre_ = nullptr;
     PanelLineas* lineas_ = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include <QScopedValueRollback>
 
 #include "core/data/field.h"
+#include "core/tfdm/tfdm.h"
 #include "core/ui/campos/campo_monto.h"
 
 namespace ledgrix {
@@ -43,7 +44,7 @@ CampoMonto* EnlacesCampos::monto(const QString& campo, ReglaMonto regla) {
 QDateEdit* EnlacesCampos::fecha(const QString& campo, ReglaFecha regla) {
     auto* e = new QDateEdit(dueno_);
     e->setObjectName(campo);
-    e->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+    e->setDisplayFormat(Tfdm::formato_fecha());
     e->setCalendarPopup(true);
     const size_t i = fechas_.size();
     fechas_.push_back({campo, e, std::move(regla)});

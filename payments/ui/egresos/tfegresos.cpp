@@ -7,30 +7,21 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
-#include "accounting/ui/revision/tfcontabiliza.h"
 #include "core/data/client_dataset.h"
 #include "core/data/field.h"
 #include "core/tfdm/tfdm.h"
 #include "core/ui/campos/campo_monto.h"
 #include "core/ui/grid/ledgrix_grid.h"
-#include "core/ui/numeracion/delegados.h"
-#include "core/ui/teclas_ventana.h"
-#include "output/ui/impresion/tfimpresion.h"
 #include "payments/egresos/medios_pago.h"
+#include "payments/ui/comun/boton_tecla.h"
 #include "payments/ui/comun/enlaces_campos.h"
-#include "payments/ui/comun/fila_moneda.h"
-#include "payments/ui/comun/muestra_diferida.h"
+#include "payments/ui/comun/opciones_lista.h"
 #include "payments/ui/comun/panel_lineas.h"
 #include "payments/ui/egresos/panel_banco.h"
 #include "reports/ui/consulta/ventanas_externas.h"
@@ -48,27 +39,6 @@ const char* const kTipos[][2] = {{"1", "CUENTA POR PAGAR"},
                                  {"4", "PRESTAMOS EMPLEADOS"},
                                  {"5", "PAGO NOMINA"}};
 
-// Codes and names of a look-up list, for a drop-down or a code column.
-PanelLineas::Opciones opciones(const ClientDataset& ds, const char* codigo, const char* nombre) {
-    PanelLineas::Opciones r;
-    const Field* c = ds.findField(QLatin1String(codigo));
-    const Field* n = ds.findField(QLatin1String(nombre));
-    if (!ds.active() || !c)
-        return r;
-    for (int i = 0; i < ds.recordCount(); ++i)
-        r.append({ds.valueAt(i, c->index()),
-                  n ? ds.valueAt(i, n->index()).toString().trimmed() : QString()});
-    return r;
-}
-
-void llene(QComboBox* combo, const PanelLineas::Opciones& opciones, bool vacio) {
-    combo->clear();
-    if (vacio)
-        combo->addItem(QString(), QVariant());
-    for (const auto& [codigo, nombre] : opciones)
-        combo->addItem(nombre.isEmpty() ? codigo.toString() : nombre, codigo);
-}
-
 // What the cash footer adds up while the lines are typed: the payment means
 // keep their sum only when the panel is continued.
 Currency suma(const ClientDataset& ds, const char* campo) {
@@ -83,29 +53,24 @@ Currency suma(const ClientDataset& ds, const char* campo) {
 
 }  // namespace
 
-Tfegresos::Tfegresos(Tfdm& dm, QWidget* parent) : QWidget(parent), dm_(dm), logica_(dm, this) {
+Tfegresos::Tfegresos(Tfdm& dm, QWidget* parent)
+    : TfdocumentoPagoDe(dm, 62,
+                        {QStringLiteral("EGRE"), QStringLiteral("EGRE_TRM1"),
+                         QStringLiteral("EGRE_NOMTERC"), QStringLiteral("Tercero:"), 2, 3},
+                        parent) {
     setObjectName(QStringLiteral("Tfegresos"));
     setWindowTitle(QStringLiteral("Egresos"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    abierta_ = logica_.abra();
-    Tfcontabiliza::instale(logica_.contabilizacion(), this);
-    logica_.imprima = [this](qint64 id) { imprima_documento(dm_, 62, id, this); };
     // Windows of other parts of the program, opened by name.
     logica_.consulte_egreso = [this](qint64 id) {
-        dm_.documento_consultado = {62, id, {}, {}, {}};
-        return abra_externa(dm_, QStringLiteral("Tfconsegreso"), this);
+        this->dm().documento_consultado = {62, id, {}, {}, {}};
+        return abra_externa(this->dm(), QStringLiteral("Tfconsegreso"), this);
     };
     logica_.cree_cuenta = [this](const QString&) {
-        return abra_externa(dm_, QStringLiteral("Tfcuentas"), this);
+        return abra_externa(this->dm(), QStringLiteral("Tfcuentas"), this);
     };
     logica_.cree_tercero = [this](const QString&) {
-        return abra_externa(dm_, QStringLiteral("Tfterceros"), this);
+        return abra_externa(this->dm(), QStringLiteral("Tfterceros"), this);
     };
-    enlaces_ = new EnlacesCampos(
-        dm_.dialogs(), [this](const QString& campo) -> Field& { return logica_.campo(campo); },
-        this);
-    enlaces_->set_activo(abierta_);
-    connect(enlaces_, &EnlacesCampos::cambiado, this, [this] { muestre(); });
 
     auto* caja_ventana = new QVBoxLayout(this);
     caja_ventana->addWidget(encabezado());
@@ -115,91 +80,30 @@ Tfegresos::Tfegresos(Tfdm& dm, QWidget* parent) : QWidget(parent), dm_(dm), logi
     caja_ventana->addWidget(detalle_, 1);
     caja_ventana->addWidget(botones());
 
-    for (QWidget* w : findChildren<QWidget*>())
-        w->installEventFilter(this);
-    connect(&logica_, &Egreso::enfoque, this, [this](const QString& campo) {
-        if (QWidget* w = enlaces_->widget(campo))
-            w->setFocus();
-    });
     connect(&logica_, &Egreso::panel_cambiado, this, [this] {
         muestre();
         muestre_panel();
     });
-    connect(&logica_, &Egreso::busque_tercero, this,
-            [this](const QString& texto) { busque_tercero(texto); });
     connect(&logica_, &Egreso::busque_cuenta, this,
             [this](const QString& texto) { busque_cuenta(texto); });
-    // Changes the logic makes on its own (a rule filling other columns, a
-    // list reset) are shown once they are complete.
-    ClientDataset& egresos = logica_.egresos();
-    for (auto senal : {&ClientDataset::rowChanged, &ClientDataset::currentRowChanged})
-        connect(&egresos, senal, this, &Tfegresos::muestre_luego);
-    connect(&egresos, &ClientDataset::resetDone, this, &Tfegresos::muestre_luego);
-    if (!abierta_) {
-        // No series to number a voucher in: the window leaves once placed.
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-        return;
-    }
-    llene_listas();
-    muestre();
-    // The payee is typed first; the prefix and number come proposed.
-    editor(QStringLiteral("TERC_NIT"))->setFocus();
+    siga(logica_.egresos());
+    siga(logica_.conta());
+    termine();
 }
 
 QWidget* Tfegresos::encabezado() {
-    auto* g = new QGroupBox(this);
-    auto* r = new QGridLayout(g);
+    QGridLayout* r = nullptr;
+    QGroupBox* g = arme_encabezado(r);
     const auto rotulo = [g, r](const char* texto, int fila, int columna) {
         r->addWidget(new QLabel(QString::fromUtf8(texto), g), fila, columna);
     };
-    rotulo("Prefijo:", 0, 0);
-    prefijo_ = new QComboBox(g);
-    prefijo_->setObjectName(QStringLiteral("PREF_PRE"));
-    connect(prefijo_, &QComboBox::activated, this, [this] {
-        if (!mostrando_)
-            logica_.cambie_prefijo(prefijo_->currentText());
-        muestre();
-    });
-    r->addWidget(prefijo_, 0, 1);
-    rotulo("Número:", 0, 2);
-    r->addWidget(enlaces_->texto(QStringLiteral("EGRE_NUMERO"),
-                                 [this](const QString& t) { logica_.cambie_numero(t); }),
-                 0, 3);
-    rotulo("Fecha:", 0, 4);
-    r->addWidget(enlaces_->fecha(QStringLiteral("EGRE_FECHA"),
-                                 [this](const QDate& d) { logica_.cambie_fecha(d); }),
-                 0, 5);
-    const FilaMoneda fila = arme_fila_moneda(g, *enlaces_, QStringLiteral("EGRE_MONEDA"),
-                                             QStringLiteral("EGRE_TRM1"), [this](int moneda) {
-                                                 if (!mostrando_)
-                                                     logica_.cambie_moneda(moneda);
-                                                 muestre();
-                                             });
-    fila_moneda_ = fila.fila;
-    moneda_ = fila.moneda;
-    r->addWidget(fila_moneda_, 0, 6, 1, 2);
-
-    rotulo("Tercero:", 1, 0);
-    r->addWidget(
-        enlaces_->texto(
-            QStringLiteral("TERC_NIT"), [this](const QString& t) { logica_.cambie_nit(t); },
-            [this](const QString& t) { busque_tercero(t); }),
-        1, 1);
-    auto* buscar = new QPushButton(QStringLiteral("..."), g);
-    buscar->setFocusPolicy(Qt::NoFocus);
-    buscar->setMaximumWidth(buscar->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
-    connect(buscar, &QPushButton::clicked, this, [this] { busque_tercero(); });
-    r->addWidget(buscar, 1, 2);
-    nombre_ = new QLabel(g);
-    nombre_->setObjectName(QStringLiteral("EGRE_NOMTERC"));
-    r->addWidget(nombre_, 1, 3, 1, 3);
     rotulo("Tipo:", 1, 6);
     tipo_ = new QComboBox(g);
     tipo_->setObjectName(QStringLiteral("EGRE_TIPO"));
     for (const auto& t : kTipos)
         tipo_->addItem(QLatin1String(t[1]), QLatin1String(t[0]));
     connect(tipo_, &QComboBox::activated, this, [this] {
-        if (!mostrando_)
+        if (!mostrando())
             logica_.cambie_tipo(tipo_->currentData().toString());
         muestre();
     });
@@ -209,24 +113,24 @@ QWidget* Tfegresos::encabezado() {
     clase_ = new QComboBox(g);
     clase_->setObjectName(QStringLiteral("CLEG_ID"));
     connect(clase_, &QComboBox::activated, this, [this] {
-        if (!mostrando_)
+        if (!mostrando())
             logica_.campo(QStringLiteral("CLEG_ID")).setValue(clase_->currentData());
     });
     r->addWidget(clase_, 2, 1, 1, 2);
     rotulo("Concepto:", 2, 3);
-    r->addWidget(enlaces_->texto(QStringLiteral("EGRE_CONC")), 2, 4, 1, 2);
+    r->addWidget(enlaces().texto(QStringLiteral("EGRE_CONC")), 2, 4, 1, 2);
     rotulo_caja_ = new QLabel(QStringLiteral("Caja:"), g);
     r->addWidget(rotulo_caja_, 2, 6);
     caja_destino_ = new QComboBox(g);
     caja_destino_->setObjectName(QStringLiteral("CAJA_ID"));
     connect(caja_destino_, &QComboBox::activated, this, [this] {
-        if (!mostrando_)
+        if (!mostrando())
             logica_.cambie_caja_destino(caja_destino_->currentData().toInt());
         muestre();
     });
     r->addWidget(caja_destino_, 2, 7);
     rotulo("Observaciones:", 3, 0);
-    r->addWidget(enlaces_->texto(QStringLiteral("EGRE_OBS")), 3, 1, 1, 7);
+    r->addWidget(enlaces().texto(QStringLiteral("EGRE_OBS")), 3, 1, 1, 7);
     r->setColumnStretch(4, 1);
     return g;
 }
@@ -252,14 +156,14 @@ QWidget* Tfegresos::valores() {
         if (v.regla)
             regla = [this, f = v.regla](Currency c) { (logica_.*f)(c); };
         r->addWidget(new QLabel(QString::fromUtf8(v.titulo), g), i / 4 * 2, i % 4);
-        r->addWidget(enlaces_->monto(QLatin1String(v.campo), regla), i / 4 * 2 + 1, i % 4);
+        r->addWidget(enlaces().monto(QLatin1String(v.campo), regla), i / 4 * 2 + 1, i % 4);
         ++i;
     }
     return g;
 }
 
 void Tfegresos::arme_paneles() {
-    Dialogs& dialogos = dm_.dialogs();
+    Dialogs& dialogos = dm().dialogs();
     const auto titulos = [](std::initializer_list<std::pair<const char*, const char*>> l) {
         QList<QPair<QString, QString>> r;
         for (const auto& [campo, titulo] : l)
@@ -376,9 +280,6 @@ void Tfegresos::arme_paneles() {
     banco_ = new PanelBanco(dialogos, logica_.banco(), medios, detalle_);
     connect(banco_, &PanelBanco::cambiado, this, [this] { muestre(); });
     detalle_->addWidget(banco_);
-
-    connect(&logica_.conta(), &ClientDataset::currentRowChanged, this, &Tfegresos::muestre_luego);
-    connect(&logica_.conta(), &ClientDataset::rowChanged, this, &Tfegresos::muestre_luego);
 }
 
 QWidget* Tfegresos::botones() {
@@ -386,11 +287,8 @@ QWidget* Tfegresos::botones() {
     auto* abajo = new QHBoxLayout(fila);
     abajo->setContentsMargins(0, 0, 0, 0);
     const auto boton = [this, abajo, fila](const char* texto, void (Tfegresos::*accion)()) {
-        auto* b = new QPushButton(QString::fromUtf8(texto), fila);
-        b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QPushButton::clicked, this, accion);
-        abajo->addWidget(b);
-        return b;
+        return boton_tecla(fila, abajo, QString::fromUtf8(texto), this,
+                           [this, accion] { (this->*accion)(); });
     };
     boton_caja_ = boton("F4: Caja", &Tfegresos::SBCajaClick);
     boton_banco_ = boton("F5: Banco", &Tfegresos::SBBancoClick);
@@ -403,16 +301,9 @@ QWidget* Tfegresos::botones() {
     return fila;
 }
 
-void Tfegresos::llene_listas() {
-    QScopedValueRollback<bool> callado(mostrando_, true);
-    prefijo_->clear();
-    for (const auto& [codigo, nombre] : opciones(logica_.prefijos(), "PREF_PRE", nullptr))
-        prefijo_->addItem(codigo.toString().trimmed());
+void Tfegresos::llene_propias() {
     llene(clase_, opciones(logica_.clases(), "CLEG_ID", "CLEG_NOMBRE"), true);
     llene(caja_destino_, opciones(logica_.medios().cajas(), "CAJA_ID", "CAJA_NOMBRE"), false);
-    if (logica_.pide_moneda())
-        llene(moneda_, opciones(logica_.monedas(), "TIMO_COD", "TIMO_NOMBRE"), false);
-    fila_moneda_->setVisible(logica_.pide_moneda());
     documentos_->lista(QStringLiteral("EGDE_TIPODOC"),
                        opciones(logica_.tipos_cxp(), "TIDO_COD", "TIDO_NOMCORTO"));
     cruces_->lista(QStringLiteral("EGCC_TIPODOC"),
@@ -424,16 +315,12 @@ void Tfegresos::llene_listas() {
     banco_->llene_cuentas();
 }
 
-QLineEdit* Tfegresos::editor(const QString& campo) const {
-    return enlaces_->editor(campo);
-}
-
 CampoMonto* Tfegresos::monto(const QString& campo) const {
-    return enlaces_->editor_monto(campo);
+    return enlaces().editor_monto(campo);
 }
 
 QDateEdit* Tfegresos::fecha() const {
-    return enlaces_->editor_fecha(QStringLiteral("EGRE_FECHA"));
+    return enlaces().editor_fecha(QStringLiteral("EGRE_FECHA"));
 }
 
 QWidget* Tfegresos::panel_visible() const {
@@ -441,29 +328,19 @@ QWidget* Tfegresos::panel_visible() const {
     return pagina == pagina_conta_ ? conta_ : pagina;
 }
 
-void Tfegresos::muestre() {
-    if (!abierta_ || mostrando_)
-        return;
-    QScopedValueRollback<bool> callado(mostrando_, true);
-    enlaces_->muestre();
-    const auto valor = [this](const char* campo) {
-        const Field& f = logica_.campo(QLatin1String(campo));
-        return f.isNull() ? QString() : f.asString().trimmed();
-    };
-    prefijo_->setCurrentIndex(prefijo_->findText(valor("PREF_PRE")));
-    prefijo_->setEnabled(logica_.prefijo_elegible());
-    tipo_->setCurrentIndex(tipo_->findData(valor("EGRE_TIPO")));
+QString Tfegresos::nombre_tercero() const {
+    const Field& f = logica_.campo(QStringLiteral("EGRE_NOMTERC"));
+    return f.isNull() ? QString() : f.asString().trimmed();
+}
+
+void Tfegresos::muestre_propio() {
+    prefijo()->setEnabled(logica_.prefijo_elegible());
+    tipo_->setCurrentIndex(
+        tipo_->findData(logica_.campo(QStringLiteral("EGRE_TIPO")).asString().trimmed()));
     clase_->setCurrentIndex(
         std::max(0, clase_->findData(logica_.campo(QStringLiteral("CLEG_ID")).value())));
     caja_destino_->setCurrentIndex(
         caja_destino_->findData(logica_.campo(QStringLiteral("CAJA_ID")).value()));
-    if (logica_.pide_moneda())
-        moneda_->setCurrentIndex(
-            moneda_->findData(logica_.campo(QStringLiteral("EGRE_MONEDA")).value()));
-    nombre_->setText(valor("EGRE_NOMTERC"));
-
-    editor(QStringLiteral("EGRE_NUMERO"))->setReadOnly(!logica_.numero_editable());
-    fecha()->setEnabled(logica_.fecha_editable());
     for (const char* campo : {"EGRE_MONTO", "EGRE_RTFTEMONTO", "EGRE_RTIVAMONTO", "EGRE_RTICAMONTO",
                               "EGRE_RTCREE", "EGRE_DTOF"})
         monto(QLatin1String(campo))->setReadOnly(!logica_.montos_editables());
@@ -503,10 +380,6 @@ void Tfegresos::muestre() {
     detalle_->setCurrentWidget(pagina);
 }
 
-void Tfegresos::muestre_luego() {
-    diferida_.pida();
-}
-
 void Tfegresos::muestre_panel() {
     // The cursor goes where the panel just opened is typed.
     QWidget* pagina = detalle_->currentWidget();
@@ -523,7 +396,7 @@ void Tfegresos::muestre_panel() {
 bool Tfegresos::aplique_pendientes() {
     for (PanelLineas* p : {conta_, documentos_, cruces_, caja_})
         p->termine_edicion();
-    return enlaces_->aplique_pendientes() &&
+    return enlaces().aplique_pendientes() &&
            (detalle_->currentWidget() != banco_ || banco_->enlaces().aplique_pendientes());
 }
 
@@ -610,10 +483,8 @@ void Tfegresos::SBGrabarClick() {
 }
 
 void Tfegresos::SBCancelaClick() {
-    if (!logica_.cancele())
-        return;
-    cerrando_ = true;
-    close();
+    if (logica_.cancele())
+        cierre_sin_preguntar();
 }
 
 void Tfegresos::SBCajaClick() {
@@ -640,69 +511,30 @@ bool Tfegresos::conta_con_foco() const {
     return conta_->isAncestorOf(QApplication::focusWidget());
 }
 
-bool Tfegresos::tecla(int key, QObject* watched) {
-    const Accion accion = logica_.accion(key);
-    if (accion != Accion::Nada) {
-        ejecute(accion);
-        return true;
-    }
-    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || !watched || !watched->isWidgetType())
-        return false;
-    // Enter in a box: its value goes to its rule, then the cursor moves on;
-    // an amount that is not a number keeps it where it is.
-    auto* w = static_cast<QWidget*>(watched);
-    if (qobject_cast<LedgrixGrid*>(w) || qobject_cast<LedgrixGrid*>(w->parentWidget()))
-        return false;
-    EnlacesCampos& enlaces = banco_->isAncestorOf(w) ? banco_->enlaces() : *enlaces_;
-    QWidget* const antes = detalle_->currentWidget();
-    // A value that opened a panel (a supplier's documents) leaves the cursor
-    // in that panel.
-    if (enlaces.acepte(w) && detalle_->currentWidget() == antes)
-        focusNextChild();
-    return true;
+bool Tfegresos::es_propia(int key) const {
+    return logica_.accion(key) != Accion::Nada;
 }
 
-bool Tfegresos::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && tecla(key, watched))
-            return true;
-    }
-    const auto propia = [this](int key) { return logica_.accion(key) != Accion::Nada; };
-    if (teclas_de_la_ventana(event, propia, [this, watched](int k) { return tecla(k, watched); }))
-        return true;
-    if (event->type() == QEvent::MouseButtonDblClick && enlaces_->busque(watched))
-        return true;
-    return QWidget::eventFilter(watched, event);
+void Tfegresos::tecla_propia(int key) {
+    ejecute(logica_.accion(key));
 }
 
-void Tfegresos::keyPressEvent(QKeyEvent* event) {
-    if (!tecla(event->key(), nullptr))
-        QWidget::keyPressEvent(event);
+bool Tfegresos::toma_enter(QWidget* w) const {
+    return qobject_cast<LedgrixGrid*>(w) || qobject_cast<LedgrixGrid*>(w->parentWidget());
 }
 
-void Tfegresos::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!ubicada_) {
-        ubicada_ = true;
-        ubique_en_area();
-    }
+EnlacesCampos& Tfegresos::enlaces_de(QWidget* w) const {
+    return banco_->isAncestorOf(w) ? banco_->enlaces() : enlaces();
 }
 
-void Tfegresos::ubique_en_area() {
-    // The whole voucher in sight: as large as it asks, within the main
-    // window's work area, centred there.
-    if (auto* marco = qobject_cast<QMdiSubWindow*>(parentWidget()); marco && marco->mdiArea()) {
-        const QSize marcos = marco->size() - size();
-        marco->resize((sizeHint() + marcos).boundedTo(marco->mdiArea()->viewport()->size()));
-        centre_en_area(this, 0, 0);
-    }
+QWidget* Tfegresos::panel_actual() const {
+    return detalle_->currentWidget();
 }
 
 void Tfegresos::closeEvent(QCloseEvent* event) {
     // Cancel already asked and dropped the voucher; closing asks its own
     // question and never stores anything.
-    if (abierta_ && !cerrando_)
+    if (abierta() && !cerrando())
         logica_.cierre();
     event->accept();
 }

@@ -1,24 +1,19 @@
 #pragma once
 
-#include <QWidget>
-
 #include "payments/egresos/egreso.h"
-#include "payments/ui/comun/muestra_diferida.h"
+#include "payments/ui/comun/tfdocumento_pago.h"
 
 class QComboBox;
 class QDateEdit;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QStackedWidget;
 
 namespace ledgrix {
 
 class CampoMonto;
-class EnlacesCampos;
 class PanelBanco;
 class PanelLineas;
-class Tfdm;
 
 // "Egresos": one payment voucher at a time over the Egreso logic. The header
 // boxes are bound to the voucher's columns and hand what the user types to
@@ -29,22 +24,16 @@ class Tfdm;
 // does what Egreso::accion says for the state the voucher is in; Enter moves
 // to the next box. The choosers open modally and their choice goes to the
 // logic's `reciba_*` members.
-class Tfegresos : public QWidget {
+class Tfegresos : public TfdocumentoPagoDe<Egreso> {
     Q_OBJECT
   public:
     explicit Tfegresos(Tfdm& dm, QWidget* parent = nullptr);
 
-    Egreso& logica() { return logica_; }
-
-    // The box bound to a column of the voucher; nullptr for any other.
-    QLineEdit* editor(const QString& campo) const;
     CampoMonto* monto(const QString& campo) const;
     QDateEdit* fecha() const;
-    QComboBox* prefijo() const { return prefijo_; }
     QComboBox* tipo() const { return tipo_; }
     QComboBox* caja_destino() const { return caja_destino_; }
     QComboBox* clase() const { return clase_; }
-    QLabel* nombre() const { return nombre_; }
     QLabel* nombre_cuenta() const { return nombre_cuenta_; }
     QPushButton* boton_caja() const { return boton_caja_; }
     QPushButton* boton_banco() const { return boton_banco_; }
@@ -65,7 +54,7 @@ class Tfegresos : public QWidget {
     void SBPlantillasClick();
 
     // Choosers.
-    void busque_tercero(const QString& texto = {});
+    void busque_tercero(const QString& texto = {}) override;
     void busque_cuenta(const QString& texto = {});
     void busque_centro();
     void busque_cxp();
@@ -75,9 +64,14 @@ class Tfegresos : public QWidget {
     void anticipo();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    QString nombre_tercero() const override;
+    bool es_propia(int key) const override;
+    void tecla_propia(int key) override;
+    void llene_propias() override;
+    void muestre_propio() override;
+    bool toma_enter(QWidget* w) const override;
+    EnlacesCampos& enlaces_de(QWidget* w) const override;
+    QWidget* panel_actual() const override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -85,33 +79,16 @@ class Tfegresos : public QWidget {
     QWidget* valores();
     QWidget* botones();
     void arme_paneles();
-    void llene_listas();
-    void muestre();
     void muestre_panel();
-    void muestre_luego();
     bool aplique_pendientes();
     void ejecute(Egreso::Accion accion);
-    bool tecla(int key, QObject* watched);
     bool conta_con_foco() const;
-    void ubique_en_area();
 
-    Tfdm& dm_;
-    Egreso logica_;
-    EnlacesCampos* enlaces_ = nullptr;
-    bool abierta_ = false;
-    bool mostrando_ = false;
-    bool ubicada_ = false;
-    bool cerrando_ = false;
-    MuestraDiferida diferida_{this, [this] { muestre(); }};
-    QComboBox* prefijo_ = nullptr;
-    QComboBox* moneda_ = nullptr;
     QComboBox* tipo_ = nullptr;
     QComboBox* caja_destino_ = nullptr;
     QComboBox* clase_ = nullptr;
-    QLabel* nombre_ = nullptr;
     QLabel* rotulo_caja_ = nullptr;
     QLabel* nombre_cuenta_ = nullptr;
-    QWidget* fila_moneda_ = nullptr;
     QPushButton* boton_caja_ = nullptr;
     QPushButton* boton_banco_ = nullptr;
     QPushButton* boton_ver_pago_ = nullptr;

@@ -43,15 +43,15 @@ void Tfegresos::busque_tercero(const QString& texto) {
     const bool conta = conta_con_foco();
     QString nit;
     if (conta) {
-        SelectorTerceros selector(dm_);
+        SelectorTerceros selector(dm());
         selector.busque(texto);
-        const int r = dm_.dialogs().modal(QStringLiteral("Tfbuscterceros"), [&] {
+        const int r = dm().dialogs().modal(QStringLiteral("Tfbuscterceros"), [&] {
             Tfbuscterceros ventana(selector, this);
             return ventana.exec();
         });
         nit = selector.elegido(r).value_or(QString());
     } else {
-        SelectorProveedores selector(dm_);
+        SelectorProveedores selector(dm());
         nit = selector.pregunte(texto);
     }
     if (nit.isEmpty())
@@ -61,7 +61,7 @@ void Tfegresos::busque_tercero(const QString& texto) {
 }
 
 void Tfegresos::busque_cuenta(const QString& texto) {
-    SelectorCuentas selector(dm_);
+    SelectorCuentas selector(dm());
     const QString codigo = selector.pregunte(texto);
     if (codigo.isEmpty())
         return;
@@ -70,9 +70,9 @@ void Tfegresos::busque_cuenta(const QString& texto) {
 }
 
 void Tfegresos::busque_centro() {
-    SelectorCentros selector(dm_);
+    SelectorCentros selector(dm());
     selector.cargue();
-    const int resultado = dm_.dialogs().modal(QStringLiteral("Tfbusccentros"), [&] {
+    const int resultado = dm().dialogs().modal(QStringLiteral("Tfbusccentros"), [&] {
         Tfbusccentros ventana(selector, this);
         return ventana.exec();
     });
@@ -85,16 +85,16 @@ void Tfegresos::busque_centro() {
 void Tfegresos::busque_cxp() {
     // The consultation lists the open documents of the supplier it is handed.
     Tfdmter::entregado = {logica_.campo(QStringLiteral("TERC_NIT")).asString().trimmed(),
-                          nombre_->text()};
-    if (abra_conscxpagar(dm_, this) == 1)
-        for (const DocumentoSeleccionado& d : dm_.documentos_seleccionados)
+                          nombre()->text()};
+    if (abra_conscxpagar(dm(), this) == 1)
+        for (const DocumentoSeleccionado& d : dm().documentos_seleccionados)
             logica_.reciba_documento_cxp(d);
-    dm_.documentos_seleccionados.clear();
+    dm().documentos_seleccionados.clear();
     muestre();
 }
 
 void Tfegresos::busque_cartera() {
-    SeleccionCartera seleccion(dm_);
+    SeleccionCartera seleccion(dm());
     QList<QPair<int, qint64>> cruzados;
     const ClientDataset& cruces = logica_.cruces();
     for (int i = 0; cruces.active() && i < cruces.recordCount(); ++i)
@@ -102,7 +102,7 @@ void Tfegresos::busque_cartera() {
                          texto(cruces, i, "EGCC_IDDOC").toLongLong()});
     seleccion.cargue(logica_.campo(QStringLiteral("TERC_NIT")).asString(),
                      logica_.campo(QStringLiteral("EGRE_FECHA")).asDate(), cruzados);
-    if (abra_seleccion(dm_, seleccion, this) != 1)
+    if (abra_seleccion(dm(), seleccion, this) != 1)
         return;
     if (RegistroCartera::grupo_entregado != 0) {
         const int grupo = RegistroCartera::grupo_entregado;
@@ -132,9 +132,9 @@ void Tfegresos::busque_doccaja() {
                            texto(lineas, i, "EGCA_NUMERO"),
                            {},
                            {}});
-    SeleccionDocCaja seleccion(dm_);
+    SeleccionDocCaja seleccion(dm());
     seleccion.cargue(caja, usados);
-    if (abra_seleccion(dm_, seleccion, this) == 1 && !Tfdmcja::entregados.isEmpty())
+    if (abra_seleccion(dm(), seleccion, this) == 1 && !Tfdmcja::entregados.isEmpty())
         medios.reciba_docs_caja(Tfdmcja::entregados);
     Tfdmcja::entregados.clear();
     muestre();
@@ -142,7 +142,7 @@ void Tfegresos::busque_doccaja() {
 
 void Tfegresos::conceptos_por_pagar() {
     const auto cargo = abra_conceptos_por_pagar(
-        dm_, logica_.campo(QStringLiteral("TERC_NIT")).asString().trimmed(),
+        dm(), logica_.campo(QStringLiteral("TERC_NIT")).asString().trimmed(),
         logica_.campo(QStringLiteral("EGRE_FECHA")).asDate(), this);
     if (cargo)
         logica_.reciba_documento_cxp(*cargo);
@@ -154,11 +154,11 @@ void Tfegresos::anticipo() {
     // handed over, as type 55.
     Anticipo::entregado = {logica_.campo(QStringLiteral("TERC_NIT")).asString().trimmed(),
                            logica_.campo(QStringLiteral("EGRE_FECHA")).asDate()};
-    if (abra_externa(dm_, QStringLiteral("Tfanticiposprv"), this) == 1)
-        for (const DocumentoSeleccionado& d : dm_.documentos_seleccionados)
+    if (abra_externa(dm(), QStringLiteral("Tfanticiposprv"), this) == 1)
+        for (const DocumentoSeleccionado& d : dm().documentos_seleccionados)
             if (d.tipo == 55)
                 logica_.reciba_anticipo(d.id, d.prefijo, d.numero);
-    dm_.documentos_seleccionados.clear();
+    dm().documentos_seleccionados.clear();
     muestre();
 }
 
@@ -169,11 +169,11 @@ void Tfegresos::SBPlantillasClick() {
     const ClientDataset& prefijos = logica_.prefijos();
     QString comprobante;
     for (int i = 0; prefijos.active() && i < prefijos.recordCount(); ++i)
-        if (texto(prefijos, i, "PREF_PRE") == prefijo_->currentText())
+        if (texto(prefijos, i, "PREF_PRE") == prefijo()->currentText())
             comprobante = texto(prefijos, i, "TICO_COD");
-    SelectorPlantillas selector(dm_);
+    SelectorPlantillas selector(dm());
     selector.cargue(comprobante);
-    const int r = dm_.dialogs().modal(QStringLiteral("Tfbuscplantillas"), [&] {
+    const int r = dm().dialogs().modal(QStringLiteral("Tfbuscplantillas"), [&] {
         Tfbuscplantillas ventana(selector, this);
         return ventana.exec();
     });

@@ -1,0 +1,20 @@
+#include "core/ui/ajuste_area.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QWidget>
+
+#include "core/ui/numeracion/delegados.h"
+
+namespace ledgrix {
+
+void ajuste_al_area(QWidget* ventana) {
+    auto* marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget());
+    if (!marco || !marco->mdiArea())
+        return;
+    const QSize borde = marco->size() - ventana->size();
+    marco->resize((ventana->sizeHint() + borde).boundedTo(marco->mdiArea()->viewport()->size()));
+    centre_en_area(ventana, 0, 0);
+}
+
+}  // namespace ledgrix

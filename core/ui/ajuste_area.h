@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+namespace ledgrix {
+
+// A document window placed in the main window's work area the first time it
+// is shown: as large as it asks, never beyond the area, centred in it, so
+// the whole document is in sight without scrolling. A window outside the
+// work area (a test, a modal) is left as it is.
+void ajuste_al_area(QWidget* ventana);
+
+}  // namespace ledgrix
