@@ -21,7 +21,9 @@
 
 using namespace ledgrix;
 using test::kTransportes;
+using test::pulse;
 using test::tecla;
+using test::teclee;
 
 namespace {
 
@@ -51,18 +53,7 @@ class AplicacionVentanaTest : public test::DocumentosTest {
         test::libere();
         DocumentosTest::TearDown();
     }
-    void abra() {
-        v = new Tfaplicacion(*dm);
-        v->show();
-        QApplication::setActiveWindow(v);
-    }
-    static void teclee(QWidget* w, const QString& texto) {
-        for (const QChar c : texto) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(w, &press);
-        }
-    }
-    void pulse(int key) { tecla(QApplication::focusWidget(), key); }
+    void abra() { v = test::al_frente(new Tfaplicacion(*dm)); }
     // F8 anywhere in the window, the consultation answering with one document.
     void elija(int tipo, qint64 id, const char* numero) {
         dm->documentos_seleccionados = {{tipo, id, S("0000"), S(numero), {}}};
@@ -187,8 +178,9 @@ TEST_F(AplicacionVentanaTest, AnApplicationTypedWithKeysSettlesPostsPrintsAndIts
 }
 
 // What the window does on its own: a wrong sign on a line closes it with
-// nothing stored; the consultation shows and reprints a stored application;
-// the crossing history of the discount lists it and opens its consultation.
+// nothing stored; the consultation, a window of its own, shows and reprints
+// a stored application; the crossing history of the discount lists it and
+// opens its consultation.
 TEST_F(AplicacionVentanaTest, WrongSignClosesConsultationReprintsCrossingsOpenTheApplication) {
     abra();
     escriba_aplicacion();
@@ -204,11 +196,17 @@ TEST_F(AplicacionVentanaTest, WrongSignClosesConsultationReprintsCrossingsOpenTh
     aplicado(7, 1, 21, 301, S("1000"));
     aplicado(7, 2, 52, 302, S("-1000"));
     dm->documento_consultado = {53, 7, {}, {}, {}};
-    auto* c = new Tfconsaplicacion(*dm);
+    // Created over the window that opens it, it stands as a window of its
+    // own, not drawn inside that one; its date reads as the program writes
+    // dates.
+    QWidget abridor;
+    auto* c = new Tfconsaplicacion(*dm, &abridor);
     c->show();
+    EXPECT_TRUE(c->isWindow());
     EXPECT_TRUE(c->encabezado().contains(S("Transportes del Norte S.A.S.")))
         << c->encabezado().toStdString();
     EXPECT_TRUE(c->encabezado().contains(S("000007")));
+    EXPECT_TRUE(c->encabezado().contains(S("Fecha: 2022/09/21"))) << c->encabezado().toStdString();
     EXPECT_EQ(c->logica().lineas().recordCount(), 2);
     EXPECT_TRUE(c->logica().aplicado().isZero());
     dialogs.expectModal(kImpresion, 1);

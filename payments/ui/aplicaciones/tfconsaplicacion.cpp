@@ -12,6 +12,8 @@
 #include "core/ui/grid/ledgrix_grid.h"
 #include "core/ui/teclas_ventana.h"
 #include "output/ui/impresion/tfimpresion.h"
+#include "payments/ui/aplicaciones/tfaplicacion.h"
+#include "payments/ui/comun/boton_tecla.h"
 #include "payments/ui/comun/panel_lineas.h"
 
 namespace ledgrix {
@@ -24,8 +26,10 @@ QString S(const char* s) {
 
 }  // namespace
 
+// Opened over another window (the search, a document's crossings or
+// payments), never inside it: a window of its own with its caption.
 Tfconsaplicacion::Tfconsaplicacion(Tfdm& dm, QWidget* parent)
-    : QWidget(parent), dm_(dm), logica_(dm, this) {
+    : QWidget(parent, Qt::Dialog), dm_(dm), logica_(dm, this) {
     setObjectName(S("Tfconsaplicacion"));
     setWindowTitle(S("Consulta de aplicación"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -36,15 +40,9 @@ Tfconsaplicacion::Tfconsaplicacion(Tfdm& dm, QWidget* parent)
     encabezado_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     caja->addWidget(encabezado_);
     lineas_ = new PanelLineas(dm.dialogs(), S("Documentos aplicados"), logica_.lineas(), this);
-    lineas_->columnas({{S("APPD_PREFIJO"), S("Prefijo")},
-                       {S("APPD_NUMERO"), S("Número")},
-                       {S("APPD_NUMPROV"), S("Nro. proveedor")},
-                       {S("APPD_APLICADO"), S("Aplicado")},
-                       {S("APPD_RTFTE"), S("Ret. fuente")},
-                       {S("APPD_RTIVA"), S("Ret. IVA")},
-                       {S("APPD_RTICA"), S("Ret. ICA")},
-                       {S("APPD_RCREE"), S("Ret. CREE")},
-                       {S("TIDO_NOMCORTO"), S("Tipo")}});
+    // The type by its name: the lines are only read here.
+    lineas_->columnas(Tfaplicacion::columnas_lineas() +
+                      QList<QPair<QString, QString>>{{S("TIDO_NOMCORTO"), S("Tipo")}});
     lineas_->pie(S("Aplicado:"), [this] { return logica_.aplicado(); });
     lineas_->pie(S("Retenciones:"), [this] { return logica_.retenciones(); });
     // Read-only: no line is added, removed or edited here.
@@ -54,15 +52,10 @@ Tfconsaplicacion::Tfconsaplicacion(Tfdm& dm, QWidget* parent)
     caja->addWidget(lineas_, 1);
     auto* abajo = new QHBoxLayout;
     abajo->addStretch(1);
-    auto* imprimir = new QPushButton(S("F2: Imprimir"), this);
-    auto* salir = new QPushButton(S("ESC:Salir"), this);
-    for (QPushButton* b : {imprimir, salir}) {
-        b->setFocusPolicy(Qt::NoFocus);
-        abajo->addWidget(b);
-    }
+    QPushButton* imprimir =
+        boton_tecla(this, abajo, S("F2: Imprimir"), this, [this] { SBImprimirClick(); });
+    boton_tecla(this, abajo, S("ESC:Salir"), this, [this] { close(); });
     caja->addLayout(abajo);
-    connect(imprimir, &QPushButton::clicked, this, &Tfconsaplicacion::SBImprimirClick);
-    connect(salir, &QPushButton::clicked, this, &QWidget::close);
     imprimir->setEnabled(hay);
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
@@ -73,7 +66,7 @@ Tfconsaplicacion::Tfconsaplicacion(Tfdm& dm, QWidget* parent)
     QString anulada = v("APPR_ANULADO") == S("S") ? S("   ANULADA") : QString();
     encabezado_->setText(
         S("Aplicación: ") + v("PREF_PRE") + S(" ") + v("APPR_NUMERO") + S("   Fecha: ") +
-        e.fieldByName(S("APPR_FECHA")).asDate().toString(S("dd/MM/yyyy")) + anulada +
+        e.fieldByName(S("APPR_FECHA")).asDate().toString(Tfdm::formato_fecha()) + anulada +
         S("\nProveedor: ") + v("TERC_NIT") + S(" ") + v("TERC_NOM") + S("\nConcepto: ") +
         v("APPR_CONC") + S("\nObservaciones: ") + v("APPR_OBS"));
     lineas_->muestre();
