@@ -31,9 +31,8 @@ Compromiso::Compromiso(Tfdm& dm, QObject* parent)
 }
 
 qint64 Compromiso::id() const {
-    return datos_->active() && !datos_->isEmpty()
-               ? datos_->fieldByName(S("COPR_ID")).asInteger()
-               : 0;
+    return datos_->active() && !datos_->isEmpty() ? datos_->fieldByName(S("COPR_ID")).asInteger()
+                                                  : 0;
 }
 
 bool Compromiso::abra(qint64 id, const QString& nit) {

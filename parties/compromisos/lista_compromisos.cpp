@@ -22,16 +22,22 @@ ListaCompromisos::ListaCompromisos(Tfdm& dm, const QString& nit, QObject* parent
       dm_(dm),
       nit_(nit.trimmed()),
       filas_(conjunto(this, dm.Ledgrix(), S("Compromisos"), {})) {
-    const char* const columnas[][2] = {{"ID", "Id"},         {"FECHA", "Fecha"},
-                                       {"ASUNTO", "Asunto"}, {"CUMPLIDO", "Cumplido"},
-                                       {"ENCARGADO", "Encargado"}, {"RECORDAR", "Recordar"}};
-    for (const auto& c : columnas)
-        filas_->declareField(S(c[0])).setDisplayLabel(S(c[1]));
-    filas_->fieldByName(S("ID")).setType(Field::Type::Integer);
-    filas_->fieldByName(S("FECHA")).setType(Field::Type::Date);
-    filas_->fieldByName(S("RECORDAR")).setType(Field::Type::Date);
-    for (Field* f : filas_->fields())
-        f->setReadOnly(true);
+    const struct {
+        const char* nombre;
+        const char* titulo;
+        Field::Type tipo;
+    } columnas[] = {{"ID", "Id", Field::Type::Integer},
+                    {"FECHA", "Fecha", Field::Type::Date},
+                    {"ASUNTO", "Asunto", Field::Type::String},
+                    {"CUMPLIDO", "Cumplido", Field::Type::String},
+                    {"ENCARGADO", "Encargado", Field::Type::String},
+                    {"RECORDAR", "Recordar", Field::Type::Date}};
+    // The list only shows: changes go through the commitment window.
+    for (const auto& c : columnas) {
+        Field& f = filas_->declareField(S(c.nombre), c.tipo);
+        f.setDisplayLabel(S(c.titulo));
+        f.setReadOnly(true);
+    }
     dm.ConfigurarProviders(this);
 }
 

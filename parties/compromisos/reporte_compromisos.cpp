@@ -58,8 +58,8 @@ int ReporteCompromisos::imprima() {
     }
     SolicitudReporte s{S("Tfrepcompromisos"), S("compromisos"), S("compromisos"),
                        parametros_comunes(dm_), filas_};
-    s.parametros.insert(S("titulo"), S("Compromisos del %1 al %2")
-                                         .arg(sql::dateText(desde), sql::dateText(hasta)));
+    s.parametros.insert(
+        S("titulo"), S("Compromisos del %1 al %2").arg(sql::dateText(desde), sql::dateText(hasta)));
     return imprima_reporte(dm_, s);
 }
 

@@ -62,12 +62,11 @@ CalificacionProveedor::CalificacionProveedor(Tfdm& dm, const QString& nit, QObje
 
 void CalificacionProveedor::lea_criterios() {
     criterios_.clear();
-    if (auto q = dm_.sql().select(
-            S("select CIPR_COD, CIPR_NOMBRE, CIPR_PESO from CRITERIOS_PROVEEDOR")))
+    if (auto q =
+            dm_.sql().select(S("select CIPR_COD, CIPR_NOMBRE, CIPR_PESO from CRITERIOS_PROVEEDOR")))
         while (q->next())
-            criterios_.insert(q->value(0).toLongLong(),
-                              {q->value(1).toString().trimmed(),
-                               Currency::fromVariant(q->value(2))});
+            criterios_.insert(q->value(0).toLongLong(), {q->value(1).toString().trimmed(),
+                                                         Currency::fromVariant(q->value(2))});
 }
 
 bool CalificacionProveedor::abra() {
@@ -144,9 +143,7 @@ int CalificacionProveedor::imprima() {
     }
     SolicitudReporte s{S("Tfrepcalificacion"), S("calificacion"), S("calificacion"),
                        parametros_comunes(dm_), filas_};
-    s.parametros.insert(S("titulo"),
-                        S("Calificación del proveedor ") + nit_ + S(" - ") + nombre_);
-    s.parametros.insert(S("total"), total().toString(2));
+    s.parametros.insert(S("titulo"), S("Calificación del proveedor ") + nit_ + S(" - ") + nombre_);
     return imprima_reporte(dm_, s);
 }
 

@@ -25,7 +25,8 @@ int imprima_reporte(Tfdm& dm, const SolicitudReporte& solicitud) {
         const ImpresorReportes& impresor = impresor_instalado();
         if (impresor)
             return impresor(dm, solicitud);
-        dm.dialogs().information(QStringLiteral("La impresión de reportes aún no está disponible."));
+        dm.dialogs().information(
+            QStringLiteral("La impresión de reportes aún no está disponible."));
         return 0;
     });
 }

@@ -64,7 +64,8 @@ TEST_F(EvaluacionTest, CadaFilaMuestraPesoYCalificacionPonderada) {
               S("ADMIN"));
 
     // The criteria change while the rating is open: the weights follow.
-    ASSERT_TRUE(dm->sql().execute(S("update CRITERIOS_PROVEEDOR set CIPR_PESO = 20 where CIPR_COD = 2")));
+    ASSERT_TRUE(
+        dm->sql().execute(S("update CRITERIOS_PROVEEDOR set CIPR_PESO = 20 where CIPR_COD = 2")));
     leida.criterios_cambiados();
     ASSERT_TRUE(en(leida.filas(), 2));
     EXPECT_EQ(f(leida.filas(), "PONDERADO").asCurrency(), Currency::fromInt(16));
