@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "accounting/cuentas.h"
 #include "core/data/client_dataset.h"
 #include "parties/acreedores/busqueda_proveedores.h"
 #include "parties/acreedores/ficha_proveedor.h"
 #include "parties/tfdmter.h"
+#include "parties/ui/acreedores/cuentas_contables.h"
 #include "tests/support/module_fixture.h"
 
 using namespace ledgrix;
@@ -23,13 +23,7 @@ class AcreedoresTest : public ledgrix::test::ModuleTest {
         conecte();
         dm->ctx.es_administrador = true;
     }
-    CuentasTerceros cuentas() {
-        return {[this](const QString& c, bool niif) {
-                    Tfdmcnt cnt(*dm);
-                    return niif ? cnt.valide_cuenta_niif(c) : cnt.valide_cuenta(c);
-                },
-                {}};
-    }
+    CuentasTerceros cuentas() { return cuentas_contables(*dm); }
     std::unique_ptr<FichaProveedor> nueva() {
         return std::make_unique<FichaProveedor>(*dm, FichaProveedor::Modo::Nuevo, QString(),
                                                 cuentas());

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "accounting/cuentas.h"
 #include "core/data/client_dataset.h"
 #include "parties/maestros/ciudades.h"
 #include "parties/maestros/grupos_proveedores.h"
+#include "parties/ui/acreedores/cuentas_contables.h"
 #include "tests/support/module_fixture.h"
 
 using namespace ledgrix;
@@ -20,13 +20,7 @@ class MaestrosTest : public ledgrix::test::ModuleTest {
         ModuleTest::SetUp();
         conecte();
     }
-    CuentasTerceros cuentas() {
-        return {[this](const QString& c, bool niif) {
-                    Tfdmcnt cnt(*dm);
-                    return niif ? cnt.valide_cuenta_niif(c) : cnt.valide_cuenta(c);
-                },
-                {}};
-    }
+    CuentasTerceros cuentas() { return cuentas_contables(*dm); }
 };
 
 }  // namespace
