@@ -2,10 +2,8 @@
 // invoices of a supplier who is also a client.
 #include <gtest/gtest.h>
 
-#include "core/data/client_dataset.h"
-#include "core/data/provider.h"
 #include "payments/cartera/registro_cartera.h"
-#include "tests/support/documentos_fixture.h"
+#include "tests/payments/pagos_fixture.h"
 
 namespace ledgrix::test {
 namespace {
@@ -14,16 +12,12 @@ const QDate kSep1(2022, 9, 1);
 const QDate kSep10(2022, 9, 10);
 const QDate kSep20(2022, 9, 20);
 
-class CarteraTest : public DocumentosTest {
+class CarteraTest : public PagosTest {
   protected:
     void SetUp() override {
-        DocumentosTest::SetUp();
-        auto* provider = new Provider(&ventana, QStringLiteral("PCruce"));
-        provider->setConnectionName(dm->Ledgrix());
-        provider->setCommandText(QStringLiteral("select * from EGRECRUCES where EGRE_ID = -1"));
-        cruce = new ClientDataset(&ventana, QStringLiteral("CCruce"));
-        cruce->setProvider(provider);
-        dm->ConfigurarProviders(&ventana);
+        PagosTest::SetUp();
+        cruce = conjunto("Cruce", "select * from EGRECRUCES where EGRE_ID = -1");
+        dm->ConfigurarProviders(&dueno_);
         ASSERT_TRUE(cruce->open());
         ASSERT_TRUE(cruce->append());
     }
@@ -55,7 +49,6 @@ class CarteraTest : public DocumentosTest {
                 .arg(QLatin1String(abono)));
     }
 
-    QObject ventana;
     ClientDataset* cruce = nullptr;
 };
 

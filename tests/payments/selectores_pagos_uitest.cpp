@@ -93,26 +93,14 @@ TEST_F(SelectoresPagosTest, TheReceivablesChooserHandsOverWhatTheUserSees) {
     EXPECT_EQ(s.elegido()->numero, kFv2);
     EXPECT_EQ(RegistroCartera::grupo_entregado, 0);
 
-    s.busque({});
-    ASSERT_TRUE(s.entregue({1, 0}));
-    const int grupo = RegistroCartera::grupo_entregado;
-    ASSERT_NE(grupo, 0);
-    EXPECT_EQ(texto(QStringLiteral("select list(CEFA_ITEM || ':' || CEFA_TIPOORI || ':' || "
-                                   "CEFA_IDORI, ' ') from (select * from CONSOLIDE_FALTANTES "
-                                   "where CEFA_ID = %1 order by CEFA_ITEM)")
-                        .arg(grupo)),
-              QStringLiteral("1:31:9201 2:31:9202"));
-}
-
-// F8 in the crosses panel: the group the chooser wrote becomes one cross per
-// document, and the group is not consumed twice.
-TEST_F(SelectoresPagosTest, AGroupOfReceivablesBecomesTheVouchersCrosses) {
+    // Several at once are a group that F8 in the crosses panel turns into
+    // one cross per document, consuming it.
     abra_con_proveedor();
     pulse(Qt::Key_F7);
     ASSERT_EQ(v->panel_visible(), v->panel_cruces());
-    SeleccionCartera s(*dm);
-    s.cargue(test::kPapeleria, QDate(2022, 9, 21), {});
-    ASSERT_TRUE(s.entregue({0, 1}));
+    s.busque({});
+    ASSERT_TRUE(s.entregue({1, 0}));
+    ASSERT_NE(RegistroCartera::grupo_entregado, 0);
     dialogs.expectModal(QStringLiteral("Tfbusccartera"), 1);
     pulse(Qt::Key_F8);
     EXPECT_TRUE(dialogs.allAnswered());
