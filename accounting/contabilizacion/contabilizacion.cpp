@@ -27,6 +27,7 @@ constexpr Miembro kFamilia[] = {
     {DocumentoContable::Cargo, "contabil_notadbpr", "contabil_notadbpr_niif", 51, 51},
     {DocumentoContable::Descuento, "contabil_notacrpr", "contabil_notacrpr_niif", 52, 1052},
     {DocumentoContable::Aplicacion, "contabil_aplicapr", "contabil_aplicapr_niif", 53, 1053},
+    {DocumentoContable::Credito, "contabil_causacred", "contabil_causacred_niif", 57, 1057},
     {DocumentoContable::Egreso, "contabil_egreso", "contabil_egreso_niif", 62, 1062},
 };
 

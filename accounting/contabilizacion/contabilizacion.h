@@ -9,7 +9,13 @@ namespace ledgrix {
 class Tfdm;
 
 // Payables documents that post to the ledger, by document type code.
-enum class DocumentoContable { Cargo = 51, Descuento = 52, Aplicacion = 53, Egreso = 62 };
+enum class DocumentoContable {
+    Cargo = 51,
+    Descuento = 52,
+    Aplicacion = 53,
+    Credito = 57,
+    Egreso = 62
+};
 
 // What the review window works on: the document whose staging voucher it
 // shows, and whether the last posting asked for a review at all.

@@ -23,6 +23,8 @@ QString anulado(DocumentoContable tipo) {
             return QStringLiteral("ncpr_anulado");
         case DocumentoContable::Aplicacion:
             return QStringLiteral("appr_anulado");
+        case DocumentoContable::Credito:
+            return QStringLiteral("crcx_anulado");
         case DocumentoContable::Egreso:
             return QStringLiteral("egre_anulado");
     }

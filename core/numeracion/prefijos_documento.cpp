@@ -7,7 +7,8 @@
 
 namespace ledgrix {
 
-bool abra_prefijos_documento(Tfdm& dm, ClientDataset& prefijos, int tipo, bool por_usuario) {
+bool abra_prefijos_documento(Tfdm& dm, ClientDataset& prefijos, int tipo, bool por_usuario,
+                             const QString& sin_prefijos) {
     QString sql = QStringLiteral(
         "SELECT P.TIDO_COD, P.PREF_PRE, PREF_ACTUAL, PREF_AUTO, PREF_IVAINC, PREF_PROY, "
         "PREF_CENTRO, PREF_ACTIVO, PREF_USUARIO, TICO_COD, SUCU_ID, PREF_SUBC FROM PREFIJOS P");
@@ -28,7 +29,10 @@ bool abra_prefijos_documento(Tfdm& dm, ClientDataset& prefijos, int tipo, bool p
         return false;
     prefijos.fetchAll();
     if (prefijos.isEmpty()) {
-        dm.dialogs().error(QStringLiteral("Debe crear antes un prefijo válido para el documento."));
+        dm.dialogs().error(
+            sin_prefijos.isEmpty()
+                ? QStringLiteral("Debe crear antes un prefijo válido para el documento.")
+                : sin_prefijos);
         return false;
     }
     return true;

@@ -16,7 +16,8 @@
      CONTABIL_NOTACRPR    discount (52)            52
      CONTABIL_APLICAPR    application (53)         53
      CONTABIL_EGRESO      payment voucher (62)     62
-     ..._NIIF             the same, both books     51, 1052, 1053, 1062
+     CONTABIL_CAUSACRED   credit payable (57)      57 (142_credito_cxpagar.sql)
+     ..._NIIF             the same, both books     51, 1052, 1053, 1062, 1057
 
    Every procedure writes both books, local lines (items 1, 2, ...) and NIIF
    lines (items 100001, 100002, ...); the two kinds differ in which book is
@@ -42,6 +43,9 @@
                 taken at accrual (the document's MVPR_RETCAUSA); otherwise
                 PROV the whole total and no withholding lines.
      discount   the same, sides reversed.
+     credit payable  the deferred document's payable debited (PROV, naming
+                that document), the credit's account credited (BASE,
+                naming the credit): the debt changes account, not amount.
      application  each line: the applied amount plus its withholdings on
                 the document's payable (PROV; ANTI for an advance), signed
                 as applied; the withholdings credited. The amounts of an
@@ -507,6 +511,10 @@ BEGIN
         SELECT PREF_PRE, EGRE_NUMERO, EGRE_FECHA, TERC_NIT, EGRE_CONC, EGRE_ANULADO
         FROM EGRESOS WHERE EGRE_ID = :ID
         INTO :PREFIJO, :NUMERO, :FECHA, :NIT, :CONC, :ANULADO;
+    ELSE IF (TIPO = 57) THEN
+        SELECT CRCX_PREF, CRCX_NUMERO, CRCX_FECHA, CRCX_NIT, CRCX_CONC, CRCX_ANULADO
+        FROM CREDITO_CXPAGAR WHERE CRCX_ID = :ID
+        INTO :PREFIJO, :NUMERO, :FECHA, :NIT, :CONC, :ANULADO;
     IF (ROW_COUNT = 0 OR NUMERO IS NULL) THEN
         EXIT;
     /* Without a centre of its own the document takes its series'. */
@@ -670,6 +678,20 @@ BEGIN
         CONCEPTO = 'PROV'; BASE = 0; PORC = 0; VENCE = D_VENCE;
         VALOR = -S * (MONTO + IVA + EXTRA - RTFTE - RTIVA - RTICA - RCREE);
         SUSPEND;
+        EXIT;
+    END
+
+    IF (TIPO = 57) THEN
+    BEGIN
+        SELECT CRCX_TIPODOC, CRCX_IDDOC, COALESCE(CRCX_TOTAL, 0), CRCX_FECCUOTA1 FROM CREDITO_CXPAGAR
+        WHERE CRCX_ID = :ID INTO :L_TIPO, :L_ID, :MONTO, :D_VENCE;
+        BASE = 0; PORC = 0; VENCE = NULL; L_PREF = NULL; L_NUM = NULL;
+        SELECT MVPR_PREFIJO, MVPR_NUMERO, MVPR_VENCE FROM MOVIMIENTO_PROVEEDOR
+        WHERE MVPR_TIPOREF = :L_TIPO AND MVPR_IDREF = :L_ID INTO :L_PREF, :L_NUM, :VENCE;
+        DOCTIPO = L_TIPO; DOCID = L_ID; DOCNUM = CNT_NUMERO_DOCUMENTO(L_PREF, L_NUM);
+        CONCEPTO = 'PROV'; VALOR = MONTO; SUSPEND;
+        DOCTIPO = TIPO; DOCID = ID; DOCNUM = CNT_NUMERO_DOCUMENTO(D_PREF, D_NUM); VENCE = D_VENCE;
+        CONCEPTO = 'BASE'; VALOR = -MONTO; SUSPEND;
         EXIT;
     END
 
