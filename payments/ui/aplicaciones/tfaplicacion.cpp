@@ -13,12 +13,9 @@
 #include "core/data/client_dataset.h"
 #include "core/data/field.h"
 #include "core/tfdm/tfdm.h"
-#include "parties/selectores/selector_proveedores.h"
-#include "parties/tfdmter.h"
 #include "payments/ui/comun/boton_tecla.h"
 #include "payments/ui/comun/enlaces_campos.h"
 #include "payments/ui/comun/panel_lineas.h"
-#include "reports/ui/consulta/tfconscxpagar.h"
 
 namespace ledgrix {
 
@@ -134,24 +131,11 @@ void Tfaplicacion::SBCancelaClick() {
         cierre_sin_preguntar();
 }
 
-void Tfaplicacion::busque_tercero(const QString& texto) {
-    SelectorProveedores selector(dm());
-    const QString nit = selector.pregunte(texto);
-    if (nit.isEmpty())
-        return;
-    logica_.cambie_nit(nit);
-    muestre();
-}
-
 void Tfaplicacion::busque_cxp() {
     if (!aplique_pendientes())
         return;
-    // The consultation lists the open documents of the supplier it is handed.
-    Tfdmter::entregado = {logica_.campo(S("TERC_NIT")).asString().trimmed(),
-                          logica_.nombre_proveedor()};
-    if (abra_conscxpagar(dm(), this) == 1)
-        logica_.reciba_documentos(dm().documentos_seleccionados);
-    dm().documentos_seleccionados.clear();
+    if (const QList<DocumentoSeleccionado> elegidos = elija_documentos_cxp(); !elegidos.isEmpty())
+        logica_.reciba_documentos(elegidos);
     muestre();
     lineas_->enfoque(S("APPD_APLICADO"));
 }

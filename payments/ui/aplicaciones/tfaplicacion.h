@@ -31,16 +31,16 @@ class Tfaplicacion : public TfdocumentoPagoDe<Aplicacion> {
     void SBGrabarClick();
     void SBCancelaClick();
     void busque_cxp();
-    void busque_tercero(const QString& texto = {}) override;
 
   protected:
-    QString nombre_tercero() const override;
+    // F2, Esc and F8; Enter in the lines is the grid's.
     bool es_propia(int key) const override;
     void tecla_propia(int key) override;
+    bool toma_enter(QWidget* w) const override;
+    QString nombre_tercero() const override;
     void llene_propias() override;
     void muestre_propio() override;
     void enfoque(const QString& campo) override;
-    bool toma_enter(QWidget* w) const override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -17,9 +17,12 @@
 #include "core/ui/ajuste_area.h"
 #include "core/ui/teclas_ventana.h"
 #include "output/ui/impresion/tfimpresion.h"
+#include "parties/selectores/selector_proveedores.h"
+#include "parties/tfdmter.h"
 #include "payments/ui/comun/enlaces_campos.h"
 #include "payments/ui/comun/fila_moneda.h"
 #include "payments/ui/comun/opciones_lista.h"
+#include "reports/ui/consulta/tfconscxpagar.h"
 
 namespace ledgrix {
 
@@ -163,6 +166,25 @@ EnlacesCampos& TfdocumentoPago::enlaces_de(QWidget* /*w*/) const {
 void TfdocumentoPago::cierre_sin_preguntar() {
     cerrando_ = true;
     close();
+}
+
+void TfdocumentoPago::busque_tercero(const QString& texto) {
+    SelectorProveedores selector(dm_);
+    const QString nit = selector.pregunte(texto);
+    if (nit.isEmpty())
+        return;
+    cambie_nit(nit);
+    muestre();
+}
+
+QList<DocumentoSeleccionado> TfdocumentoPago::elija_documentos_cxp() {
+    // The consultation lists the open documents of the supplier it is handed.
+    Tfdmter::entregado = {campo(QStringLiteral("TERC_NIT")).asString().trimmed(), nombre_tercero()};
+    QList<DocumentoSeleccionado> elegidos;
+    if (abra_conscxpagar(dm_, this) == 1)
+        elegidos = dm_.documentos_seleccionados;
+    dm_.documentos_seleccionados.clear();
+    return elegidos;
 }
 
 bool TfdocumentoPago::tecla(int key, QObject* watched) {

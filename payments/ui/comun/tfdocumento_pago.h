@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QWidget>
@@ -21,6 +22,7 @@ class Contabilizacion;
 class EnlacesCampos;
 class Field;
 class Tfdm;
+struct DocumentoSeleccionado;
 
 // What the payment document windows share over their logic: the header's
 // first two rows (prefix, number, date and currency; the NIT with its
@@ -38,6 +40,10 @@ class TfdocumentoPago : public QWidget {
     QLineEdit* editor(const QString& campo) const;
     QComboBox* prefijo() const { return prefijo_; }
     QLabel* nombre() const { return nombre_; }
+
+    // "?" or a double click in the NIT, or its "..." button: the supplier
+    // chooser, whose choice goes to the NIT's rule.
+    virtual void busque_tercero(const QString& texto = {});
 
   protected:
     // The header's columns are named after the document's column prefix
@@ -70,7 +76,6 @@ class TfdocumentoPago : public QWidget {
 
     // What each window adds.
     virtual QString nombre_tercero() const = 0;
-    virtual void busque_tercero(const QString& texto) = 0;
     // The window's own keys (F2, Esc...): which they are, and running one.
     virtual bool es_propia(int key) const = 0;
     virtual void tecla_propia(int key) = 0;
@@ -94,6 +99,9 @@ class TfdocumentoPago : public QWidget {
     bool cerrando() const { return cerrando_; }
     // Closes without the question of closing over typed data.
     void cierre_sin_preguntar();
+    // The payables consultation over the document's supplier: what the user
+    // chose there, nothing when it was closed without a choice.
+    QList<DocumentoSeleccionado> elija_documentos_cxp();
 
     // The header's first two rows in a grid of their own; the window adds
     // its rows below and its columns at the right.

@@ -14,8 +14,6 @@
 #include "core/services/dialogs.h"
 #include "core/tfdm/tfdm.h"
 #include "core/ui/numeracion/tfbusccentros.h"
-#include "parties/selectores/selector_proveedores.h"
-#include "parties/tfdmter.h"
 #include "payments/anticipos/anticipo.h"
 #include "payments/cartera/registro_cartera.h"
 #include "payments/egresos/medios_pago.h"
@@ -24,7 +22,6 @@
 #include "payments/ui/selectores/seleccion_cartera.h"
 #include "payments/ui/selectores/seleccion_doccaja.h"
 #include "payments/ui/selectores/tfbuscvarios.h"
-#include "reports/ui/consulta/tfconscxpagar.h"
 #include "reports/ui/consulta/ventanas_externas.h"
 
 namespace ledgrix {
@@ -40,23 +37,20 @@ QString texto(const ClientDataset& ds, int fila, const char* campo) {
 
 void Tfegresos::busque_tercero(const QString& texto) {
     // The payee is a supplier; an accounting line may name any third party.
-    const bool conta = conta_con_foco();
-    QString nit;
-    if (conta) {
-        SelectorTerceros selector(dm());
-        selector.busque(texto);
-        const int r = dm().dialogs().modal(QStringLiteral("Tfbuscterceros"), [&] {
-            Tfbuscterceros ventana(selector, this);
-            return ventana.exec();
-        });
-        nit = selector.elegido(r).value_or(QString());
-    } else {
-        SelectorProveedores selector(dm());
-        nit = selector.pregunte(texto);
+    if (!conta_con_foco()) {
+        TfdocumentoPago::busque_tercero(texto);
+        return;
     }
+    SelectorTerceros selector(dm());
+    selector.busque(texto);
+    const int r = dm().dialogs().modal(QStringLiteral("Tfbuscterceros"), [&] {
+        Tfbuscterceros ventana(selector, this);
+        return ventana.exec();
+    });
+    const QString nit = selector.elegido(r).value_or(QString());
     if (nit.isEmpty())
         return;
-    logica_.reciba_tercero(nit, conta);
+    logica_.reciba_tercero(nit, true);
     muestre();
 }
 
@@ -83,13 +77,8 @@ void Tfegresos::busque_centro() {
 }
 
 void Tfegresos::busque_cxp() {
-    // The consultation lists the open documents of the supplier it is handed.
-    Tfdmter::entregado = {logica_.campo(QStringLiteral("TERC_NIT")).asString().trimmed(),
-                          nombre()->text()};
-    if (abra_conscxpagar(dm(), this) == 1)
-        for (const DocumentoSeleccionado& d : dm().documentos_seleccionados)
-            logica_.reciba_documento_cxp(d);
-    dm().documentos_seleccionados.clear();
+    for (const DocumentoSeleccionado& d : elija_documentos_cxp())
+        logica_.reciba_documento_cxp(d);
     muestre();
 }
 
