@@ -12,6 +12,7 @@
 #include "parties/digito_verificacion.h"
 #include "parties/tfdmter.h"
 #include "parties/ui/acreedores/tfbuscprove.h"
+#include "parties/ui/acreedores/tfmodproveedor.h"
 #include "parties/ui/acreedores/tfnvoproveedor.h"
 #include "tests/support/module_fixture.h"
 #include "tests/support/teclado.h"
@@ -39,6 +40,7 @@ class AcreedoresVentanaTest : public ledgrix::test::ModuleTest {
         ASSERT_TRUE(e) << columna;
         e->setFocus();
         e->selectAll();
+        tecla(e, Qt::Key_Delete);
         teclee(e, texto);
         tecla(e, Qt::Key_Return);
     }
@@ -102,4 +104,26 @@ TEST_F(AcreedoresVentanaTest, ListPicksTheSupplierTheCallingWindowWasTyping) {
     EXPECT_EQ(elegido, S("800987654"));
     ledgrix::test::libere();
     EXPECT_FALSE(vigilada);
+}
+
+TEST_F(AcreedoresVentanaTest, ModifyWindowShowsTheTrailGuardsTheFinancialDataAndClosesOnSave) {
+    dm->ctx.es_administrador = false;
+    dm->ctx.usuario = S("AUXILIAR");
+    Tfmodproveedor v(*dm, S("900123456"));
+    v.show();
+    EXPECT_TRUE(v.registro()->text().startsWith(S("Registro: 20")))
+        << v.registro()->text().toStdString();
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(v.caja(S("TERC_NIT")))->isReadOnly());
+    tecla(v.caja(S("TERC_CONTACTO")), Qt::Key_F6);
+    EXPECT_EQ(dialogs.lastError(),
+              S("Acceso no permitido. comuníquese con el administrador del sistema."));
+    EXPECT_NE(v.paginas()->currentWidget(), v.caja(S("PROV_ACTIVO"))->parentWidget());
+    // Contact data are not required when modifying.
+    escriba(v, "TERC_TEL", QString());
+    escriba(v, "TERC_CONTACTO", S("Marta"));
+    tecla(v.caja(S("TERC_CONTACTO")), Qt::Key_F2);
+    EXPECT_EQ(texto(S("select terc_contacto || '|' || coalesce(terc_tel, '') from terceros where "
+                      "terc_nit = '900123456'")),
+              S("Marta|"));
+    EXPECT_FALSE(v.isVisible());
 }
