@@ -134,17 +134,22 @@ void CalificacionProveedor::criterios_cambiados() {
     filas_->moveTo(donde);
 }
 
-int CalificacionProveedor::imprima() {
+std::optional<SolicitudReporte> CalificacionProveedor::solicitud() {
     if (!filas_->post())
-        return 0;
+        return std::nullopt;
     if (filas_->isEmpty()) {
         dm_.dialogs().information(S("No hay datos para el reporte."));
-        return 0;
+        return std::nullopt;
     }
     SolicitudReporte s{S("Tfrepcalificacion"), S("calificacion"), S("calificacion"),
                        parametros_comunes(dm_), filas_};
     s.parametros.insert(S("titulo"), S("Calificación del proveedor ") + nit_ + S(" - ") + nombre_);
-    return imprima_reporte(dm_, s);
+    return s;
+}
+
+int CalificacionProveedor::imprima() {
+    const std::optional<SolicitudReporte> s = solicitud();
+    return s ? imprima_reporte(dm_, *s) : 0;
 }
 
 }  // namespace ledgrix

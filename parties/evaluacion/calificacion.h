@@ -3,8 +3,10 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <optional>
 
 #include "core/money/currency.h"
+#include "parties/evaluacion/solicitud_reporte.h"
 
 namespace ledgrix {
 
@@ -42,7 +44,10 @@ class CalificacionProveedor : public QObject {
     void cancele();
     // After the criteria window closed: names and weights read again.
     void criterios_cambiados();
-    // F7: 0 when there was nothing to print (told).
+    // What F7 prints: the rows with the report's variables; nothing when
+    // there are no rows (told).
+    std::optional<SolicitudReporte> solicitud();
+    // F7: 0 when there was nothing to print.
     int imprima();
 
   private:

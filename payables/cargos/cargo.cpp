@@ -8,6 +8,7 @@
 #include "core/sql/runner.h"
 #include "core/sql/sqltext.h"
 #include "core/tfdm/tfdm.h"
+#include "parties/tfdmter.h"
 #include "payables/registro_cxp.h"
 
 namespace ledgrix {
@@ -122,7 +123,12 @@ void Cargo::proveedor_listo(const QString& nit) {
                                          sql::quoted(nit) + S(",'N')"));
     const bool pendientes = compromisos && compromisos->next();
     compromisos.reset();
-    if (pendientes)
+    if (!pendientes)
+        return;
+    Tfdmter::entregado = {nit, nombre_proveedor()};
+    if (abra_ventana)
+        abra_ventana(S("Tfcompromisos"));
+    else
         dm().dialogs().modal(S("Tfcompromisos"), [] { return 0; });
 }
 

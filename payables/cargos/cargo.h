@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -72,6 +73,11 @@ class Cargo : public DocumentoCxp {
 
     // Values left by the window that opened this one.
     void reciba(const Recibidos& valores);
+
+    // Opens another part's window by class name, installed by the window:
+    // the commitments list, which reads its supplier from
+    // Tfdmter::entregado. Without it the list is only asked for by name.
+    std::function<int(const QString& clase)> abra_ventana;
 
   protected:
     bool lea_configuracion() override;

@@ -45,6 +45,7 @@ Tfnotasdebitocxp::Tfnotasdebitocxp(Tfdm& dm, QWidget* parent)
     // A stored charge goes straight to its print window (which also sends
     // the support document when it is due).
     logica_.imprima = [this](qint64 id) { imprima_documento(this->dm(), 51, id, this); };
+    logica_.abra_ventana = [this](const QString& clase) { return abra_ventana(clase); };
     arme();
 }
 
