@@ -2,7 +2,7 @@
 
 #include "app/ui/principal/registro_ventanas.h"
 #include "payables/ui/descuentos/tfnotascreditocxp.h"
-#include "reports/ui/consulta/ventanas_externas.h"
+#include "core/ui/ventanas_externas.h"
 
 namespace ledgrix {
 

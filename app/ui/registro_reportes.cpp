@@ -3,7 +3,7 @@
 #include "app/ui/principal/registro_ventanas.h"
 #include "reports/ui/analisis/tfanalisiscxp.h"
 #include "reports/ui/consulta/tfconscxpagar.h"
-#include "reports/ui/consulta/ventanas_externas.h"
+#include "core/ui/ventanas_externas.h"
 #include "reports/ui/impresos/tfrepdoc_prov.h"
 #include "reports/ui/impresos/tfrepoanalisi.h"
 #include "reports/ui/impresos/tfrepocxpaga.h"

@@ -106,6 +106,21 @@ TEST_F(AcreedoresVentanaTest, ListPicksTheSupplierTheCallingWindowWasTyping) {
     EXPECT_FALSE(vigilada);
 }
 
+TEST_F(AcreedoresVentanaTest, ListOpensTheRatingAndTheCommitmentsOfTheSupplierOnIt) {
+    Tfdmter::texto_busqueda = S("pacíf");
+    Tfbuscprove lista(*dm);
+    lista.show();
+    for (const auto& [clave, ventana] : {std::pair{Qt::Key_F8, "Tfcalificacionprv"},
+                                         std::pair{Qt::Key_F11, "Tfcompromisos"}}) {
+        Tfdmter::entregado = {};
+        dialogs.expectModal(S(ventana), 1);
+        tecla(lista.grilla(), clave);
+        EXPECT_TRUE(dialogs.allAnswered()) << ventana;
+        EXPECT_EQ(Tfdmter::entregado.nit, S("800987654")) << ventana;
+        EXPECT_FALSE(Tfdmter::entregado.nombre.isEmpty()) << ventana;
+    }
+}
+
 TEST_F(AcreedoresVentanaTest, ModifyWindowShowsTheTrailGuardsTheFinancialDataAndClosesOnSave) {
     dm->ctx.es_administrador = false;
     dm->ctx.usuario = S("AUXILIAR");

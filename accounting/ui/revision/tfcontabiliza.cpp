@@ -33,7 +33,16 @@ QString valor(const ClientDataset& ds, const char* campo) {
     return ds.active() && !ds.isEmpty() ? ds.fieldByName(QString::fromLatin1(campo)).asString().trimmed() : QString();
 }
 
+Tfcontabiliza::VentanaNuevoTercero& nuevo_tercero_instalado() {
+    static Tfcontabiliza::VentanaNuevoTercero ventana;
+    return ventana;
+}
+
 }  // namespace
+
+void Tfcontabiliza::instale_nuevo_tercero(VentanaNuevoTercero ventana) {
+    nuevo_tercero_instalado() = std::move(ventana);
+}
 
 void Tfcontabiliza::instale(Contabilizacion& servicio, QWidget* padre) {
     servicio.set_ventana_revision([padre](Contabilizacion& c) {
@@ -61,8 +70,10 @@ Tfcontabiliza::Tfcontabiliza(Tfdm& dm, int tipo, qint64 id, QWidget* parent)
             Tfbuscplantillas v(logica_.plantillas(), this);
             return v.exec();
         },
-        // The third-party master file is another window's: none to show here.
-        {},
+        [this]() -> int {
+            const auto& abra = nuevo_tercero_instalado();
+            return abra ? abra(dm_, this) : 0;
+        },
     });
 
     auto* caja = new QVBoxLayout(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "accounting/contabilizacion/revision.h"
 
@@ -27,6 +28,10 @@ public:
     // Makes the posting protocol of `servicio` show this window, over
     // `padre`, for the document in its review slots.
     static void instale(Contabilizacion& servicio, QWidget* padre);
+    // The supplier master lives above this library: the program installs
+    // how "Nuevo acreedor" opens (modal; its result code) at start-up.
+    using VentanaNuevoTercero = std::function<int(Tfdm& dm, QWidget* parent)>;
+    static void instale_nuevo_tercero(VentanaNuevoTercero ventana);
 
     RevisionContable& logica() { return logica_; }
     QTabWidget* paginas() const { return paginas_; }

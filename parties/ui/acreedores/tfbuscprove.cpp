@@ -9,11 +9,14 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/data/client_dataset.h"
 #include "core/data/dataset_model.h"
 #include "core/services/clock.h"
 #include "core/services/dialogs.h"
 #include "core/tfdm/tfdm.h"
 #include "core/ui/grid/ledgrix_grid.h"
+#include "core/ui/ventanas_externas.h"
+#include "parties/tfdmter.h"
 #include "parties/ui/acreedores/tfmodproveedor.h"
 #include "parties/ui/acreedores/tfnvoproveedor.h"
 
@@ -81,6 +84,10 @@ Tfbuscprove::Tfbuscprove(Tfdm& dm, QWidget* parent)
     agregue_tecla(Qt::Key_F3, S("F3: Borrar"), [this] { SBBorrarClick(); });
     agregue_tecla(Qt::Key_F6, S("F6: Compras anuales"), [this] { SBComprasClick(); });
     agregue_tecla(Qt::Key_F7, S("F7: Imprimir"), [this] { grilla()->printPreview(); });
+    agregue_tecla(Qt::Key_F8, S("F8: Calificación"),
+                  [this] { abra_del_proveedor(S("Tfcalificacionprv")); });
+    agregue_tecla(Qt::Key_F11, S("F11: Compromisos"),
+                  [this] { abra_del_proveedor(S("Tfcompromisos")); });
     agregue_tecla(Qt::Key_F9, S("F9: Guardar"), [this] { grilla()->exportRows(false); });
 }
 
@@ -108,6 +115,15 @@ void Tfbuscprove::SBModificarClick() {
         return ventana.exec();
     });
     logica_.refresque();
+}
+
+// The rating and the commitments read their supplier from the hand-over.
+void Tfbuscprove::abra_del_proveedor(const QString& clase) {
+    const QString nit = logica_.nit_actual();
+    if (nit.isEmpty())
+        return;
+    Tfdmter::entregado = {nit, logica_.filas().fieldByName(S("TERC_NOM")).asString().trimmed()};
+    abra_externa(dm(), clase, this);
 }
 
 void Tfbuscprove::SBBorrarClick() {

@@ -32,6 +32,7 @@ class Tfbuscprove : public Tflista {
     void SBBorrarClick();
     void SBSeleccionarClick();
     void SBComprasClick();
+    void abra_del_proveedor(const QString& clase);
 
   signals:
     // The NIT chosen when the list was opened to pick one.

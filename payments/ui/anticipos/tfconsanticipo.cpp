@@ -14,7 +14,7 @@
 #include "core/tfdm/tfdm.h"
 #include "core/ui/teclas_ventana.h"
 #include "output/ui/impresion/tfimpresion.h"
-#include "reports/ui/consulta/ventanas_externas.h"
+#include "core/ui/ventanas_externas.h"
 
 namespace ledgrix {
 

@@ -13,7 +13,7 @@
 #include "core/tfdm/tfdm.h"
 #include "core/ui/grid/ledgrix_grid.h"
 #include "payments/ui/aplicaciones/razon_anulacion.h"
-#include "reports/ui/consulta/ventanas_externas.h"
+#include "core/ui/ventanas_externas.h"
 
 namespace ledgrix {
 

@@ -3,7 +3,7 @@
 #include "core/data/client_dataset.h"
 #include "core/data/field.h"
 #include "core/tfdm/tfdm.h"
-#include "reports/ui/consulta/ventanas_externas.h"
+#include "core/ui/ventanas_externas.h"
 
 namespace ledgrix {
 

@@ -5,7 +5,7 @@
 #include "core/data/field.h"
 #include "core/services/dialogs.h"
 #include "payables/ui/cargos/tfnotasdebitocxp.h"
-#include "reports/ui/consulta/ventanas_externas.h"
+#include "core/ui/ventanas_externas.h"
 
 namespace ledgrix {
 

@@ -24,7 +24,7 @@
 #include "payments/ui/comun/opciones_lista.h"
 #include "payments/ui/comun/panel_lineas.h"
 #include "payments/ui/egresos/panel_banco.h"
-#include "reports/ui/consulta/ventanas_externas.h"
+#include "core/ui/ventanas_externas.h"
 
 namespace ledgrix {
 

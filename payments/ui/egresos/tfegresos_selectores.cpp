@@ -22,7 +22,7 @@
 #include "payments/ui/selectores/seleccion_cartera.h"
 #include "payments/ui/selectores/seleccion_doccaja.h"
 #include "payments/ui/selectores/tfbuscvarios.h"
-#include "reports/ui/consulta/ventanas_externas.h"
+#include "core/ui/ventanas_externas.h"
 
 namespace ledgrix {
 

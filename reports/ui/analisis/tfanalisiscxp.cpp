@@ -18,7 +18,7 @@
 #include "core/ui/grid/ledgrix_grid.h"
 #include "reports/ui/analisis/grafica_tramos.h"
 #include "reports/ui/consulta/tfconscxpagar.h"
-#include "reports/ui/consulta/ventanas_externas.h"
+#include "core/ui/ventanas_externas.h"
 
 namespace ledgrix {
 

@@ -17,7 +17,7 @@
 #include "core/ui/grid/ledgrix_grid.h"
 #include "parties/tfdmter.h"
 #include "reports/consulta/lectura_reporte.h"
-#include "reports/ui/consulta/ventanas_externas.h"
+#include "core/ui/ventanas_externas.h"
 
 namespace ledgrix {
 

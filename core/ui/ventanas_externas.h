@@ -9,10 +9,11 @@ namespace ledgrix {
 
 class Tfdm;
 
-// Windows the report windows open by class name that other parts of the
-// program provide (a document's consultation, its payments, a supplier's
-// movement). Whoever registers the program's windows installs how to create
-// one; until then, or for a class nobody registered, the user is told.
+// Windows one part of the program opens by class name that another part
+// provides (a document's consultation, its payments, a supplier's movement,
+// its commitments): the libraries below do not know the windows above them.
+// Whoever registers the program's windows installs how to create one; until
+// then, or for a class nobody registered, the user is told.
 using FabricaVentana = std::function<QWidget*(const QString& clase, Tfdm& dm, QWidget* parent)>;
 void instale_ventanas_externas(FabricaVentana fabrica);
 

@@ -1,4 +1,4 @@
-#include "reports/ui/consulta/ventanas_externas.h"
+#include "core/ui/ventanas_externas.h"
 
 #include <QEventLoop>
 #include <QWidget>
