@@ -8,11 +8,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QProcess>
 #include <QScrollBar>
 
 #include "core/data/field.h"
-#include "output/ui/impresion/tfimpresion.h"
 #include "payables/ui/cargos/tfnotasdebitocxp.h"
 #include "tests/support/documentos_fixture.h"
 #include "tests/support/teclado.h"
@@ -48,14 +46,6 @@ class CargoVentanaTest : public test::DocumentosTest {
         tecla(nit, Qt::Key_Return);
         return v;
     }
-    // The PDF's text with runs of blanks collapsed.
-    static QString texto_pdf(const QString& ruta) {
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"),
-                {QStringLiteral("-layout"), ruta, QStringLiteral("-")});
-        EXPECT_TRUE(p.waitForFinished(30000));
-        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
-    }
     QString uno(const QString& sql) {
         auto q = dm->sql().select(sql);
         return q && q->next() ? q->value(0).toString().trimmed() : QStringLiteral("sin fila");
@@ -63,9 +53,10 @@ class CargoVentanaTest : public test::DocumentosTest {
 };
 
 // The whole road with the keyboard, amounts typed the Colombian way: stored
-// with the exact amount, posted in both books, printed, and the window ready
-// for the next charge.
-TEST_F(CargoVentanaTest, AChargeTypedWithKeysIsStoredPostedPrintedAndTheWindowWaitsForTheNext) {
+// with the exact amount, handed to its print window, and the window ready
+// for the next charge. The posting and the printed charge are the logic's
+// and the print tests' concern.
+TEST_F(CargoVentanaTest, AChargeTypedWithKeysIsStoredPrintedAndTheWindowWaitsForTheNext) {
     QPointer<Tfnotasdebitocxp> v = abra();
     EXPECT_EQ(v->windowTitle(), QStringLiteral("Cargos en Cuenta"));
     EXPECT_EQ(v->prefijo()->currentText(), QStringLiteral("0000"));
@@ -95,37 +86,10 @@ TEST_F(CargoVentanaTest, AChargeTypedWithKeysIsStoredPostedPrintedAndTheWindowWa
     const QString id =
         uno(QStringLiteral("select NDPR_ID from NOTAS_DEBITO_PROVEEDOR where NDPR_NUMERO = '%1'")
                 .arg(numero));
-    EXPECT_EQ(uno(QStringLiteral("select TERC_NIT || ' ' || cast(NDPR_MONTO as varchar(20)) from "
-                                 "NOTAS_DEBITO_PROVEEDOR where NDPR_ID = ") +
+    EXPECT_EQ(uno(QStringLiteral("select TERC_NIT || ' ' || cast(NDPR_MONTO as varchar(20)) || ' ' "
+                                 "|| NDPR_CONC from NOTAS_DEBITO_PROVEEDOR where NDPR_ID = ") +
                   id),
-              test::kPapeleria + QStringLiteral(" 1500000.50"));
-    // One ledger voucher, balanced in the local books and in the NIIF books.
-    for (const char* libro : {"COMPROBANTE_DETALLE", "COMPROBANTE_DETALLE_NIIF"}) {
-        const QString lineas = QStringLiteral(
-                                   " from %1 d join COMPROBANTE_ENCABEZADO e on e.ENCO_CONSEC = "
-                                   "d.ENCO_CONSEC where e.ENCO_TIPOREF = 51 and e.ENCO_IDREF = %2")
-                                   .arg(QLatin1String(libro), id);
-        EXPECT_EQ(uno(QStringLiteral("select cast(sum(d.CODE_DEBITOS - d.CODE_CREDITOS) as "
-                                     "varchar(20))") +
-                      lineas),
-                  QStringLiteral("0.00"))
-            << libro;
-        EXPECT_EQ(uno(QStringLiteral("select count(*)") + lineas +
-                      QStringLiteral(" and d.CODE_DEBITOS = 1500000.50")),
-                  QStringLiteral("1"))
-            << libro << ": the expense line carries the amount";
-    }
-
-    // The print window the save opened writes the charge's PDF.
-    Tfimprnotadbp impresion(*dm, id.toLongLong());
-    QString pdf;
-    impresion.envie_correo = [&](const QString& ruta) { pdf = ruta; };
-    tecla(&impresion, Qt::Key_F12);
-    ASSERT_FALSE(pdf.isEmpty()) << dialogs.errors().join(u'\n').toStdString();
-    const QString impreso = texto_pdf(pdf);
-    EXPECT_TRUE(impreso.contains(QStringLiteral("Fletes de octubre"))) << impreso.toStdString();
-    EXPECT_TRUE(impreso.contains(QStringLiteral("UN MILLON QUINIENTOS MIL PESOS 50 CENTAVOS")))
-        << impreso.toStdString();
+              test::kPapeleria + QStringLiteral(" 1500000.50 Fletes de octubre"));
 
     ASSERT_TRUE(v);
     EXPECT_TRUE(nit->text().isEmpty());

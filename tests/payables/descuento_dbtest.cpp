@@ -1,12 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QFileInfo>
-#include <QProcess>
-
 #include "core/data/client_dataset.h"
 #include "core/sql/sqltext.h"
-#include "output/impresion/familia.h"
-#include "output/impresion/impresion_documento.h"
 #include "payables/cargos/cargo.h"
 #include "payables/cargos/descuento.h"
 #include "tests/payables/cargo_fixture.h"
@@ -173,15 +168,6 @@ TEST_F(DescuentoTest, SavePostsBothBooksLowersTheBalanceAndPrints) {
         EXPECT_EQ(s[0], QStringLiteral("0.00")) << libro;
         EXPECT_GT(s[1].toInt(), 0) << libro;
     }
-
-    ImpresionDocumento doc(*dm, impresion_descuento(), impreso);
-    ASSERT_TRUE(doc.cargue());
-    const QString ruta = doc.imprima_pdf();
-    ASSERT_FALSE(ruta.isEmpty()) << dialogs.lastError().toStdString();
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {ruta, QStringLiteral("-")});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).contains(kPapeleria));
 
     EXPECT_EQ(t("NCPR_NUMERO"), QStringLiteral("000002"));
     EXPECT_EQ(logica->campo(QStringLiteral("NCPR_ID")).asInteger(), 0);

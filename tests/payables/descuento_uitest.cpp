@@ -30,9 +30,9 @@ class DescuentoVentanaTest : public test::DocumentosTest {
 
 // A discount typed with keys against each kind of support document: the
 // document chosen ("?" in its box) is stored with its type, number and id,
-// the discount is posted balanced in both books and goes to its print
-// window, and the window waits for the next one.
-TEST_F(DescuentoVentanaTest, ADiscountTypedWithKeysIsStoredWithItsSupportAndPosted) {
+// the discount goes to its print window, and the window waits for the next
+// one.
+TEST_F(DescuentoVentanaTest, ADiscountTypedWithKeysIsStoredWithItsSupport) {
     cargo(800, QStringLiteral("000800"), test::kPapeleria, kHoy, QStringLiteral("300000"));
     const struct {
         int flechas;          // Down presses in the support type list
@@ -98,20 +98,6 @@ TEST_F(DescuentoVentanaTest, ADiscountTypedWithKeysIsStoredWithItsSupportAndPost
                   test::kPapeleria + QStringLiteral(" 100000.00 ") +
                       QString::fromLatin1(k.soporte) + u' ' + QString::number(k.id))
             << k.ventana;
-        for (const char* libro : {"COMPROBANTE_DETALLE", "COMPROBANTE_DETALLE_NIIF"})
-            EXPECT_EQ(uno(QStringLiteral("select cast(sum(d.CODE_DEBITOS - d.CODE_CREDITOS) as "
-                                         "varchar(20)) || ' ' || count(*) from %1 d join "
-                                         "COMPROBANTE_ENCABEZADO e on e.ENCO_CONSEC = "
-                                         "d.ENCO_CONSEC where e.ENCO_TIPOREF = 52 and "
-                                         "e.ENCO_IDREF = %2")
-                              .arg(QLatin1String(libro), id))
-                          .section(u' ', 0, 0),
-                      QStringLiteral("0.00"))
-                << libro;
-        EXPECT_NE(uno(QStringLiteral("select count(*) from COMPROBANTE_ENCABEZADO where "
-                                     "ENCO_TIPOREF = 52 and ENCO_IDREF = ") +
-                      id),
-                  QStringLiteral("0"));
 
         ASSERT_TRUE(v);
         EXPECT_TRUE(nit->text().isEmpty());
