@@ -4,13 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QProcess>
 
 #include "core/data/client_dataset.h"
 #include "core/tfdm/tfdm.h"
 #include "core/ui/campos/campo_monto.h"
 #include "core/ui/grid/ledgrix_grid.h"
-#include "output/ui/impresion/tfimpresion.h"
 #include "payments/ui/aplicaciones/tfaplicacion.h"
 #include "payments/ui/aplicaciones/tfbuscaplicaciones.h"
 #include "payments/ui/aplicaciones/tfconsaplicacion.h"
@@ -89,17 +87,6 @@ class AplicacionVentanaTest : public test::DocumentosTest {
         auto q = dm->sql().select(sql);
         return q && q->next() ? q->value(0).toString().trimmed() : S("sin fila");
     }
-    QString texto_pdf(qint64 id) {
-        Tfimpraplicacionp impresion(*dm, id);
-        QString pdf;
-        impresion.envie_correo = [&](const QString& ruta) { pdf = ruta; };
-        tecla(&impresion, Qt::Key_F12);
-        EXPECT_FALSE(pdf.isEmpty()) << errores();
-        QProcess p;
-        p.start(S("pdftotext"), {S("-layout"), pdf, S("-")});
-        EXPECT_TRUE(p.waitForFinished(30000));
-        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
-    }
     std::string errores() const { return dialogs.errors().join(u'\n').toStdString(); }
 
     QPointer<Tfaplicacion> v;
@@ -108,10 +95,9 @@ class AplicacionVentanaTest : public test::DocumentosTest {
 // The whole road with the keyboard: the supplier, the invoice and the
 // discount picked with F8, the discount's amount typed a cent short (F2
 // refuses and keeps everything), then exact. The application is stored,
-// both documents settled, the posting balanced in both books, the print
-// window called and the PDF carries the supplier; the search finds it and
-// its annulment gives both documents their balance back.
-TEST_F(AplicacionVentanaTest, AnApplicationTypedWithKeysSettlesPostsPrintsAndItsAnnulmentUndoesIt) {
+// both documents settled and the print window called; the search finds it
+// and its annulment gives both documents their balance back.
+TEST_F(AplicacionVentanaTest, AnApplicationTypedWithKeysSettlesPrintsAndItsAnnulmentUndoesIt) {
     abra();
     EXPECT_EQ(v->windowTitle(), S("Aplicaciones  Proveedores"));
     EXPECT_LE(v->sizeHint().width(), 1366);
@@ -138,19 +124,9 @@ TEST_F(AplicacionVentanaTest, AnApplicationTypedWithKeysSettlesPostsPrintsAndIts
     ASSERT_NE(id, S("sin fila"));
     EXPECT_EQ(guardado(21, 301), S("0.00"));
     EXPECT_EQ(guardado(52, 302), S("0.00"));
-    const QString asiento =
-        S("select cast(sum(d.CODE_DEBITOS) as varchar(20)) || ' ' || cast(sum(d.CODE_DEBITOS - "
-          "d.CODE_CREDITOS) as varchar(20)) from %1 d join COMPROBANTE_ENCABEZADO e on "
-          "e.ENCO_CONSEC = d.ENCO_CONSEC where e.ENCO_TIPOREF = 53 and e.ENCO_IDREF = %2");
-    EXPECT_EQ(uno(asiento.arg(S("COMPROBANTE_DETALLE"), id)), S("1000.00 0.00"));
-    EXPECT_EQ(uno(asiento.arg(S("COMPROBANTE_DETALLE_NIIF"), id)), S("1000.00 0.00"));
     // The window waits for the next application of the series.
     EXPECT_TRUE(v->logica().lineas().isEmpty());
     EXPECT_NE(v->editor(S("APPR_NUMERO"))->text(), numero);
-
-    const QString impreso = texto_pdf(id.toLongLong());
-    EXPECT_TRUE(impreso.contains(S("Transportes del Norte"))) << impreso.toStdString();
-    EXPECT_TRUE(impreso.contains(numero)) << impreso.toStdString();
 
     auto* b = new Tfbuscaplicaciones(*dm);
     b->show();

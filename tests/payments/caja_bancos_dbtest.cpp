@@ -116,14 +116,12 @@ TEST_F(CajaBancosTest, ElDocumentoDelBancoSeEmiteUnaVezYCorreLaSerie) {
                   "order by RETI_NUMERO)")),
               QStringLiteral("000002:912,000005:911"));
 
-    // Refusals roll back the voucher they arrive with, header included.
+    // Refusals roll back the voucher they arrive with, header included. A
+    // number already issued is the voucher's own test, through its save.
     const struct {
         const char* linea;
         const char* mensaje;
     } rechazos[] = {
-        {"72, 'BOGCTE', 'CH', '001001'",
-         "Ya existe el documento del banco, verifique cuenta, tipo, prefijo y numero del "
-         "documento."},
         {"72, 'BOGCTE', 'XX', '001500'",
          "La cuenta indicada no posee prefijos registrados para cheques o retiros."},
         {"72, 'NOEXISTE', 'CH', '001500'", "La cuenta bancaria indicada no existe o está cerrada."},
@@ -201,8 +199,6 @@ TEST_F(CajaBancosTest, UnDocumentoGuardadoEnCajaSaleConUnSoloEgresoYVuelveAlAnul
 TEST_F(CajaBancosTest, UnaCajaQueRevisaSuEfectivoNoQuedaEnRojo) {
     caja(9, "11051001", "S", "500000");
     caja(8, "11051001", "N", nullptr);
-    EXPECT_EQ(saldo_caja(9, kSep1), QStringLiteral("0.00"));
-    EXPECT_EQ(saldo_caja(9, kSep1.addDays(1)), QStringLiteral("500000.00"));
 
     egreso(930, QStringLiteral("000930"), kTransportes, kSep10);
     run(efectivo(930, 1, 9, "400000"));
@@ -222,18 +218,6 @@ TEST_F(CajaBancosTest, UnaCajaQueRevisaSuEfectivoNoQuedaEnRojo) {
             << r.por_que;
     run(efectivo(931, 1, 9, "100000"));
     run(efectivo(932, 1, 8, "9000000"));  // a box that does not check its cash
-
-    const struct {
-        QDate antes_de;
-        const char* efectivo;
-    } saldos[] = {
-        {kSep10, "500000.00"},
-        {kSep10.addDays(1), "100000.00"},
-        {kSep20.addDays(1), "0.00"},
-    };
-    for (const auto& s : saldos)
-        EXPECT_EQ(saldo_caja(9, s.antes_de), QLatin1String(s.efectivo))
-            << s.antes_de.toString().toStdString();
 
     // A transfer into the box brings cash; annulled, it may not take back
     // what was already paid out of it.
