@@ -15,11 +15,13 @@
      MVPR_RTFTE, _RTIVA, _RTICA, _RCREE  withholdings still to be taken when
                  paying (signed like the balance).
    ABONOS_PROVEEDOR: one row per live settling line: a voucher's document
-   line (origin 'E', EGRESODETALLE), a cross (origin 'C', EGRECRUCES) or an
-   application line (origin 'A', APLICACION_PROVEEDOR_DETALLE), with the
-   voucher's or application's date and what the line took off the document:
-   ABPR_VALOR = amount + prompt-payment discount + the four withholdings, as
-   the user typed them (signed like the document's balance).
+   line (origin 'E', EGRESODETALLE), a cross (origin 'C', EGRECRUCES), an
+   application line (origin 'A', APLICACION_PROVEEDOR_DETALLE) or a credit
+   payable that took over the document's balance (origin 'R', the
+   CREDITO_CXPAGAR header, item 0; see 142_credito_cxpagar.sql), with the
+   source's date and what it took off the document: ABPR_VALOR = amount +
+   prompt-payment discount + the four withholdings, as the user typed them
+   (signed like the document's balance); a credit takes its whole amount.
 
    Balance of a document at a date = MVPR_VALOR - SUM(ABPR_VALOR up to the
    date), through the foreign key's index (FK_ABONOS_PROVEEDOR_MVPR: a

@@ -6,11 +6,14 @@
    appears, exactly as it no longer lowers the balance. Columns:
      FECHA     date of the application or voucher that settled the document;
      TIPODOC   type of that document: 53 for an application line, 62 for a
-               voucher line or a voucher's cross;
-     IDDOC     its id (APPR_ID or EGRE_ID), to open it for consultation;
+               voucher line or a voucher's cross, 57 for a credit payable
+               that took the document's balance over;
+     IDDOC     its id (APPR_ID, EGRE_ID or CRCX_ID), to open it for
+               consultation;
      NOMBRE    the type's short name;
      PREFIJO, NUMERO  its prefix and number;
-     ORIGEN    'A' application line, 'E' voucher line, 'C' voucher cross;
+     ORIGEN    'A' application line, 'E' voucher line, 'C' voucher cross,
+               'R' credit payable;
      ITEM      the line's item inside that document;
      VALOR     what the line took off the balance (amount, prompt-payment
                discount and withholdings), signed like the balance;
@@ -46,7 +49,13 @@ BEGIN
         ABONO = VALOR - DTOF - RETENCIONES;
         PREFIJO = NULL;
         NUMERO = NULL;
-        IF (ORIGEN = 'A') THEN
+        IF (ORIGEN = 'R') THEN
+        BEGIN
+            TIPODOC = 57;
+            SELECT CRCX_PREF, CRCX_NUMERO FROM CREDITO_CXPAGAR WHERE CRCX_ID = :IDDOC
+            INTO :PREFIJO, :NUMERO;
+        END
+        ELSE IF (ORIGEN = 'A') THEN
         BEGIN
             TIPODOC = 53;
             SELECT PREF_PRE, APPR_NUMERO FROM APLICACION_PROVEDOR WHERE APPR_ID = :IDDOC

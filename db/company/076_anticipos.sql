@@ -12,10 +12,12 @@
    ABONOS_DOCUMENTO_CXPAGAR(TIPO, ID): every live line that settled the
    document, from the ledger's movements (FK_ABONOS_PROVEEDOR_MVPR), with
    the source document that holds the line:
-     FECHA, ORIGEN ('E' voucher line, 'C' cross, 'A' application line),
-     TIPO_ORIGEN (62 voucher, 53 application), NOMBRE_ORIGEN (short type
-     name), PREFIJO, NUMERO, ID_ORIGEN, ITEM, ABONO, DTOF, RTFTE, RTIVA,
-     RTICA, RCREE (the line's figures as typed).
+     FECHA, ORIGEN ('E' voucher line, 'C' cross, 'A' application line,
+     'R' credit payable), TIPO_ORIGEN (62 voucher, 53 application, 57
+     credit), NOMBRE_ORIGEN (short type name), PREFIJO, NUMERO, ID_ORIGEN,
+     ITEM, ABONO, DTOF, RTFTE, RTIVA, RTICA, RCREE (the line's figures as
+     typed; a credit takes the whole amount it defers, without discount or
+     withholdings).
    An advance's voucher does not settle it but pays it out; it is listed
    too, as the advance's first movement. */
 
@@ -69,6 +71,7 @@ RETURNS (FECHA DATE, ORIGEN VARCHAR(1), TIPO_ORIGEN INTEGER, NOMBRE_ORIGEN VARCH
          ABONO NUMERIC(15,2), DTOF NUMERIC(15,2), RTFTE NUMERIC(15,2), RTIVA NUMERIC(15,2),
          RTICA NUMERIC(15,2), RCREE NUMERIC(15,2))
 AS
+DECLARE VALOR NUMERIC(15,2);
 BEGIN
     IF (TIPO = 55) THEN
         FOR SELECT e.EGRE_FECHA, e.PREF_PRE, e.EGRE_NUMERO, e.EGRE_ID, d.EGDE_ITEM,
@@ -88,16 +91,23 @@ BEGIN
             SUSPEND;
         END
 
-    FOR SELECT ABPR_FECHA, ABPR_ORIGEN, ABPR_IDORI, ABPR_ITEMORI
+    FOR SELECT ABPR_FECHA, ABPR_ORIGEN, ABPR_IDORI, ABPR_ITEMORI, ABPR_VALOR
         FROM ABONOS_PROVEEDOR
         WHERE ABPR_TIPOREF = :TIPO AND ABPR_IDREF = :ID
         ORDER BY ABPR_FECHA
-        INTO :FECHA, :ORIGEN, :ID_ORIGEN, :ITEM
+        INTO :FECHA, :ORIGEN, :ID_ORIGEN, :ITEM, :VALOR
     DO
     BEGIN
         PREFIJO = NULL; NUMERO = NULL;
         ABONO = 0; DTOF = 0; RTFTE = 0; RTIVA = 0; RTICA = 0; RCREE = 0;
-        IF (ORIGEN = 'A') THEN
+        IF (ORIGEN = 'R') THEN
+        BEGIN
+            TIPO_ORIGEN = 57;
+            ABONO = VALOR;
+            SELECT CRCX_PREF, CRCX_NUMERO FROM CREDITO_CXPAGAR WHERE CRCX_ID = :ID_ORIGEN
+            INTO :PREFIJO, :NUMERO;
+        END
+        ELSE IF (ORIGEN = 'A') THEN
         BEGIN
             TIPO_ORIGEN = 53;
             SELECT h.PREF_PRE, h.APPR_NUMERO, d.APPD_APLICADO, d.APPD_RTFTE, d.APPD_RTIVA,

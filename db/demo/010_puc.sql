@@ -1,6 +1,6 @@
 /* A small chart of accounts after the Colombian PUC, enough for the
    payables postings: cash and banks, receivables, advances, suppliers,
-   withholdings, VAT, discounts and a few expenses. Auxiliaries (8 digits)
+   supplier credits, withholdings, VAT, discounts and a few expenses. Auxiliaries (8 digits)
    take the movements, with one sub-account (6 digits) without auxiliaries
    that is postable too and one inactive auxiliary.
 
@@ -25,6 +25,10 @@ INSERT INTO CUENTAS (CUEN_COD, CUEN_NOM, CUEN_NATURALEZA) VALUES ('133005', 'A p
 INSERT INTO CUENTAS (CUEN_COD, CUEN_NOM, CUEN_NATURALEZA, CUEN_TERCERO) VALUES ('13300501', 'Anticipos a proveedores', 'D', 'S');
 
 INSERT INTO CUENTAS (CUEN_COD, CUEN_NOM, CUEN_NATURALEZA) VALUES ('2', 'PASIVO', 'C');
+INSERT INTO CUENTAS (CUEN_COD, CUEN_NOM, CUEN_NATURALEZA) VALUES ('21', 'OBLIGACIONES FINANCIERAS', 'C');
+INSERT INTO CUENTAS (CUEN_COD, CUEN_NOM, CUEN_NATURALEZA) VALUES ('2195', 'OTRAS OBLIGACIONES', 'C');
+INSERT INTO CUENTAS (CUEN_COD, CUEN_NOM, CUEN_NATURALEZA) VALUES ('219595', 'Otras', 'C');
+INSERT INTO CUENTAS (CUEN_COD, CUEN_NOM, CUEN_NATURALEZA, CUEN_TERCERO) VALUES ('21959501', 'Créditos de proveedores', 'C', 'S');
 INSERT INTO CUENTAS (CUEN_COD, CUEN_NOM, CUEN_NATURALEZA) VALUES ('22', 'PROVEEDORES', 'C');
 INSERT INTO CUENTAS (CUEN_COD, CUEN_NOM, CUEN_NATURALEZA) VALUES ('2205', 'NACIONALES', 'C');
 INSERT INTO CUENTAS (CUEN_COD, CUEN_NOM, CUEN_NATURALEZA) VALUES ('220505', 'Proveedores nacionales', 'C');

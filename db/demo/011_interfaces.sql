@@ -1,8 +1,9 @@
 /* One accounting interface for each payables document of series "0000".
    Withholdings and payables come from the supplier's group; expenses, VAT,
-   CREE, cash, bank and discounts from fixed accounts. Charges, applications
-   and payment vouchers have NIIF settings of their own; discounts generate
-   their NIIF lines by equivalence. No interface asks to review the voucher. */
+   CREE, cash, bank and discounts from fixed accounts. Charges, applications,
+   credits and payment vouchers have NIIF settings of their own; discounts
+   generate their NIIF lines by equivalence. No interface asks to review the
+   voucher. */
 
 INSERT INTO INTERFAZ_CXPAGAR (INCP_ID, TIDO_COD, PREF_PRE, TICO_COD, PRCO_PRE, INCP_NOMBRE,
     INCP_BASE, INCP_IVA, INCP_RTFTE, INCP_RTIVA, INCP_RTICA, INCP_RTCREE, INCP_PROV, INCP_EXTRA, INCP_ANTI,
@@ -31,6 +32,18 @@ INSERT INTO INTERFAZ_CXPAGAR_NIIF (INCP_ID, INCP_BASE, INCP_IVA, INCP_RTFTE, INC
     INCP_RTCREE, INCP_PROV, INCP_EXTRA, INCP_ANTI, INCP_CTARTCREE)
 SELECT INCP_ID, 'N', 'N', 'T', 'T', 'T', 'K', 'T', 'N', 'T', '23657505'
 FROM INTERFAZ_CXPAGAR WHERE TIDO_COD = 53 AND PREF_PRE = '0000';
+
+/* A credit moves the deferred document's payable (the supplier's, 'T') onto
+   the obligations account; credits have no supplier column, so that account
+   is a fixed one. */
+INSERT INTO INTERFAZ_CXPAGAR (INCP_ID, TIDO_COD, PREF_PRE, TICO_COD, PRCO_PRE, INCP_NOMBRE,
+    INCP_BASE, INCP_IVA, INCP_RTFTE, INCP_RTIVA, INCP_RTICA, INCP_RTCREE, INCP_PROV, INCP_EXTRA, INCP_ANTI,
+    INCP_CTABASE, INCP_CONFIRMAR, INCP_USUARIO, INCP_EQUIVALENCIA)
+VALUES (NEXT VALUE FOR GEN_INTERFAZ_CXPAGAR, 57, '0000', 'CXP', '0001', 'Créditos de proveedores',
+    'K', 'N', 'N', 'N', 'N', 'N', 'T', 'N', 'N', '21959501', 'N', 'ADMIN', 'N');
+INSERT INTO INTERFAZ_CXPAGAR_NIIF (INCP_ID, INCP_BASE, INCP_PROV, INCP_CTABASE)
+SELECT INCP_ID, 'K', 'T', '21959505'
+FROM INTERFAZ_CXPAGAR WHERE TIDO_COD = 57 AND PREF_PRE = '0000';
 
 INSERT INTO INTERFAZ_CAJA (INCJ_ID, TIDO_COD, PREF_PRE, TICO_COD, PRCO_PRE, INCJ_NOMBRE,
     INCJ_PROV, INCJ_ANTI, INCJ_RTFTE, INCJ_RTIVA, INCJ_RTICA, INCJ_RTCREE, INCJ_DTOF, INCJ_CAJA, INCJ_BANCO,

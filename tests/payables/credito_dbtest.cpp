@@ -18,17 +18,6 @@ class CreditoTest : public test::DocumentosTest {
   protected:
     void SetUp() override {
         DocumentosTest::SetUp();
-        // The credit's obligations account is the interface's fixed one.
-        run(QStringLiteral(
-            "insert into INTERFAZ_CXPAGAR (INCP_ID, TIDO_COD, PREF_PRE, TICO_COD, PRCO_PRE, "
-            "INCP_NOMBRE, INCP_BASE, INCP_IVA, INCP_RTFTE, INCP_RTIVA, INCP_RTICA, INCP_RTCREE, "
-            "INCP_PROV, INCP_EXTRA, INCP_ANTI, INCP_CTABASE, INCP_CONFIRMAR, INCP_USUARIO, "
-            "INCP_EQUIVALENCIA) values (NEXT VALUE FOR GEN_INTERFAZ_CXPAGAR, 57, '0000', 'CXP', "
-            "'0001', 'Creditos', 'K', 'N', 'N', 'N', 'N', 'N', 'T', 'N', 'N', '22051001', 'N', "
-            "'ADMIN', 'N')"));
-        run(QStringLiteral(
-            "insert into INTERFAZ_CXPAGAR_NIIF (INCP_ID, INCP_BASE, INCP_PROV, INCP_CTABASE) "
-            "select INCP_ID, 'K', 'T', '22051005' from INTERFAZ_CXPAGAR where TIDO_COD = 57"));
         factura(9001, QStringLiteral("900001"), test::kTransportes, hoy().addDays(-10),
                 QStringLiteral("1200000"));
     }
@@ -122,6 +111,15 @@ TEST_F(CreditoTest, AStoredCreditCarriesTheInvoiceBalanceIsPostedAndPrinted) {
     EXPECT_EQ(texto(QStringLiteral("select count(*) from CHEQUEO_SALDOS_DOC_CXPAGAR")),
               QStringLiteral("0"));
     EXPECT_EQ(guardado(21, 9001), QStringLiteral("0.00"));
+    // The invoice's histories name the credit that took its balance.
+    EXPECT_EQ(texto(QStringLiteral("select ORIGEN || '|' || TIPO_ORIGEN || '|' || NOMBRE_ORIGEN "
+                                   "|| '|' || PREFIJO || NUMERO || '|' || ID_ORIGEN || '|' || "
+                                   "ABONO from ABONOS_DOCUMENTO_CXPAGAR(21, 9001)")),
+              QStringLiteral("R|57|CREDCXP|0000000001|%1|1200000.00").arg(id));
+    EXPECT_EQ(texto(QStringLiteral("select ORIGEN || '|' || TIPODOC || '|' || NOMBRE || '|' || "
+                                   "PREFIJO || NUMERO || '|' || IDDOC || '|' || VALOR || '|' || "
+                                   "ABONO from CRUCES_DOCUMENTOS(21, 9001)")),
+              QStringLiteral("R|57|CREDCXP|0000000001|%1|1200000.00|1200000.00").arg(id));
     EXPECT_EQ(texto(QStringLiteral("select list(CRCD_ITEM || ':' || CRCD_PREF || ':' || "
                                    "CRCD_MONTO, ' ') from (select * from CREDITO_CXPAGAR_DET "
                                    "where CRCX_ID = %1 order by CRCD_ITEM)")
@@ -143,8 +141,8 @@ TEST_F(CreditoTest, AStoredCreditCarriesTheInvoiceBalanceIsPostedAndPrinted) {
                       .arg(QString::fromLatin1(tabla))
                       .arg(id)),
             QString::fromLatin1(tabla).endsWith(QLatin1String("NIIF"))
-                ? QStringLiteral("22050505:1200000.00:0.00 22051005:0.00:1200000.00")
-                : QStringLiteral("22050501:1200000.00:0.00 22051001:0.00:1200000.00"));
+                ? QStringLiteral("22050505:1200000.00:0.00 21959505:0.00:1200000.00")
+                : QStringLiteral("22050501:1200000.00:0.00 21959501:0.00:1200000.00"));
 
     ImpresionDocumento doc(*dm, impresion_credito(), id);
     ASSERT_TRUE(doc.cargue());
@@ -275,6 +273,18 @@ TEST_F(CreditoTest, ALeftoverWithIdZeroIsOfferedBackAndReplacedBySaving) {
     ASSERT_TRUE(logica->abra());
     EXPECT_EQ(texto(QStringLiteral("select count(*) from CREDITO_CXPAGAR where CRCX_ID = 0")),
               QStringLiteral("0"));
+}
+
+// A settlement left by a credit that no longer exists is dropped by the
+// ledger check, and the document owes again, as with any other lost source.
+TEST_F(CreditoTest, TheLedgerCheckDropsASettlementWhoseCreditIsGone) {
+    run(QStringLiteral("execute procedure CXP_REGISTRE_ABONO('R', 999, 0, 21, 9001, '2022/09/20', "
+                       "1000, 0, 0, 0, 0, 0)"));
+    EXPECT_EQ(guardado(21, 9001), QStringLiteral("1199000.00"));
+    EXPECT_EQ(texto(QStringLiteral("select count(*) from CHEQUEO_SALDOS_DOC_CXPAGAR")),
+              QStringLiteral("0"));
+    EXPECT_EQ(guardado(21, 9001), QStringLiteral("1200000.00"));
+    EXPECT_EQ(texto(QStringLiteral("select count(*) from ABONOS_PROVEEDOR")), QStringLiteral("0"));
 }
 
 }  // namespace
