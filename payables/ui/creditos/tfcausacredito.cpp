@@ -16,8 +16,10 @@
 #include "core/data/dataset_model.h"
 #include "core/data/field.h"
 #include "core/tfdm/tfdm.h"
+#include "core/ui/ajuste_area.h"
 #include "core/ui/campos/campo_monto.h"
 #include "core/ui/grid/ledgrix_grid.h"
+#include "core/ui/teclas_ventana.h"
 #include "output/ui/impresion/tfimpresion.h"
 
 namespace ledgrix {
@@ -69,8 +71,11 @@ Tfcausacredito::Tfcausacredito(Tfdm& dm, QWidget* parent)
         muestre();
     });
     g->addWidget(clase_, 2, 1);
-    g->addWidget(texto(S("CRCX_NUMDOC"), [this](const QString& t) { logica_.cambie_documento(t); }),
-                 2, 2);
+    // A reference that does not exist is emptied for the next one to be typed.
+    g->addWidget(
+        texto(
+            S("CRCX_NUMDOC"), [this](const QString& t) { logica_.cambie_documento(t); }, false),
+        2, 2);
     rotulo("Saldo:", 2, 3);
     total_ = new CampoMonto(dm.dialogs(), this);
     total_->setObjectName(S("CRCX_TOTAL"));
@@ -88,8 +93,12 @@ Tfcausacredito::Tfcausacredito(Tfdm& dm, QWidget* parent)
     interes_->setObjectName(S("CRCX_INTERES"));
     interes_->ancho_de_porcentaje();
     connect(interes_, &CampoMonto::cambiado, this, [this](Currency v) {
+        const QString tecleado = interes_->text();
+        rechazo_ = false;
         logica_.cambie_interes(v);
         muestre();
+        if (rechazo_)
+            interes_->setText(tecleado);
     });
     editores_.insert(S("CRCX_INTERES"), interes_);
     g->addWidget(interes_, 4, 3);
@@ -138,9 +147,12 @@ Tfcausacredito::Tfcausacredito(Tfdm& dm, QWidget* parent)
     caja->addLayout(abajo);
 
     connect(&logica_, &CausacionCredito::enfoque, this, [this](const QString& campo) {
+        rechazo_ = true;
         if (QWidget* w = editores_.value(campo))
             w->setFocus();
     });
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
     if (!abierta) {
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return;
@@ -149,19 +161,13 @@ Tfcausacredito::Tfcausacredito(Tfdm& dm, QWidget* parent)
     editores_.value(S("CRCX_NIT"))->setFocus();
 }
 
-QLineEdit* Tfcausacredito::texto(const QString& campo, std::function<void(const QString&)> regla) {
+QLineEdit* Tfcausacredito::texto(const QString& campo, std::function<void(const QString&)> regla,
+                                 bool conserva_rechazado) {
     auto* e = new QLineEdit(this);
     e->setObjectName(campo);
     editores_.insert(campo, e);
-    reglas_.insert(e, std::move(regla));
-    e->installEventFilter(this);
-    connect(e, &QLineEdit::editingFinished, this, [this, e] {
-        if (!mostrando_ && e->isModified()) {
-            e->setModified(false);
-            reglas_.value(e)(e->text());
-            muestre();
-        }
-    });
+    reglas_.insert(e, {std::move(regla), conserva_rechazado});
+    connect(e, &QLineEdit::editingFinished, this, [this, e] { aplique(e); });
     return e;
 }
 
@@ -219,62 +225,104 @@ void Tfcausacredito::muestre() {
     nombre_->setText(logica_.nombre_proveedor());
 }
 
-void Tfcausacredito::aplique_pendiente() {
-    if (auto* e = qobject_cast<QLineEdit*>(focusWidget()); e && e->isModified()) {
-        if (e == interes_) {
-            interes_->acepte();
-            return;
-        }
-        e->setModified(false);
-        if (reglas_.contains(e))
-            reglas_.value(e)(e->text());
+bool Tfcausacredito::aplique(QLineEdit* e) {
+    if (mostrando_ || !e->isModified())
+        return true;
+    const QString tecleado = e->text();
+    const Regla regla = reglas_.value(e);
+    e->setModified(false);
+    rechazo_ = false;
+    regla.aplique(tecleado);
+    muestre();
+    if (!rechazo_)
+        return true;
+    // Refused: the text stays to be fixed, and is handed over again when
+    // the user finishes it or saves.
+    if (regla.conserva_rechazado) {
+        e->setText(tecleado);
+        e->setModified(true);
     }
+    e->setFocus();
+    return false;
+}
+
+bool Tfcausacredito::aplique_pendiente() {
+    QWidget* foco = focusWidget();
+    if (foco == interes_) {
+        rechazo_ = false;
+        return interes_->acepte() && !rechazo_;
+    }
+    auto* e = qobject_cast<QLineEdit*>(foco);
+    return !e || !reglas_.contains(e) || aplique(e);
 }
 
 void Tfcausacredito::SBGrabarClick() {
-    aplique_pendiente();
-    logica_.grabe();
+    if (!aplique_pendiente())
+        return;
+    const bool grabado = logica_.grabe();
     muestre();
+    // The next credit starts where the clerk types first.
+    if (grabado)
+        editores_.value(S("CRCX_NIT"))->setFocus();
 }
 
 void Tfcausacredito::SBCuotasClick() {
-    aplique_pendiente();
+    if (!aplique_pendiente())
+        return;
     logica_.calcule_plan();
     muestre();
 }
 
-bool Tfcausacredito::eventFilter(QObject* watched, QEvent* event) {
-    // "?" typed first in the NIT box opens the supplier chooser.
-    if (event->type() == QEvent::KeyPress && watched == editores_.value(S("CRCX_NIT"))) {
-        auto* e = static_cast<QLineEdit*>(watched);
-        if (static_cast<QKeyEvent*>(event)->text() == S("?") && e->text().isEmpty()) {
-            e->setModified(false);
-            logica_.cambie_nit(S("?"));
-            muestre();
+bool Tfcausacredito::tecla(int key) {
+    switch (key) {
+        case Qt::Key_F2:
+            SBGrabarClick();
             return true;
-        }
+        case Qt::Key_F3:
+            SBCuotasClick();
+            return true;
+        case Qt::Key_Escape:
+            close();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool Tfcausacredito::eventFilter(QObject* watched, QEvent* event) {
+    const auto propia = [this](int key) { return tecla(key); };
+    if (teclas_de_la_ventana(event, {Qt::Key_F2, Qt::Key_F3, Qt::Key_Escape}, propia))
+        return true;
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    auto* k = static_cast<QKeyEvent*>(event);
+    auto* e = qobject_cast<QLineEdit*>(watched);
+    // "?" typed first in the NIT box opens the supplier chooser.
+    if (e && e == editores_.value(S("CRCX_NIT")) && k->text() == S("?") && e->text().isEmpty()) {
+        e->setModified(false);
+        logica_.cambie_nit(S("?"));
+        muestre();
+        return true;
+    }
+    if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && e) {
+        // The value goes to its rule first; a refused one keeps the cursor.
+        if (aplique_pendiente())
+            focusNextChild();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void Tfcausacredito::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_F2:
-            SBGrabarClick();
-            return;
-        case Qt::Key_F3:
-            SBCuotasClick();
-            return;
-        case Qt::Key_Escape:
-            close();
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // Enter moves to the next box; the box's own signal hands the value over.
-            focusNextChild();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
+    if (!tecla(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+void Tfcausacredito::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!ubicada_) {
+        ubicada_ = true;
+        ajuste_al_area(this);
     }
 }
 

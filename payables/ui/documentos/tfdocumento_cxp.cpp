@@ -9,8 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -22,8 +20,8 @@
 #include "core/money/formato_numero.h"
 #include "core/services/dialogs.h"
 #include "core/tfdm/tfdm.h"
+#include "core/ui/ajuste_area.h"
 #include "core/ui/campos/campo_monto.h"
-#include "core/ui/numeracion/delegados.h"
 #include "parties/selectores/selector_proveedores.h"
 
 namespace ledgrix {
@@ -604,15 +602,7 @@ void TfdocumentoCxp::showEvent(QShowEvent* event) {
 }
 
 void TfdocumentoCxp::ubique_en_area() {
-    // Sized to what it needs, never beyond the main window's work area, and
-    // centred in it.
-    auto* marco = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (!marco || !marco->mdiArea())
-        return;
-    const QSize area = marco->mdiArea()->viewport()->size();
-    const QSize borde = marco->size() - size();
-    marco->resize((sizeHint() + borde).boundedTo(area));
-    centre_en_area(this, 0, 0);
+    ajuste_al_area(this);
 }
 
 void TfdocumentoCxp::keyPressEvent(QKeyEvent* event) {
