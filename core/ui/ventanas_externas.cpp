@@ -1,7 +1,10 @@
 #include "core/ui/ventanas_externas.h"
 
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "core/services/dialogs.h"
 #include "core/tfdm/tfdm.h"
@@ -27,8 +30,19 @@ void corra_modal(QWidget* ventana, QWidget* parent) {
     ventana->setWindowModality(Qt::ApplicationModal);
     QEventLoop espera;
     QObject::connect(ventana, &QObject::destroyed, &espera, &QEventLoop::quit);
-    if (parent)
-        ventana->move(parent->window()->geometry().center() - ventana->rect().center());
+    // Laid out before it is placed: as large as it asks, never beyond the
+    // screen, centred over the opener and wholly in sight.
+    ventana->adjustSize();
+    QScreen* pantalla = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect util = pantalla ? pantalla->availableGeometry() : QRect();
+    if (util.isValid()) {
+        ventana->resize(ventana->size().boundedTo(util.size()));
+        QRect r(QPoint(), ventana->size());
+        r.moveCenter(parent ? parent->window()->geometry().center() : util.center());
+        r.moveLeft(std::clamp(r.left(), util.left(), util.right() - r.width() + 1));
+        r.moveTop(std::clamp(r.top(), util.top(), util.bottom() - r.height() + 1));
+        ventana->move(r.topLeft());
+    }
     ventana->show();
     espera.exec();
 }

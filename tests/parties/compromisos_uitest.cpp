@@ -6,6 +6,7 @@
 
 #include "core/data/client_dataset.h"
 #include "parties/tfdmter.h"
+#include "parties/ui/compromisos/tfcompromiso.h"
 #include "parties/ui/compromisos/tfcompromisos.h"
 #include "parties/ui/evaluacion/tfcalificacionprv.h"
 #include "tests/support/module_fixture.h"
@@ -24,6 +25,26 @@ class CompromisosVentanaTest : public ModuleTest {
                            "COPR_CUMPLIDO) values ('2022/09/21', '900123456', 'Visita', 'S')")));
     }
 };
+
+// Enter moves from box to box (a dialog would press its first button and
+// store half a commitment); F2 stores.
+TEST_F(CompromisosVentanaTest, UnCompromisoSeTecleaConEnterYSeGrabaConF2) {
+    Tfcompromiso v(*dm, 0, QStringLiteral("900123456"));
+    al_frente(&v);
+    teclee(QApplication::focusWidget(), QStringLiteral("Entrega de certificados"));
+    pulse(Qt::Key_Return);
+    teclee(QApplication::focusWidget(), QStringLiteral("Ana"));
+    pulse(Qt::Key_Return);
+    EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.lastError().toStdString();
+    pulse(Qt::Key_F2);
+    EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.lastError().toStdString();
+    EXPECT_EQ(dm->sql()
+                  .scalar(QStringLiteral("select count(*) from COMPROMISOS_PROV where "
+                                         "COPR_ASUNTO = 'Entrega de certificados' and "
+                                         "COPR_ENCARGADO = 'Ana' and COPR_NIT = '900123456'"))
+                  .toInt(),
+              1);
+}
 
 TEST_F(CompromisosVentanaTest, LasTeclasDeLaListaAbrenOPreguntan) {
     Tfdmter::entregado = {QStringLiteral("900123456"), {}};

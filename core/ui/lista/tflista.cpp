@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -197,6 +198,14 @@ bool Tflista::eventFilter(QObject* watched, QEvent* event) {
 void Tflista::keyPressEvent(QKeyEvent* event) {
     if (!tecla(event->key()))
         QWidget::keyPressEvent(event);
+}
+
+void Tflista::busque_al_pausar(QLineEdit* texto, std::function<void()> busque) {
+    espera_.setSingleShot(true);
+    connect(&espera_, &QTimer::timeout, this, std::move(busque));
+    connect(texto, &QLineEdit::textChanged, this,
+            [this] { espera_.start(grilla_->searchDelay()); });
+    texto->setFocus();
 }
 
 void Tflista::showEvent(QShowEvent* event) {

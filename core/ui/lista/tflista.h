@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -9,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QHBoxLayout;
+class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 
@@ -35,6 +37,8 @@ class Tflista : public QWidget {
 
     // Esc: hides the copy panel when it is open, otherwise closes the window.
     void SBSalirClick();
+    // Runs out the pause after the last key typed in the search text.
+    QTimer& espera() { return espera_; }
 
   protected:
     // `titulo` also names what the grid exports.
@@ -55,6 +59,10 @@ class Tflista : public QWidget {
     // as wide as its title and its rows (long texts up to a limit), within
     // the work area or screen it opens on.
     void abra_a_lo_ancho() { a_lo_ancho_ = true; }
+    // Searches once the typing in `texto` pauses for the grid's search delay
+    // (the login's), not on every key; the window opens with the cursor in
+    // it.
+    void busque_al_pausar(QLineEdit* texto, std::function<void()> busque);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -77,6 +85,7 @@ class Tflista : public QWidget {
     QHash<int, std::function<void()>> teclas_;
     std::function<QStringList()> destinos_;
     std::function<void(const QString&)> copie_;
+    QTimer espera_;
     bool ubicada_ = false;
     bool a_lo_ancho_ = false;
 };

@@ -70,10 +70,15 @@ Tfbuscprove::Tfbuscprove(Tfdm& dm, QWidget* parent)
             SBModificarClick();
     });
     connect(columna_, &QComboBox::currentIndexChanged, this, &Tfbuscprove::busque);
-    connect(texto_, &QLineEdit::textChanged, this, &Tfbuscprove::busque);
+    busque_al_pausar(texto_, [this] { busque(); });
     connect(contiene_, &QCheckBox::toggled, this, &Tfbuscprove::busque);
     connect(inactivos_, &QCheckBox::toggled, this, &Tfbuscprove::busque);
-    texto_->installEventFilter(this);
+    // The window's keys reach it from the criteria being typed too.
+    for (QWidget* w : {static_cast<QWidget*>(columna_), static_cast<QWidget*>(texto_),
+                       static_cast<QWidget*>(contiene_), static_cast<QWidget*>(inactivos_),
+                       static_cast<QWidget*>(ano_)})
+        w->installEventFilter(this);
+    abra_a_lo_ancho();
 
     if (logica_.para_elegir()) {
         agregue_tecla(Qt::Key_F2, S("F2: Seleccionar"), [this] { SBSeleccionarClick(); });
@@ -92,6 +97,7 @@ Tfbuscprove::Tfbuscprove(Tfdm& dm, QWidget* parent)
 }
 
 void Tfbuscprove::busque() {
+    espera().stop();
     logica_.cargue({static_cast<CriterioProveedores::Columna>(columna_->currentData().toInt()),
                     texto_->text().trimmed(), contiene_->isChecked(), inactivos_->isChecked()});
 }

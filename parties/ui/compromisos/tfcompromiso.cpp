@@ -69,6 +69,8 @@ Tfcompromiso::Tfcompromiso(Tfdm& dm, qint64 id, const QString& nit, QWidget* par
     connect(botones->addButton(QStringLiteral("ESC: Salir"), QDialogButtonBox::RejectRole),
             &QPushButton::clicked, this, &QDialog::reject);
     forma->addRow(botones);
+    // The date starts at today: the subject is what is typed first.
+    asunto_->setFocus();
 }
 
 void Tfcompromiso::SBGrabarClick() {
@@ -91,8 +93,13 @@ void Tfcompromiso::SBGrabarClick() {
 }
 
 void Tfcompromiso::keyPressEvent(QKeyEvent* event) {
+    // Enter moves on to the next box, as everywhere in the program; only F2
+    // stores (a dialog would otherwise press its first button).
     if (event->key() == Qt::Key_F2)
         SBGrabarClick();
+    else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+             !qobject_cast<QPushButton*>(focusWidget()))
+        focusNextChild();
     else
         QDialog::keyPressEvent(event);
 }

@@ -41,12 +41,7 @@ Tfbuscantipos::Tfbuscantipos(Tfdm& dm, QWidget* parent)
     logica_.cargue();
     muestre(logica_.filas(), [this] { SBConsultarClick(); });
     abra_a_lo_ancho();
-    // One query when the user pauses, not one per key: the same delay the
-    // grids give the login's incremental search.
-    espera_.setSingleShot(true);
-    connect(&espera_, &QTimer::timeout, this, &Tfbuscantipos::busque);
-    connect(texto_, &QLineEdit::textChanged, this,
-            [this] { espera_.start(grilla()->searchDelay()); });
+    busque_al_pausar(texto_, [this] { busque(); });
     connect(columna_, &QComboBox::currentIndexChanged, this, &Tfbuscantipos::busque);
     connect(contiene_, &QCheckBox::toggled, this, &Tfbuscantipos::busque);
     // The window's keys reach it from the text being typed too.
@@ -57,11 +52,10 @@ Tfbuscantipos::Tfbuscantipos(Tfdm& dm, QWidget* parent)
     agregue_tecla(Qt::Key_F4, QStringLiteral("F4: Consultar"), [this] { SBConsultarClick(); });
     agregue_tecla(Qt::Key_F12, QStringLiteral("F12: Abonos"), [this] { SBAbonosClick(); });
     agregue_tecla(Qt::Key_F3, QStringLiteral("F3: Anular"), [this] { SBAnularClick(); });
-    texto_->setFocus();
 }
 
 void Tfbuscantipos::busque() {
-    espera_.stop();
+    espera().stop();
     logica_.cargue(static_cast<BusquedaAnticipos::Columna>(columna_->currentData().toInt()),
                    texto_->text().trimmed(), contiene_->isChecked());
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTimer>
 
 #include "core/ui/lista/tflista.h"
 #include "payments/anticipos/busqueda_anticipos.h"
@@ -25,7 +24,6 @@ class Tfbuscantipos : public Tflista {
     QLineEdit* texto() const { return texto_; }
     QCheckBox* contiene() const { return contiene_; }
     // Runs the search when the typing pauses.
-    QTimer& espera() { return espera_; }
 
     void busque();
     void SBConsultarClick();
@@ -37,7 +35,6 @@ class Tfbuscantipos : public Tflista {
     QComboBox* columna_;
     QLineEdit* texto_;
     QCheckBox* contiene_;
-    QTimer espera_;
 };
 
 }  // namespace ledgrix
