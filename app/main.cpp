@@ -1,7 +1,7 @@
 // ledgrix-cxp ENTRADA <user> <company> <scrambled password> [location]
 #include <QTimer>
 
-#include "app/ui/aplicacion.h"
+#include "app/ui/programa.h"
 #include "app/ui/principal/tfacercade.h"
 #include "app/ui/registro_anticipos.h"
 #include "app/ui/registro_aplicaciones.h"
@@ -23,8 +23,8 @@
 #include "core/ui/desktop_dialogs.h"
 
 int main(int argc, char** argv) {
-    ledgrix::Aplicacion app(argc, argv);
-    ledgrix::Aplicacion::setApplicationName(QStringLiteral("C x Pagar - Ledgrix"));
+    ledgrix::Programa app(argc, argv);
+    ledgrix::Programa::setApplicationName(QStringLiteral("C x Pagar - Ledgrix"));
     ledgrix::instale_traducciones_qt(app);
     ledgrix::DesktopDialogs dialogs;
     ledgrix::SystemClock clock;
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
         ledgrix::Tfacercade::muestre_presentacion();
     app.setNoManejada(
         [&dm](QObject* sender, const QString& m) { dm.traductor().ENoManejada(sender, m); });
-    QStringList args = ledgrix::Aplicacion::arguments();
+    QStringList args = ledgrix::Programa::arguments();
     args.removeFirst();
     ledgrix::registre_ventanas_core();
     ledgrix::registre_ventanas_contabilidad();
@@ -66,5 +66,5 @@ int main(int argc, char** argv) {
             principal.close();
         });
     }
-    return ledgrix::Aplicacion::exec();
+    return ledgrix::Programa::exec();
 }

@@ -8,11 +8,11 @@ namespace ledgrix {
 // The process's application object. An exception that no code handled while
 // an event was delivered reaches the user through the error translation,
 // instead of ending the program and losing the work on screen.
-class Aplicacion : public QApplication {
+class Programa : public QApplication {
 public:
     using Handler = std::function<void(QObject* sender, const QString& message)>;
 
-    Aplicacion(int& argc, char** argv) : QApplication(argc, argv) {}
+    Programa(int& argc, char** argv) : QApplication(argc, argv) {}
     void setNoManejada(Handler h) { noManejada_ = std::move(h); }
 
     bool notify(QObject* receiver, QEvent* event) override;

@@ -1,10 +1,10 @@
-#include "app/ui/aplicacion.h"
+#include "app/ui/programa.h"
 
 #include <exception>
 
 namespace ledgrix {
 
-bool Aplicacion::notify(QObject* receiver, QEvent* event) {
+bool Programa::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
