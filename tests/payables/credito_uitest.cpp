@@ -64,6 +64,11 @@ TEST_F(CreditoVentanaTest, ACreditTypedWithKeysIsStoredWithItsPlanAndPosted) {
     pulse(Qt::Key_F3);
     ASSERT_EQ(v->logica().cuotas().recordCount(), 3) << dialogs.errors().join('\n').toStdString();
     EXPECT_EQ(v->plan()->model()->rowCount(), 3);
+    // The plan read again for the document keeps its titles and hides its keys.
+    QStringList titulos;
+    for (int c = 0; c < v->plan()->model()->columnCount(); ++c)
+        titulos << v->plan()->model()->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(titulos, (QStringList{"Cuota", "Fecha", "Valor", "Prefijo"}));
 
     dialogs.expectModal(QStringLiteral("Tfimprcausacred"), 1);
     pulse(Qt::Key_F2);

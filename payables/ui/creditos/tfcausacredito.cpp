@@ -116,20 +116,30 @@ Tfcausacredito::Tfcausacredito(Tfdm& dm, QWidget* parent)
                  5, 3);
 
     ClientDataset& cuotas = logica_.cuotas();
-    for (Field* x : cuotas.fields())
-        x->setVisible(false);
-    const std::pair<const char*, const char*> columnas[] = {{"CRCD_ITEM", "Cuota"},
-                                                            {"CRCD_FECHA", "Fecha"},
-                                                            {"CRCD_MONTO", "Valor"},
-                                                            {"CRCD_PREF", "Prefijo"}};
-    for (const auto& [campo, titulo] : columnas) {
-        Field& x = cuotas.fieldByName(S(campo));
-        x.setVisible(true);
-        x.setDisplayLabel(S(titulo));
-        x.setReadOnly(true);
-    }
+    // The plan's fields are made anew each time it is read again (another
+    // document, a new credit): the titles go with them, before the grid
+    // hears of the new rows.
+    const auto titule = [&cuotas] {
+        for (Field* x : cuotas.fields())
+            x->setVisible(false);
+        const std::pair<const char*, const char*> columnas[] = {{"CRCD_ITEM", "Cuota"},
+                                                                {"CRCD_FECHA", "Fecha"},
+                                                                {"CRCD_MONTO", "Valor"},
+                                                                {"CRCD_PREF", "Prefijo"}};
+        for (const auto& [campo, titulo] : columnas) {
+            Field* x = cuotas.findField(S(campo));
+            if (!x)
+                continue;
+            x->setVisible(true);
+            x->setDisplayLabel(S(titulo));
+        }
+    };
+    titule();
+    connect(&cuotas, &ClientDataset::resetDone, this, titule);
     plan_ = new LedgrixGrid(this);
     plan_->setObjectName(S("plan"));
+    // The plan is the database's: shown, never typed over.
+    plan_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     plan_->setModel(new DatasetModel(&cuotas, plan_));
     caja->addWidget(plan_, 1);
 
