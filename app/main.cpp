@@ -17,6 +17,7 @@
 #include "app/ui/registro_terceros.h"
 #include "app/ui/tfprincipal.h"
 #include "core/config/idioma.h"
+#include "core/config/revision.h"
 #include "core/errors/error_translator.h"
 #include "core/services/clock.h"
 #include "core/tfdm/tfdm.h"
@@ -25,6 +26,7 @@
 int main(int argc, char** argv) {
     ledgrix::Programa app(argc, argv);
     ledgrix::Programa::setApplicationName(QStringLiteral("C x Pagar - Ledgrix"));
+    ledgrix::Programa::setApplicationVersion(ledgrix::revision_programa());
     ledgrix::instale_traducciones_qt(app);
     ledgrix::DesktopDialogs dialogs;
     ledgrix::SystemClock clock;

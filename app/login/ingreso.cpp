@@ -1,5 +1,6 @@
 #include "app/login/ingreso.h"
 
+#include "core/config/revision.h"
 #include "core/login/clave.h"
 #include "core/login/password_hash.h"
 #include "core/services/clock.h"
@@ -128,7 +129,7 @@ bool Ingreso::entre(const QString& usuario, const QString& compania, const QStri
                     const QString& clave) {
     const QVariant revi = dm_.sql().scalar(QStringLiteral("select revi_fecha from revision"));
     revision_ =
-        QStringLiteral("Rev: 2022/09/21 BD: ") +
+        QStringLiteral("Rev: ") + revision_programa() + QStringLiteral(" BD: ") +
         (revi.typeId() == QMetaType::QDate ? sql::dateText(revi.toDate()) : revi.toString());
 
     if (!dm_.conecte_general(paths::generalDatabase(ubicacion), usuario, clave))

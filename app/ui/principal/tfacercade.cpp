@@ -1,5 +1,7 @@
 #include "app/ui/principal/tfacercade.h"
 
+#include "core/config/revision.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -24,7 +26,7 @@ Tfacercade::Tfacercade(QWidget* parent) : QDialog(parent) {
     auto* modulo = new QLabel(QStringLiteral("C. X PAGAR — Cuentas por pagar"), this);
     modulo->setAlignment(Qt::AlignCenter);
     columna->addWidget(modulo);
-    auto* revision = new QLabel(QStringLiteral("Rev: 2022/09/21"), this);
+    auto* revision = new QLabel(QStringLiteral("Rev: ") + revision_programa(), this);
     revision->setAlignment(Qt::AlignCenter);
     columna->addWidget(revision);
 }
