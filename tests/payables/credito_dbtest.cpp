@@ -79,6 +79,22 @@ TEST_F(CreditoTest, ThePlanRepaysTheTotalToTheCentAtTheMonthlyEquivalentRate) {
         EXPECT_NEAR(texto(QStringLiteral("select first 1 cast(INTERESM as varchar(24)) ") + desde)
                         .toDouble(),
                     mensual, 0.00005);
+        // Recomputed here: the instalment of a loan repaid in equal parts,
+        // and each one's interest on the balance before it.
+        const double total = std::atof(p.total);
+        const double i = mensual / 100;
+        const double cuota = i == 0 ? total / p.cuotas : total * i / (1 - std::pow(1 + i, -p.cuotas));
+        auto q = dm->sql().select(QStringLiteral("select CUOTA, CUOTAM, INTEREST, SALDO ") + desde +
+                                  QStringLiteral(" order by CUOTA"));
+        double saldo = total;
+        while (q && q->next()) {
+            if (q->value(0).toInt() < p.cuotas) {
+                EXPECT_NEAR(q->value(1).toDouble(), cuota, 0.011) << "cuota " << q->value(0).toInt();
+            }
+            EXPECT_NEAR(q->value(2).toDouble(), std::round(saldo * i * 100) / 100, 0.011)
+                << "cuota " << q->value(0).toInt();
+            saldo = q->value(3).toDouble();
+        }
     }
     // Monthly from the first date, each counted from it.
     EXPECT_EQ(texto(QStringLiteral("select list(FECHARC, ' ') from (select FECHARC from "
