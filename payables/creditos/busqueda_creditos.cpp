@@ -4,8 +4,8 @@
 #include "core/data/conjunto.h"
 #include "core/services/dialogs.h"
 #include "core/sql/runner.h"
+#include "core/sql/anulacion.h"
 #include "core/sql/sqltext.h"
-#include "core/sql/transaccion.h"
 #include "core/tfdm/tfdm.h"
 #include "core/validaciones/acceso.h"
 
@@ -102,25 +102,11 @@ bool BusquedaCreditos::anule() {
     const QString numero = CFilas->fieldByName(S("CRCX_NUMERO")).asString();
     if (!dm_.dialogs().question(S("Esta seguro de Causación de Credito No") + numero + S("?")))
         return false;
-    const QString ids = sql::number(id);
-    QStringList sentencias{
-        S("update credito_cxpagar set crcx_anulado = 'S', crcx_usuario = ") +
-            sql::quoted(dm_.ctx.usuario) + S(" where crcx_id = ") + ids,
-        // An annulled credit leaves no live posting.
-        S("update comprobante_encabezado set enco_anulado = 'S' where enco_tiporef = 57 and "
-          "enco_anulado = 'N' and enco_idref = ") +
-            ids};
-    if (!razon.isEmpty())
-        sentencias << S("update auditoria set AUDI_RAZON = ") + sql::quoted(razon) +
-                          S(" where tido_cod = 57 and audi_iddoc = ") + ids +
-                          S(" and audi_oper = 'A'");
-    Transaccion unidad(dm_.Ledgrix());
-    for (const QString& s : sentencias)
-        if (!dm_.sql().execute(s)) {
-            unidad.deshaga();
-            return false;
-        }
-    if (!unidad.confirme())
+    if (!anule_en_unidad(dm_, 57, id,
+                         {S("update credito_cxpagar set crcx_anulado = 'S', crcx_usuario = ") +
+                          sql::quoted(dm_.ctx.usuario) + S(" where crcx_id = ") +
+                          sql::number(id)},
+                         razon))
         return false;
     busque(columna_, texto_, contiene_);
     return true;

@@ -3,8 +3,8 @@
 #include "core/data/provider.h"
 #include "core/services/dialogs.h"
 #include "core/sql/runner.h"
+#include "core/sql/anulacion.h"
 #include "core/sql/sqltext.h"
-#include "core/sql/transaccion.h"
 #include "core/tfdm/tfdm.h"
 #include "core/validaciones/acceso.h"
 #include "payments/aplicaciones/aplicacion_texto.h"
@@ -130,21 +130,7 @@ bool BusquedaAplicaciones::anule() {
             << S("update aplicacion_provedor set appr_anulado = 'S', appr_usuario = ") +
                    sql::quoted(dm_.ctx.usuario) + S(" where appr_id = ") + ids;
     }
-    // No live posting is left behind by an application that no longer settles anything.
-    sentencias << S("update comprobante_encabezado set enco_anulado = 'S' where enco_tiporef = 53 "
-                    "and enco_anulado = 'N' and enco_idref = ") +
-                      ids;
-    if (!razon.isEmpty())
-        sentencias << S("update auditoria set AUDI_RAZON = ") + sql::quoted(razon) +
-                          S(" where tido_cod = 53 and audi_iddoc = ") + ids +
-                          S(" and audi_oper = ") + sql::quoted(anulada ? S("D") : S("A"));
-    Transaccion unidad(dm_.Ledgrix());
-    for (const QString& s : sentencias)
-        if (!dm_.sql().execute(s)) {
-            unidad.deshaga();
-            return false;
-        }
-    if (!unidad.confirme())
+    if (!anule_en_unidad(dm_, 53, id, sentencias, razon, anulada ? S("D") : S("A")))
         return false;
     busque(columna_, texto_, desde_inicio_);
     return true;
