@@ -287,6 +287,15 @@ const QStringList& FichaProveedor::columnas_cuenta() {
     return columnas;
 }
 
+const QStringList& FichaProveedor::columnas_cuenta_tercero() {
+    static const QStringList columnas{
+        S("TERC_CTAPROV"),     S("TERC_CTARTFTE"),    S("TERC_CTARTIVA"),
+        S("TERC_CTARTICA"),    S("TERC_CTARCREE"),    S("TERC_CTAPROVNIIF"),
+        S("TERC_CTARFTENIIF"), S("TERC_CTARIVANIIF"), S("TERC_CTARICANIIF"),
+        S("TERC_CTARCREENIIF")};
+    return columnas;
+}
+
 bool FichaProveedor::cambie_cuenta(const QString& columna, const QString& texto) {
     const bool niif = es_cuenta_niif(columna);
     if (texto.startsWith(u'?')) {

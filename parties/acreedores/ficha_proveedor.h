@@ -67,6 +67,8 @@ class FichaProveedor : public QObject {
     // is checked in that book and refused when the book refuses it.
     bool cambie_cuenta(const QString& columna, const QString& texto);
     static const QStringList& columnas_cuenta();
+    // The third party's own accounts, both books (its other modules read them).
+    static const QStringList& columnas_cuenta_tercero();
     // Any other column, as typed.
     bool asigne(const QString& columna, const QVariant& valor);
     bool asigne_monto(const QString& columna, Currency valor);

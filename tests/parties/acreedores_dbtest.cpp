@@ -57,6 +57,7 @@ TEST_F(AcreedoresTest, NewSupplierIsStoredWithItsCheckDigitDefaultsAndTrail) {
     EXPECT_EQ(f->texto(S("PROV_COD")), S("900123457"));
     f->asigne_monto(S("PROV_CUPO"), Currency::fromInt(2500000));
     EXPECT_TRUE(f->cambie_cuenta(S("PROV_CTAPAGAR"), S("22050501")));
+    EXPECT_TRUE(f->cambie_cuenta(S("TERC_CTAPROV"), S("22050501")));
     ASSERT_TRUE(f->grabe()) << dialogs.lastError().toStdString();
     // A fresh record waits for the next one.
     EXPECT_EQ(f->texto(S("TERC_NIT")), QString());
@@ -66,6 +67,8 @@ TEST_F(AcreedoresTest, NewSupplierIsStoredWithItsCheckDigitDefaultsAndTrail) {
                       "terceros t join proveedores p on p.terc_nit = t.terc_nit where t.terc_nit "
                       "= '900123457'")),
               S("5JNSSN0122050501"));
+    EXPECT_EQ(texto(S("select terc_ctaprov from terceros where terc_nit = '900123457'")),
+              S("22050501"));
     EXPECT_EQ(texto(S("select prov_cupo from proveedores where terc_nit = '900123457'")).toDouble(),
               2500000.0);
 
@@ -132,6 +135,9 @@ TEST_F(AcreedoresTest, BadInputIsRefusedWithItsMessageAndNothingStored) {
         {"a NIIF account missing from the NIIF book",
          [](FichaProveedor& f) { return f.cambie_cuenta(S("PROV_CTAPAGNIIF"), S("99999999")); },
          S("La cuenta NIIF especificada no existe.")},
+        {"a third party's own account that takes no postings",
+         [](FichaProveedor& f) { return f.cambie_cuenta(S("TERC_CTAPROV"), S("220505")); },
+         S("La cuenta indicada tiene auxiliares definidos.")},
         {"a city that does not exist",
          [](FichaProveedor& f) { return f.cambie_ciudad(S("99999")); },
          S("La ciudad 99999 no existe.")},

@@ -268,13 +268,22 @@ void VentanaProveedor::construya_financiero() {
 }
 
 void VentanaProveedor::construya_contable() {
-    QFormLayout* f = pagina(S("Contable"));
-    const QStringList titulos{S("Por pagar:"), S("Causación:"), S("Ret. fuente:"),
-                              S("Ret. IVA:"),  S("Ret. ICA:"),  S("Ret. CREE:")};
-    const QStringList& columnas = FichaProveedor::columnas_cuenta();
+    cuentas(pagina(S("Contable")), FichaProveedor::columnas_cuenta(),
+            {S("Por pagar:"), S("Causación:"), S("Ret. fuente:"), S("Ret. IVA:"), S("Ret. ICA:"),
+             S("Ret. CREE:")});
+    contable_ = paginas_->count() - 1;
+    cuentas(pagina(S("Contable tercero")), FichaProveedor::columnas_cuenta_tercero(),
+            {S("Por pagar:"), S("Ret. fuente:"), S("Ret. IVA:"), S("Ret. ICA:"), S("Ret. CREE:")});
+}
+
+// One box per account column, the local book's first and then the NIIF's,
+// each checked in its book as it is left.
+void VentanaProveedor::cuentas(QFormLayout* f, const QStringList& columnas,
+                               const QStringList& titulos) {
     for (int i = 0; i < columnas.size(); ++i) {
         const QString c = columnas[i];
-        const QString titulo = (es_cuenta_niif(c) ? S("NIIF ") : QString()) + titulos[i % 6];
+        const QString titulo =
+            (es_cuenta_niif(c) ? S("NIIF ") : QString()) + titulos[i % titulos.size()];
         QLineEdit* e = linea(f, c, titulo,
                              [this, c](const QString& v) { return logica_.cambie_cuenta(c, v); });
         // "?" typed first opens the chooser with what follows it.
@@ -286,7 +295,6 @@ void VentanaProveedor::construya_contable() {
             e->setText(logica_.texto(c));
         });
     }
-    contable_ = paginas_->count() - 1;
 }
 
 void VentanaProveedor::muestre() {

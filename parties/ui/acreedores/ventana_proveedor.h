@@ -53,6 +53,7 @@ class VentanaProveedor : public QDialog {
     void construya_proveedor();
     void construya_financiero();
     void construya_contable();
+    void cuentas(QFormLayout* f, const QStringList& columnas, const QStringList& titulos);
     void muestre();
     void nit_digitado(QLineEdit* caja);
     bool tecla(int key);
