@@ -7,6 +7,7 @@
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/ui/ajuste_area.h"
 #include "core/data/field.h"
 #include "core/tfdm/tfdm.h"
 #include "core/ui/campos/campo_monto.h"
@@ -75,10 +77,25 @@ VentanaProveedor::VentanaProveedor(Tfdm& dm, FichaProveedor::Modo modo, const QS
     muestre();
 }
 
+// Each page scrolls on its own: the longest (the third party's twenty
+// boxes) would otherwise make the window taller than the work area and hide
+// its keys.
+void VentanaProveedor::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!ubicada_) {
+        ubicada_ = true;
+        ajuste_al_area(this);
+    }
+}
+
 QFormLayout* VentanaProveedor::pagina(const QString& titulo) {
-    auto* p = new QWidget(paginas_);
+    auto* area = new QScrollArea(paginas_);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    auto* p = new QWidget(area);
     auto* f = new QFormLayout(p);
-    paginas_->addTab(p, titulo);
+    area->setWidget(p);
+    paginas_->addTab(area, titulo);
     return f;
 }
 

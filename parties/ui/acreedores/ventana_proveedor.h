@@ -38,8 +38,12 @@ class VentanaProveedor : public QDialog {
     VentanaProveedor(Tfdm& dm, FichaProveedor::Modo modo, const QString& nit, const QString& clase,
                      const QString& titulo, QWidget* parent);
     void keyPressEvent(QKeyEvent* event) override;
+    // As large as the record asks, within the work area: the pages scroll.
+    QSize sizeHint() const override { return {760, 700}; }
+    void showEvent(QShowEvent* event) override;
 
   private:
+    bool ubicada_ = false;
     QFormLayout* pagina(const QString& titulo);
     QLineEdit* linea(QFormLayout* f, const QString& columna, const QString& etiqueta,
                      std::function<bool(const QString&)> regla = {});
