@@ -5,6 +5,9 @@
 #include "app/ui/principal/tfacercade.h"
 #include "app/ui/registro_anticipos.h"
 #include "app/ui/registro_aplicaciones.h"
+#include "app/ui/registro_busquedas_cxp.h"
+#include "app/ui/registro_busquedas_pagos.h"
+#include "app/ui/registro_consultas.h"
 #include "app/ui/registro_contabilidad.h"
 #include "app/ui/registro_core.h"
 #include "app/ui/registro_creditos.h"
@@ -49,6 +52,9 @@ int main(int argc, char** argv) {
     ledgrix::registre_ventanas_terceros();
     ledgrix::registre_ventanas_evaluacion();
     ledgrix::registre_ventanas_creditos();
+    ledgrix::registre_ventanas_busquedas_cxp();
+    ledgrix::registre_ventanas_busquedas_pagos();
+    ledgrix::registre_ventanas_consultas();
     ledgrix::Tfprincipal principal(dm, args);
     principal.aplique_color(160, 0);
     dialogs.setParent(&principal);
