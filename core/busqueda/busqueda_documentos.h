@@ -36,6 +36,7 @@ class BusquedaDocumentos : public QObject {
     ~BusquedaDocumentos() override;
 
     ClientDataset& filas() const { return *CFilas; }
+    int tipo_documento() const { return tipo_; }
     const QList<ColumnaBusqueda>& columnas() const { return columnas_; }
     int columna_inicial() const { return columna_inicial_; }
 
@@ -97,8 +98,9 @@ class BusquedaDocumentos : public QObject {
     virtual QString campo_anulado() const = 0;
 
     // Access check of the window (module and option): false when refused;
-    // the base then shows the access message.
+    // the base then shows mensaje_acceso().
     virtual bool con_acceso() = 0;
+    virtual QString mensaje_acceso() const;
     // Refusals of the document itself (an electronic document, a payroll
     // voucher): false with the user told.
     virtual bool admite_anulacion() { return true; }

@@ -34,6 +34,11 @@ class Tfbusquedadocumentos : public Tflista {
         // Titles of the fields shown, in the statement's names; fields
         // titled "" are hidden.
         QList<QPair<QString, QString>> titulos;
+        // The text is cleared after each listing (it is then typed afresh);
+        // otherwise the list follows the typing once it pauses.
+        bool limpie_texto = false;
+        // "Buscar en cualquier posición" ticked when the window opens.
+        bool contiene = false;
     };
 
     BusquedaDocumentos& logica() const { return *logica_; }
@@ -61,8 +66,8 @@ class Tfbusquedadocumentos : public Tflista {
     // Titles the fields again (after each listing: the rows are new fields).
     void titule();
 
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Esc hides the reason panel first.
+    void SBSalirClick() override;
 
   private:
     void oculte_razon();

@@ -83,6 +83,14 @@ QPushButton* Tflista::agregue_tecla(int key, const QString& texto, std::function
     return boton;
 }
 
+void Tflista::agregue_atajo(int key, std::function<void()> accion) {
+    teclas_.insert(key, std::move(accion));
+}
+
+void Tflista::agregue_panel(QWidget* panel) {
+    caja_->insertWidget(caja_->indexOf(grilla_) + 1, panel);
+}
+
 void Tflista::agregue_copia(std::function<QStringList()> destinos,
                             std::function<void(const QString&)> copie) {
     destinos_ = std::move(destinos);
@@ -100,8 +108,7 @@ void Tflista::agregue_copia(std::function<QStringList()> destinos,
     panel->addWidget(copiar);
     panel->addWidget(cancelar);
     panel_copia_->hide();
-    // Between the grid and the key buttons.
-    caja_->insertWidget(caja_->indexOf(grilla_) + 1, panel_copia_);
+    agregue_panel(panel_copia_);
     connect(copiar, &QPushButton::clicked, this, &Tflista::haga_copia);
     connect(cancelar, &QPushButton::clicked, panel_copia_, &QWidget::hide);
     destino_->installEventFilter(this);

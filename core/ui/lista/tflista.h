@@ -36,7 +36,7 @@ class Tflista : public QWidget {
     QComboBox* nuevo_prefijo() const { return destino_; }
 
     // Esc: hides the copy panel when it is open, otherwise closes the window.
-    void SBSalirClick();
+    virtual void SBSalirClick();
     // Runs out the pause after the last key typed in the search text.
     QTimer& espera() { return espera_; }
 
@@ -49,6 +49,11 @@ class Tflista : public QWidget {
     void muestre(ClientDataset& filas, std::function<void()> abrir = {});
     // A button "<texto>" in the bar, run by `key` too.
     QPushButton* agregue_tecla(int key, const QString& texto, std::function<void()> accion);
+    // A key of the window without a button of its own in the bar (its
+    // button lives in a panel).
+    void agregue_atajo(int key, std::function<void()> accion);
+    // A panel between the grid and the key buttons.
+    void agregue_panel(QWidget* panel);
     // The copy panel; `destinos` answers the targets for the current row
     // (none: nothing to copy), `copie` copies to the chosen one.
     void agregue_copia(std::function<QStringList()> destinos,
