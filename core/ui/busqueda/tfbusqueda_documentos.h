@@ -59,7 +59,7 @@ class Tfbusquedadocumentos : public Tflista {
     Tfbusquedadocumentos(Tfdm& dm, BusquedaDocumentos* logica, Opciones opciones,
                          QWidget* parent);
 
-    const Opciones& opciones() const { return opciones_; }
+    const Opciones& ajustes() const { return opciones_; }
     // The current row as dm.documento_consultado; false (the user told)
     // when the list is empty.
     bool tome_actual();
