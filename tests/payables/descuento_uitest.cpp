@@ -40,7 +40,7 @@ TEST_F(DescuentoVentanaTest, ADiscountTypedWithKeysIsStoredWithItsSupport) {
         qint64 id;            // the charge handed over, or the demo supplier's first invoice
         const char* soporte;
     } casos[] = {{0, "Tfbuscfaccompra", 2, "21 0000000002"},
-                 {1, "Tfbuscanotdebito", 800, "51 0000000800"}};
+                 {1, "Tfbuscanotdbcxp", 800, "51 0000000800"}};
     for (const auto& k : casos) {
         dialogs.clear();
         QPointer<Tfnotascreditocxp> v = new Tfnotascreditocxp(*dm);

@@ -25,19 +25,6 @@
 
 namespace ledgrix {
 
-namespace {
-
-Tfnotasdebitocxp::Busqueda& busqueda_instalada() {
-    static Tfnotasdebitocxp::Busqueda busqueda;
-    return busqueda;
-}
-
-}  // namespace
-
-void Tfnotasdebitocxp::instale_busqueda(Busqueda busqueda) {
-    busqueda_instalada() = std::move(busqueda);
-}
-
 Tfnotasdebitocxp::Tfnotasdebitocxp(Tfdm& dm, QWidget* parent)
     : TfdocumentoCxp(dm, logica_, parent), logica_(dm, this) {
     setObjectName(QStringLiteral("Tfnotasdebitocxp"));
@@ -173,10 +160,7 @@ void Tfnotasdebitocxp::SBCentrosClick() {
 }
 
 void Tfnotasdebitocxp::busque_cargo() {
-    dm().dialogs().modal(QStringLiteral("Tfbuscanotdebito"), [this] {
-        const Busqueda& b = busqueda_instalada();
-        return b ? b(*this) : 0;
-    });
+    abra_ventana(QStringLiteral("Tfbuscanotdbcxp"));
 }
 
 void Tfnotasdebitocxp::busque_articulo() {

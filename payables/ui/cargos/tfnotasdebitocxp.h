@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "payables/cargos/cargo.h"
 #include "payables/ui/documentos/tfdocumento_cxp.h"
 
@@ -23,9 +21,6 @@ class Tfdm;
 class Tfnotasdebitocxp : public TfdocumentoCxp {
     Q_OBJECT
   public:
-    // Opens the charge search over the window; answers its result code.
-    using Busqueda = std::function<int(Tfnotasdebitocxp&)>;
-
     explicit Tfnotasdebitocxp(Tfdm& dm, QWidget* parent = nullptr);
 
     Cargo& logica() { return logica_; }
@@ -42,9 +37,6 @@ class Tfnotasdebitocxp : public TfdocumentoCxp {
     void busque_factura();
     void busque_negocio();
     void busque_documento();
-
-    // The charge search, installed by whoever provides it.
-    static void instale_busqueda(Busqueda busqueda);
 
   protected:
     void encabezado_propio(QGridLayout& r, QWidget* g) override;

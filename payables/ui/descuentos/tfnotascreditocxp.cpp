@@ -75,7 +75,7 @@ void Tfnotascreditocxp::busque_soporte() {
         const QString id = selector.pregunte();
         if (!id.isEmpty())
             logica_.reciba_soporte(kFacturaCompra, id.toLongLong());
-    } else if (abra_ventana(QStringLiteral("Tfbuscanotdebito")) == 1) {
+    } else if (abra_ventana(QStringLiteral("Tfbuscanotdbcxp")) == 1) {
         // The charge search leaves the charge chosen among the documents
         // handed over.
         for (const DocumentoSeleccionado& d : dm().documentos_seleccionados)
@@ -89,7 +89,7 @@ void Tfnotascreditocxp::busque_soporte() {
 bool Tfnotascreditocxp::tecla_propia(int key) {
     if (key != Qt::Key_F8)
         return false;
-    abra_ventana(QStringLiteral("Tfbuscancredito"));
+    abra_ventana(QStringLiteral("Tfbuscanotacrcxp"));
     return true;
 }
 
