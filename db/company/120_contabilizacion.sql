@@ -1176,4 +1176,15 @@ BEGIN
     SUSPEND;
 END^
 
+/* The cost-centre shares of a charge are keyed by its id alone: a charge
+   deleted (an annulled one from its search, or a half-saved one with id 0
+   that the user dropped) takes them with it, or they would be left behind
+   or handed to the next half-saved charge. */
+CREATE TRIGGER NOTAS_DEBITO_PROVEEDOR_CENTROS FOR NOTAS_DEBITO_PROVEEDOR
+ACTIVE AFTER DELETE POSITION 30
+AS
+BEGIN
+    DELETE FROM CENTROS_DOCUMENTO WHERE TIDO_COD = 51 AND CEDO_IDDOC = OLD.NDPR_ID;
+END^
+
 SET TERM ; ^
