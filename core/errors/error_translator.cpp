@@ -30,6 +30,14 @@ QString databaseRefusal(const QString& m) {
     return match.hasMatch() ? match.captured(1).trimmed() : QString();
 }
 
+// Another station holds the row: it changed it and committed while this
+// transaction waited, or it still holds it and this one asked not to wait.
+// Nothing was written; the user can try again once the other one finished.
+bool lockConflict(const QString& m) {
+    return m.contains(QLatin1String("update conflicts with concurrent update")) ||
+           m.contains(QLatin1String("lock conflict on no wait transaction"));
+}
+
 }  // namespace
 
 ErrorTranslator::ErrorTranslator(Dialogs& dialogs, TextFn log, TextFn warn, NameFn readableName,
@@ -49,6 +57,10 @@ void ErrorTranslator::ManejarError(Provider* sender, ClientDataset* ds, ErrorRes
     if (errorOccurred_) *errorOccurred_ = true;
     response = ErrorResponse::Abort;
     QString text = databaseRefusal(m);
+    if (text.isEmpty() && lockConflict(m))
+        text = QStringLiteral(
+            "Otro usuario está modificando este registro en este momento. Espere a que termine "
+            "e intente de nuevo.");
     if (text.isEmpty())
         text = !ds ? connectionText(m) : sender ? providerText(*sender, m) : clientText(*ds, m);
     dialogs_.beep();
