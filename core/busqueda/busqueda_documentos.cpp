@@ -160,7 +160,14 @@ bool BusquedaDocumentos::anule(const QString& razon_escrita) {
         return false;
     if (!anule_en_unidad(dm_, tipo_, id, sentencias, razon, eliminar ? S("D") : S("A")))
         return false;
+    // The list again, on the same document when it is still in it.
     repita();
+    const int i = CFilas->fieldByName(campo_id()).index();
+    for (int fila = 0; fila < CFilas->recordCount(); ++fila)
+        if (CFilas->valueAt(fila, i).toLongLong() == id) {
+            CFilas->moveTo(fila);
+            break;
+        }
     return true;
 }
 

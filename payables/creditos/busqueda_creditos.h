@@ -1,45 +1,38 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
-#include <functional>
-#include <optional>
+#include "core/busqueda/busqueda_documentos.h"
 
 namespace ledgrix {
 
-class ClientDataset;
-class Tfdm;
-
-// What the credit search works on: the stored credits payable (of the
-// user's agency when he has one) narrowed by a text typed against one
-// column, and the annulment of the selected one. Annulling gives the
-// deferred document its balance back (the ledger's triggers) and annuls the
-// credit's ledger voucher.
-class BusquedaCreditos : public QObject {
+// The stored credits payable (of the user's agency when he has one).
+// Annulling gives the deferred document its balance back (the ledger's
+// triggers) and annuls the credit's ledger voucher; an annulled credit stays.
+class BusquedaCreditos : public BusquedaDocumentos {
     Q_OBJECT
   public:
-    enum class Columna { Concepto, Proveedor, Fecha, Numero };
+    // Columns the text may be matched on, in the order "Buscar por" offers them.
+    enum class Columna { Fecha, Concepto, Proveedor, Numero };
 
     explicit BusquedaCreditos(Tfdm& dm, QObject* parent = nullptr);
 
-    ClientDataset& filas() const { return *CFilas; }
-    // Credits whose column holds the text (anywhere when `contiene`, else
-    // from it on), ordered by the column, dates and numbers newest first.
-    bool busque(Columna columna, const QString& texto, bool contiene);
-    qint64 actual() const;
-    // Annuls the selected credit after the access check, the reason (when
-    // the configuration asks for one) and the question. True when annulled.
-    bool anule();
+    using BusquedaDocumentos::busque;
+    bool busque(Columna columna, const QString& texto, bool contiene) {
+        return busque(int(columna), texto, contiene);
+    }
 
-    // The reason memo: the text typed, nullopt when the user gave up.
-    std::function<std::optional<QString>()> pida_razon;
-
-  private:
-    Tfdm& dm_;
-    ClientDataset* CFilas = nullptr;
-    Columna columna_ = Columna::Fecha;
-    QString texto_;
-    bool contiene_ = true;
+  protected:
+    QString seleccion() const override;
+    QString campo_id() const override { return QStringLiteral("CRCX_ID"); }
+    QString campo_prefijo() const override { return QStringLiteral("CRCX_PREF"); }
+    QString campo_numero() const override { return QStringLiteral("CRCX_NUMERO"); }
+    QString campo_anulado() const override { return QStringLiteral("CRCX_ANULADO"); }
+    bool con_acceso() override;
+    QString mensaje_acceso() const override;
+    bool admite_anulacion() override;
+    QString pregunta_anular() const override;
+    QString pregunta_eliminar() const override { return {}; }
+    QStringList sentencias_anular() override;
+    QStringList sentencias_eliminar() override { return {}; }
 };
 
 }  // namespace ledgrix

@@ -1,39 +1,39 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
+#include "core/busqueda/busqueda_documentos.h"
 
 namespace ledgrix {
 
-class ClientDataset;
-class Tfdm;
-
 // What the advance search ("Tfbuscantipos") works on: the advances of the
-// series the login's agency may use, filtered by one column and ordered by
-// it, and the annulment of the current one. Consulting it and its payment
-// history leave it in dm.documento_consultado for the window named.
-class BusquedaAnticipos : public QObject {
+// series the login's agency may use, and the annulment of a live one (an
+// annulled advance stays: its voucher or application tells its story).
+class BusquedaAnticipos : public BusquedaDocumentos {
     Q_OBJECT
   public:
-    // Columns the user may filter and order by.
-    enum class Columna { Numero, Fecha, Nombre, Concepto };
+    // Columns the user may filter and order by, in the order offered.
+    enum class Columna { Fecha, Numero, Nombre, Concepto };
 
     explicit BusquedaAnticipos(Tfdm& dm, QObject* parent = nullptr);
 
-    // `contiene`: the text anywhere in the column; otherwise from it on.
-    bool cargue(Columna columna = Columna::Fecha, const QString& texto = {}, bool contiene = true);
-    ClientDataset& filas() const { return *CAnticipos; }
+    using BusquedaDocumentos::busque;
+    bool busque(Columna columna, const QString& texto, bool contiene) {
+        return busque(int(columna), texto, contiene);
+    }
 
-    // The current row to dm.documento_consultado; false (the user told)
-    // when there is none.
-    bool a_consultar();
-    // Asks first; the database refuses an advance a live voucher paid out
-    // or a live application set against an invoice. True when annulled.
-    bool anule();
-
-  private:
-    Tfdm& dm_;
-    ClientDataset* CAnticipos = nullptr;
+  protected:
+    QString seleccion() const override;
+    QString campo_id() const override { return QStringLiteral("ID"); }
+    QString campo_prefijo() const override { return QStringLiteral("PREFIJO"); }
+    QString campo_numero() const override { return QStringLiteral("NUMERO"); }
+    QString campo_anulado() const override { return QStringLiteral("ANULADO"); }
+    bool con_acceso() override { return true; }
+    // The database refuses an advance a live voucher paid out or a live
+    // application set against an invoice.
+    bool admite_anulacion() override;
+    QString pregunta_anular() const override;
+    QString pregunta_eliminar() const override { return {}; }
+    QStringList sentencias_anular() override;
+    QStringList sentencias_eliminar() override { return {}; }
 };
 
 }  // namespace ledgrix

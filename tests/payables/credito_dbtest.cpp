@@ -178,20 +178,18 @@ TEST_F(CreditoTest, AStoredCreditCarriesTheInvoiceBalanceIsPostedAndPrinted) {
 
     // Annulled: the invoice owes again, the credit nothing, no live voucher.
     BusquedaCreditos busqueda(*dm);
-    busqueda.pida_razon = [] {
-        return std::optional<QString>(QStringLiteral("Pactado de contado"));
-    };
+    const QString razon = QStringLiteral("Pactado de contado");
     ASSERT_TRUE(
         busqueda.busque(BusquedaCreditos::Columna::Numero, QStringLiteral("000001"), false));
     ASSERT_EQ(busqueda.actual(), id);
-    EXPECT_FALSE(busqueda.anule());
+    EXPECT_FALSE(busqueda.anule(razon));
     EXPECT_EQ(dialogs.lastError(),
               QStringLiteral("Acceso no permitido. Comuníquese con el administrador del sistema."));
     EXPECT_EQ(guardado(21, 9001), QStringLiteral("0.00"));
     run(QStringLiteral("insert into ACCESO_USUARIO values (%1, 'CARTERA', 22, 'S')")
             .arg(sql::quoted(dm->ctx.usuario)));
     dialogs.expectQuestion(QStringLiteral("Esta seguro de Causación de Credito No000001?"), true);
-    ASSERT_TRUE(busqueda.anule()) << dialogs.lastError().toStdString();
+    ASSERT_TRUE(busqueda.anule(razon)) << dialogs.lastError().toStdString();
     EXPECT_EQ(guardado(21, 9001), QStringLiteral("1200000.00"));
     EXPECT_EQ(texto(QStringLiteral("select AUDI_RAZON from AUDITORIA where TIDO_COD = 57 and "
                                    "AUDI_OPER = 'A' and AUDI_IDDOC = %1")

@@ -106,20 +106,20 @@ TEST_F(AnticipoTest, AnnulmentRefusesAnAdvanceAnApplicationSettled) {
     aplicado(64, 1, 55, 62, S("-300"));
     aplicado(64, 2, 21, 61, S("300"));
     BusquedaAnticipos busqueda(*dm);
-    ASSERT_TRUE(busqueda.cargue(BusquedaAnticipos::Columna::Numero, S("000062"), false));
+    ASSERT_TRUE(busqueda.busque(BusquedaAnticipos::Columna::Numero, S("000062"), false));
     ASSERT_EQ(busqueda.filas().recordCount(), 2);  // from that number on
     busqueda.filas().first();
     dialogs.expectQuestion({}, true);
-    EXPECT_FALSE(busqueda.anule());
+    EXPECT_FALSE(busqueda.anule(S("Mal registrado")));
     EXPECT_EQ(dialogs.lastError(),
               S("El documento tiene pagos o aplicaciones vigentes. Anúlelos primero."));
     // The other one has nothing against it.
     busqueda.filas().next();
     dialogs.expectQuestion({}, true);
-    EXPECT_TRUE(busqueda.anule()) << dialogs.lastError().toStdString();
+    EXPECT_TRUE(busqueda.anule(S("Mal registrado"))) << dialogs.lastError().toStdString();
     EXPECT_EQ(busqueda.filas().fieldByName(S("ANULADO")).asString(), S("S"));
     EXPECT_EQ(guardado(55, 63), S("0.00"));
-    EXPECT_FALSE(busqueda.anule());
+    EXPECT_FALSE(busqueda.anule(S("Mal registrado")));
     EXPECT_EQ(dialogs.lastError(), S("El anticipo ya está anulado."));
 
     AbonosDocumento historia(*dm);
@@ -156,12 +156,12 @@ TEST_F(AnticipoTest, AnAdvancePaidByAVoucherThenAppliedToAChargeLeavesBothAtZero
     EXPECT_EQ(dm->documento_consultado.id, egreso.toLongLong());
 
     BusquedaAnticipos busqueda(*dm);
-    ASSERT_TRUE(busqueda.cargue(BusquedaAnticipos::Columna::Concepto, S("obra")));
+    ASSERT_TRUE(busqueda.busque(BusquedaAnticipos::Columna::Concepto, S("obra"), true));
     ASSERT_EQ(busqueda.filas().recordCount(), 1);
     EXPECT_EQ(busqueda.filas().fieldByName(S("SALDO")).asCurrency(), M("595"));
     dialogs.expectQuestion(
         S("Esta seguro de anular el anticipo No ") + d.prefijo + d.numero + S("?"), true);
-    EXPECT_FALSE(busqueda.anule());
+    EXPECT_FALSE(busqueda.anule(S("Mal registrado")));
     EXPECT_EQ(dialogs.lastError(),
               S("El anticipo fue pagado por un egreso vigente. Anule primero el egreso."));
 

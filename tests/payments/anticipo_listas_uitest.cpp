@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTimerEvent>
@@ -149,7 +150,7 @@ TEST_F(AnticipoListasTest, SearchRunsOnceTheTypingPausesForTheLoginsDelay) {
     LedgrixGrid::setSearchDelayFor(&area, 700);
     QPointer<Tfbuscantipos> w = abra<Tfbuscantipos>();
     EXPECT_EQ(numeros(*w), (QStringList{S("000072"), S("000071")}));
-    w->columna_filtro()->setCurrentText(S("Concepto"));
+    w->columna_busqueda()->setCurrentText(S("Concepto"));
     int consultas = 0;
     w->logica().filas().afterOpen = [&consultas](ClientDataset&) { ++consultas; };
     teclee(w->texto(), S("OBRA"));
@@ -175,7 +176,7 @@ TEST_F(AnticipoListasTest, SearchRunsOnceTheTypingPausesForTheLoginsDelay) {
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto);
         w->contiene()->setChecked(c.contiene);
-        w->columna_filtro()->setCurrentText(S(c.columna));
+        w->columna_busqueda()->setCurrentText(S(c.columna));
         w->texto()->clear();
         teclee(w->texto(), S(c.texto));
         pausa(*w);
@@ -190,8 +191,10 @@ TEST_F(AnticipoListasTest, KeysOfTheSearchWorkOnTheRowOnScreen) {
     Tfbuscantipos w(*dm);
     w.show();
     elija(w, "000071");
-    dialogs.expectQuestion(S("Esta seguro de anular el anticipo No 0000000071?"), true);
     tecla(w.grilla(), Qt::Key_F3);
+    w.razon()->setPlainText(S("Duplicado"));
+    dialogs.expectQuestion(S("Esta seguro de anular el anticipo No 0000000071?"), true);
+    tecla(w.razon(), Qt::Key_F5);
     EXPECT_EQ(texto(S("select ANPR_ANULADO from ANTICIPOS_PROVEEDOR where ANPR_ID = 71")), S("S"));
     elija(w, "000071");
     EXPECT_EQ(w.logica().filas().fieldByName(S("ANULADO")).asString(), S("S"));

@@ -125,11 +125,10 @@ TEST_F(AplicacionTest, AnnulmentRestoresBalancesAndOnlyAnAdministratorDeletes) {
     ASSERT_EQ(impresas, QList<qint64>{guardada()});
     dm->ctx.es_administrador = true;
     BusquedaAplicaciones b(*dm);
-    ASSERT_TRUE(b.busque(BusquedaAplicaciones::Columna::Proveedor, S("transp"), false));
+    ASSERT_TRUE(b.busque(BusquedaAplicaciones::Columna::Proveedor, S("transp"), true));
     ASSERT_EQ(b.actual(), guardada());
-    b.pida_razon = [] { return std::optional<QString>(S("Cruce equivocado")); };
     dialogs.expectQuestion(S("Esta seguro de anular la aplicacion No 0000000001?"), true);
-    ASSERT_TRUE(b.anule()) << dialogs.lastError().toStdString();
+    ASSERT_TRUE(b.anule(S("Cruce equivocado"))) << dialogs.lastError().toStdString();
     EXPECT_EQ(guardado(21, 301), S("1000.00"));
     EXPECT_EQ(guardado(52, 302), S("-1000.00"));
     EXPECT_EQ(filas(S("APLICACION_PROVEEDOR_DETALLE where APPD_ANULADO = 'S'")), 2);
@@ -141,14 +140,15 @@ TEST_F(AplicacionTest, AnnulmentRestoresBalancesAndOnlyAnAdministratorDeletes) {
     run(S("insert into ACCESO_USUARIO values ('ADMIN', 'C. X PAGAR', 42, 'S')"));
     dm->ctx.es_administrador = false;
     dialogs.clear();
-    EXPECT_FALSE(b.anule());
-    EXPECT_EQ(dialogs.lastError(), kAccesoNoPermitido);
+    EXPECT_FALSE(b.anule(S("Duplicada")));
+    EXPECT_EQ(dialogs.texts(S("information")).value(0),
+              S("El documento ya está anulado. Solo un administrador puede eliminarlo."));
     EXPECT_EQ(filas(S("APLICACION_PROVEDOR")), 1);
 
     dm->ctx.es_administrador = true;
     dialogs.expectQuestion(S("Esta seguro de eliminar completamente la aplicación 0000000001?"),
                            true);
-    ASSERT_TRUE(b.anule()) << dialogs.lastError().toStdString();
+    ASSERT_TRUE(b.anule(S("Duplicada"))) << dialogs.lastError().toStdString();
     EXPECT_EQ(filas(S("APLICACION_PROVEDOR")), 0);
     EXPECT_EQ(filas(S("APLICACION_PROVEEDOR_DETALLE")), 0);
     EXPECT_EQ(guardado(21, 301), S("1000.00"));

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 
 #include "core/data/client_dataset.h"
@@ -135,17 +137,21 @@ TEST_F(AplicacionVentanaTest, AnApplicationTypedWithKeysSettlesPrintsAndItsAnnul
     dialogs.expectModal(S("Tfconsaplicacion"), 1);
     tecla(b->grilla(), Qt::Key_F4);
     EXPECT_EQ(dm->documento_consultado.id, id.toLongLong());
-    // The company asks why: the memo comes first, and an empty reason annuls nothing.
+    // The company asks why: the reason panel comes first, and an empty
+    // reason annuls nothing and keeps the panel.
     dialogs.clear();
-    dialogs.expectModal(S("Tfrazonanulacion"), 1);
     tecla(b->grilla(), Qt::Key_F3);
+    ASSERT_TRUE(b->panel_razon()->isVisible());
+    tecla(b->razon(), Qt::Key_F5);
     EXPECT_TRUE(dialogs.lastError().startsWith(S("Debera ingresar una razon"))) << errores();
+    EXPECT_TRUE(b->panel_razon()->isVisible());
     EXPECT_EQ(guardado(21, 301), S("0.00"));
-    b->logica().pida_razon = [] { return std::optional<QString>(S("Cruce equivocado")); };
+    b->razon()->setPlainText(S("Cruce equivocado"));
     dialogs.expectQuestion(S("Esta seguro de anular la aplicacion No 0000") + numero + S("?"),
                            true);
-    tecla(b->grilla(), Qt::Key_F3);
+    tecla(b->razon(), Qt::Key_F5);
     EXPECT_TRUE(dialogs.allAnswered()) << errores();
+    EXPECT_FALSE(b->panel_razon()->isVisible());
     EXPECT_EQ(guardado(21, 301), S("1000.00"));
     EXPECT_EQ(guardado(52, 302), S("-1000.00"));
     EXPECT_EQ(uno(S("select AUDI_RAZON from AUDITORIA where TIDO_COD = 53 and AUDI_OPER = 'A'")),
