@@ -320,6 +320,9 @@ void planeeDocumentos(const Parametros& p, Rng& rng, int indice, Datos& d,
         f = entre(rng, d.inicio, d.fin);
     std::sort(fechas.begin(), fechas.end());
 
+    const Mezcla& m = p.mezcla;
+    const double corte[] = {m.facturas, m.facturas + m.cargos, m.facturas + m.cargos + m.descuentos,
+                            m.facturas + m.cargos + m.descuentos + m.devoluciones};
     std::vector<int> facturas;  // indexes of this supplier's live invoices
     std::vector<qint64> acreditado(docs.size(), 0);
     for (std::size_t i = 0; i < docs.size(); ++i) {
@@ -327,8 +330,8 @@ void planeeDocumentos(const Parametros& p, Rng& rng, int indice, Datos& d,
         x.fecha = fechas[i];
         x.proveedor = indice;
         x.anulado = u01(rng) < p.parteAnulada;
-        const double r = u01(rng);
-        x.tipo = r < 0.84 ? 21 : r < 0.90 ? 51 : r < 0.95 ? 52 : 24;
+        const double r = u01(rng) * corte[3];
+        x.tipo = r < corte[0] ? 21 : r < corte[1] ? 51 : r < corte[2] ? 52 : 24;
         if (v.moneda != 1 && (x.tipo == 24 || x.tipo == 52))
             x.tipo = 21;  // imports: invoices and charges
 
@@ -556,7 +559,8 @@ void planee(const Parametros& p, const std::set<QString>& existentes, Datos& d) 
 // ---- Writing. ------------------------------------------------------------------
 
 // Secondary indexes nothing needs while loading: the triggers find positions
-// by primary key and movements through the foreign key's own index.
+// by primary key and movements through the foreign key's own index; the
+// searches' indexes are not read by any trigger.
 const char* const kIndicesDiferidos[] = {"IX_MOVIMIENTO_PROVEEDOR_NUM",
                                          "IX_MOVIMIENTO_PROVEEDOR_NIT",
                                          "IX_MOVIMIENTO_PROVEEDOR_VENCE",
@@ -565,7 +569,15 @@ const char* const kIndicesDiferidos[] = {"IX_MOVIMIENTO_PROVEEDOR_NUM",
                                          "IX_ABONOS_PROVEEDOR_ORIGEN",
                                          "IX_EGRESOS_NIT_FECHA",
                                          "IX_AUDITORIA_DOC",
-                                         "IX_TERCEROS_NOM"};
+                                         "IX_TERCEROS_NOM",
+                                         "IX_TERCEROS_NOM_UPPER",
+                                         "IX_NOTAS_DEBITO_FECHA",
+                                         "IX_NOTAS_DEBITO_NUM_UPPER",
+                                         "IX_NOTAS_CREDITO_FECHA",
+                                         "IX_NOTAS_CREDITO_NUM_UPPER",
+                                         "IX_EGRESOS_FECHA",
+                                         "IX_EGRESOS_NUM_UPPER",
+                                         "IX_EGRESOS_NOMTERC_UPPER"};
 
 class Escritor {
   public:
@@ -643,6 +655,25 @@ QVariant texto(const QString& s) {
 
 }  // namespace
 
+std::optional<Mezcla> mezclaDeTexto(const QString& texto) {
+    Mezcla m{0, 0, 0, 0};
+    double* const peso[] = {&m.facturas, &m.cargos, &m.descuentos, &m.devoluciones};
+    const char* const nombre[] = {"facturas", "cargos", "descuentos", "devoluciones"};
+    for (const QString& parte : texto.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString clave = parte.section(QLatin1Char('='), 0, 0).trimmed();
+        bool ok = false;
+        const double v = parte.section(QLatin1Char('='), 1).trimmed().toDouble(&ok);
+        const auto* k = std::find_if(std::begin(nombre), std::end(nombre),
+                                     [&](const char* n) { return clave == QLatin1String(n); });
+        if (!ok || v < 0 || k == std::end(nombre))
+            return std::nullopt;
+        *peso[k - std::begin(nombre)] = v;
+    }
+    if (m.facturas + m.cargos + m.descuentos + m.devoluciones <= 0)
+        return std::nullopt;
+    return m;
+}
+
 QString baseEmpresa(const QString& ubicacion) {
     return paths::companyDatabase(ubicacion, QString::fromLatin1(dbsetup::kDemoCompany));
 }
@@ -655,9 +686,13 @@ Resultado generar(const Parametros& p) {
         if (p.progreso)
             p.progreso(linea);
     };
-    if (p.proveedores < 1 || p.documentosPorProveedor < 1) {
-        r.mensaje =
-            QStringLiteral("Se necesita al menos un proveedor y un documento por proveedor.");
+    const Mezcla& m = p.mezcla;
+    if (p.proveedores < 1 || p.documentosPorProveedor < 1 ||
+        std::min({m.facturas, m.cargos, m.descuentos, m.devoluciones}) < 0 ||
+        m.facturas + m.cargos + m.descuentos + m.devoluciones <= 0) {
+        r.mensaje = QStringLiteral(
+            "Se necesita al menos un proveedor, un documento por proveedor y una clase de "
+            "documento con peso.");
         return r;
     }
     if (!QFileInfo::exists(baseEmpresa(p.ubicacion))) {
@@ -928,8 +963,8 @@ Resultado generar(const Parametros& p) {
             QStringLiteral(
                 "INSERT INTO EGRESOS (EGRE_ID, PREF_PRE, EGRE_NUMERO, EGRE_FECHA, EGRE_CONC, "
                 "EGRE_MONTO, "
-                "EGRE_DTOF, EGRE_NOMTERC, TERC_NIT, EGRE_TIPO, NUMOK, EGRE_USUARIO, EGRE_MONEDA) "
-                "VALUES (?, ?, ?, ?, ?, %1, ?, ?, '1', 'S', 'ADMIN', 1)")
+                "EGRE_DTOF, EGRE_NOMTERC, TERC_NIT, EGRE_TIPO, NUMOK, EGRE_USUARIO, EGRE_MONEDA, "
+                "CLEG_ID) VALUES (?, ?, ?, ?, ?, %1, ?, ?, '1', 'S', 'ADMIN', 1, 1)")
                 .arg(montos(2))) ||
         !w.preparar(det, QStringLiteral("INSERT INTO EGRESODETALLE (EGRE_ID, EGDE_ITEM, "
                                         "EGDE_TIPODOC, EGDE_IDDOC, EGDE_PREFIJO, "
