@@ -25,12 +25,13 @@ QString S(const char* s) {
 }
 
 // Station 1, on a thread of its own (its transaction has to stay open while
-// station 2 waits on it): it rewrites the document row in an open
-// transaction, as a window storing its edit does, and commits once station
-// 2's annulment is seen waiting on that row.
+// station 2 waits on it): it writes in an open transaction, as a window
+// storing does, and commits once station 2's annulment is seen waiting on
+// what it holds.
 class EstacionQueEdita {
   public:
-    EstacionQueEdita(QString base, qint64 id) : base_(std::move(base)), id_(id) {}
+    EstacionQueEdita(QString base, QStringList sentencias)
+        : base_(std::move(base)), sentencias_(std::move(sentencias)) {}
     ~EstacionQueEdita() {
         if (hilo_.joinable())
             hilo_.join();
@@ -62,14 +63,14 @@ class EstacionQueEdita {
         {
             QSqlDatabase escritor = abra(S("estacion1"));
             QSqlDatabase vigia = abra(S("estacion1_vigia"));
-            QSqlQuery q(escritor);
-            const bool retenido =
-                escritor.isOpen() && vigia.isOpen() && escritor.transaction() &&
-                q.exec(S("update NOTAS_DEBITO_PROVEEDOR set NDPR_CONC = 'Corregido en la "
-                         "estacion 1' where NDPR_ID = %1")
-                           .arg(id_));
-            if (!retenido)
-                error += q.lastError().text();
+            bool retenido = escritor.isOpen() && vigia.isOpen() && escritor.transaction();
+            for (const QString& sql : sentencias_) {
+                QSqlQuery q(escritor);
+                if (retenido && !q.exec(sql)) {
+                    error += q.lastError().text();
+                    retenido = false;
+                }
+            }
             retenido_.set_value(retenido);
             if (retenido) {
                 // Each statement of the watcher runs in a transaction of its
@@ -96,7 +97,7 @@ class EstacionQueEdita {
     }
 
     QString base_;
-    qint64 id_;
+    QStringList sentencias_;
     std::thread hilo_;
     std::promise<bool> retenido_;
     bool vio_esperar_ = false;
@@ -114,7 +115,8 @@ class AnulacionEnServidorTest : public ModuleTest {
     }
     // What the annulment changes, in one line.
     QString huella(qint64 id) const {
-        return texto(S("select n.NDPR_ANULADO || ' ' || n.NDPR_CONC || ' ' || m.MVPR_VALOR || ' "
+        return texto(S("select n.NDPR_ANULADO || ' ' || coalesce(n.NDPR_CONC, '') || ' ' || "
+                       "m.MVPR_VALOR || ' "
                        "' || m.MVPR_SALDO || ' ' || (select count(*) from COMPROBANTE_ENCABEZADO "
                        "e where e.ENCO_TIPOREF = 51 and e.ENCO_IDREF = n.NDPR_ID and "
                        "e.ENCO_ANULADO = 'N') || ' ' || (select count(*) from AUDITORIA a where "
@@ -126,39 +128,66 @@ class AnulacionEnServidorTest : public ModuleTest {
     QString base;
 };
 
+// Station 1 edits the document, or stores a voucher that pays part of it,
+// while station 2 annuls it.
 TEST_F(AnulacionEnServidorTest, ADocumentAnotherStationHoldsIsAnnulledOnlyAfterItCommits) {
-    Cargo cargo(*dm);
-    qint64 id = 0;
-    cargo.imprima = [&](qint64 i) { id = i; };
-    ASSERT_TRUE(cargo.abra()) << dialogs.lastError().toStdString();
-    cargo.cambie_nit(S("900123456"));
-    cargo.cambie_monto(Currency::fromInt(80000));
-    ASSERT_TRUE(cargo.grabe()) << dialogs.lastError().toStdString();
-    ASSERT_GT(id, 0);
-    const QStringList anular{
-        S("update notas_debito_proveedor set NDPR_ANULADO = 'S', ndpr_usuario = 'ADMIN' where "
-          "ndpr_id = %1")
-            .arg(id)};
+    const QString kConflicto =
+        S("Otro usuario está modificando este registro en este momento. "
+          "Espere a que termine e intente de nuevo.");
+    const struct {
+        const char* nombre;
+        QStringList estacion1;  // %1: the charge's id
+        const char* tras_conflicto;
+        const char* mensaje;  // of the second attempt; none: it annuls
+        const char* al_final;
+    } casos[] = {
+        {"edita el cargo",
+         {S("update NOTAS_DEBITO_PROVEEDOR set NDPR_CONC = 'Corregido en la estacion 1' where "
+            "NDPR_ID = %1")},
+         "N Corregido en la estacion 1 80000.00 80000.00 1 0",
+         nullptr,
+         "S Corregido en la estacion 1 0.00 0.00 0 1"},
+        {"lo paga",
+         {S("insert into EGRESOS (EGRE_ID, PREF_PRE, EGRE_NUMERO, EGRE_FECHA, TERC_NIT) values "
+            "(9%1, '0000', '9%1', '2022/09/21', '900123456')"),
+          S("insert into EGRESODETALLE (EGRE_ID, EGDE_ITEM, EGDE_TIPODOC, EGDE_IDDOC, EGDE_ABONO) "
+            "values (9%1, 1, 51, %1, 30000)")},
+         "N  80000.00 50000.00 1 0",
+         "El documento tiene pagos o aplicaciones vigentes. Anúlelos primero.",
+         "N  80000.00 50000.00 1 0"},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.nombre);
+        Cargo cargo(*dm);
+        qint64 id = 0;
+        cargo.imprima = [&](qint64 i) { id = i; };
+        ASSERT_TRUE(cargo.abra()) << dialogs.lastError().toStdString();
+        cargo.cambie_nit(S("900123456"));
+        cargo.cambie_monto(Currency::fromInt(80000));
+        ASSERT_TRUE(cargo.grabe()) << dialogs.lastError().toStdString();
+        ASSERT_GT(id, 0);
+        const QStringList anular{S("update notas_debito_proveedor set NDPR_ANULADO = 'S', "
+                                   "ndpr_usuario = 'ADMIN' where ndpr_id = %1")
+                                     .arg(id)};
+        QStringList sentencias;
+        for (const QString& s : k.estacion1)
+            sentencias << s.arg(id);
 
-    EstacionQueEdita estacion1(base, id);
-    ASSERT_TRUE(estacion1.retenga()) << estacion1.error.toStdString();
-    dialogs.clear();
-    EXPECT_FALSE(anule_en_unidad(*dm, 51, id, anular, S("Duplicado")));
-    EXPECT_TRUE(estacion1.termine()) << "the annulment did not wait on the held row";
-    EXPECT_TRUE(estacion1.error.isEmpty()) << estacion1.error.toStdString();
-    EXPECT_EQ(dialogs.lastError(), S("Otro usuario está modificando este registro en este "
-                                     "momento. Espere a que termine e intente de nuevo."));
-    // Station 1's edit stands and the annulment left nothing behind.
-    EXPECT_EQ(huella(id), S("N Corregido en la estacion 1 80000.00 80000.00 1 0"));
+        EstacionQueEdita estacion1(base, sentencias);
+        ASSERT_TRUE(estacion1.retenga()) << estacion1.error.toStdString();
+        dialogs.clear();
+        EXPECT_FALSE(anule_en_unidad(*dm, 51, id, anular, S("Duplicado")));
+        EXPECT_TRUE(estacion1.termine()) << "the annulment did not wait on the held row";
+        EXPECT_TRUE(estacion1.error.isEmpty()) << estacion1.error.toStdString();
+        EXPECT_EQ(dialogs.lastError(), kConflicto);
+        // Station 1's work stands and the annulment left nothing behind.
+        EXPECT_EQ(huella(id), S(k.tras_conflicto));
 
-    dialogs.clear();
-    ASSERT_TRUE(anule_en_unidad(*dm, 51, id, anular, S("Duplicado")))
-        << dialogs.lastError().toStdString();
-    EXPECT_EQ(huella(id), S("S Corregido en la estacion 1 0.00 0.00 0 1"));
-    EXPECT_EQ(texto(S("select AUDI_RAZON from AUDITORIA where TIDO_COD = 51 and AUDI_IDDOC = %1 "
-                      "and AUDI_OPER = 'A'")
-                        .arg(id)),
-              S("Duplicado"));
+        dialogs.clear();
+        EXPECT_EQ(anule_en_unidad(*dm, 51, id, anular, S("Duplicado")), k.mensaje == nullptr);
+        EXPECT_EQ(dialogs.lastError(), k.mensaje ? S(k.mensaje) : QString());
+        EXPECT_EQ(huella(id), S(k.al_final));
+    }
 }
 
 }  // namespace
