@@ -18,13 +18,13 @@
 #include "core/tfdm/tfdm.h"
 #include "core/ui/campos/campo_monto.h"
 #include "core/ui/grid/ledgrix_grid.h"
+#include "core/ui/ventanas_externas.h"
 #include "payments/egresos/medios_pago.h"
 #include "payments/ui/comun/boton_tecla.h"
 #include "payments/ui/comun/enlaces_campos.h"
 #include "payments/ui/comun/opciones_lista.h"
 #include "payments/ui/comun/panel_lineas.h"
 #include "payments/ui/egresos/panel_banco.h"
-#include "core/ui/ventanas_externas.h"
 
 namespace ledgrix {
 
@@ -97,6 +97,20 @@ QWidget* Tfegresos::encabezado() {
     const auto rotulo = [g, r](const char* texto, int fila, int columna) {
         r->addWidget(new QLabel(QString::fromUtf8(texto), g), fila, columna);
     };
+    // The search of stored vouchers, beside the number.
+    QLineEdit* numero = editor(QStringLiteral("EGRE_NUMERO"));
+    auto* junto = new QWidget(g);
+    delete r->replaceWidget(numero, junto);
+    auto* fila_numero = new QHBoxLayout(junto);
+    fila_numero->setContentsMargins(0, 0, 0, 0);
+    fila_numero->addWidget(numero);
+    auto* buscar = new QPushButton(QStringLiteral("..."), junto);
+    buscar->setObjectName(QStringLiteral("buscar_egreso"));
+    buscar->setFocusPolicy(Qt::NoFocus);
+    buscar->setMaximumWidth(buscar->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
+    connect(buscar, &QPushButton::clicked, this,
+            [this] { abra_externa(this->dm(), QStringLiteral("Tfbuscegreso"), this); });
+    fila_numero->addWidget(buscar);
     rotulo("Tipo:", 1, 6);
     tipo_ = new QComboBox(g);
     tipo_->setObjectName(QStringLiteral("EGRE_TIPO"));

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/ui/busqueda/tfbusqueda_documentos.h"
+
+namespace ledgrix {
+
+class BusquedaEgresos;
+
+// "Búsqueda de egresos": the payables vouchers stored lately. F4 or a
+// double click consults the voucher, F6 opens its notes, F3 annuls a live
+// one or deletes an annulled one (administrators). A user without the right
+// to annul is told so and the window closes. Coming back to the window
+// (from the consultation, another window) lists again what is stored now.
+class Tfbuscegreso : public Tfbusquedadocumentos {
+    Q_OBJECT
+  public:
+    explicit Tfbuscegreso(Tfdm& dm, QWidget* parent = nullptr);
+
+    void SBAnularEgresoClick();  // F3
+    void SBNotasClick();         // F6
+
+  protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    BusquedaEgresos& egresos() const;
+    void reactivada();
+
+    bool mostrada_ = false;
+    bool por_releer_ = false;
+};
+
+}  // namespace ledgrix
