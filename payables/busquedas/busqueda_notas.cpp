@@ -92,8 +92,11 @@ QString BusquedaNotas::campo_anulado() const {
 }
 
 bool BusquedaNotas::con_acceso() {
-    return valide_acceso(dm(), dm().ctx.modulo,
-                         clase_ == Clase::Cargo ? kAnulaCargo : kAnulaDescuento);
+    if (valide_acceso(dm(), dm().ctx.modulo,
+                      clase_ == Clase::Cargo ? kAnulaCargo : kAnulaDescuento))
+        return true;
+    emit acceso_negado();
+    return false;
 }
 
 bool BusquedaNotas::admite_anulacion() {

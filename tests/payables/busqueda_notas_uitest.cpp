@@ -130,5 +130,18 @@ TEST_F(BusquedaNotasVentanaTest, EachDocumentWindowsF8OpensItsSearch) {
     }
 }
 
+// A user who may not annul is told so and the search closes.
+TEST_F(BusquedaNotasVentanaTest, NoAccessToAnnulClosesTheSearch) {
+    cargo(41, S("000041"), kTransportes, kHoy, S("1000"));
+    dm->ctx.usuario = S("AUXILIAR");
+    QPointer<Tfbusquedanotas> v = al_frente(new Tfbuscanotdebito(*dm));
+    pulse(Qt::Key_F3);
+    EXPECT_EQ(dialogs.lastError(),
+              S("Acceso no permitido. comuníquese con el administrador del sistema."));
+    libere();
+    EXPECT_TRUE(v.isNull());
+    EXPECT_EQ(texto(S("select NDPR_ANULADO from NOTAS_DEBITO_PROVEEDOR")), S("N"));
+}
+
 }  // namespace
 }  // namespace ledgrix::test

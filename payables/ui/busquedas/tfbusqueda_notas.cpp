@@ -64,6 +64,8 @@ Tfbusquedadocumentos::Opciones opciones_de(Clase clase, Variante variante) {
 Tfbusquedanotas::Tfbusquedanotas(Tfdm& dm, Clase clase, Variante variante, QWidget* parent)
     : Tfbusquedadocumentos(dm, new BusquedaNotas(dm, clase, variante), opciones_de(clase, variante),
                            parent) {
+    // After the refusal has been told.
+    connect(&notas(), &BusquedaNotas::acceso_negado, this, &QWidget::close, Qt::QueuedConnection);
     if (variante == Variante::Menu)
         return;
     // Whatever was handed over before belongs to another choice.
@@ -101,7 +103,7 @@ void Tfbusquedanotas::SBSeleccionaClick() {
 
 void Tfbusquedanotas::SBEstadoClick() {
     BusquedaNotas& b = notas();
-    if (!b.puede_consultar_estado())
+    if (!estado_ || !b.puede_consultar_estado())
         return;
     const EstadoSoporte e =
         ConsultaEstado(dm()).consulte(b.tipo_documento(), QString::number(b.actual()), b.prefijo(),
