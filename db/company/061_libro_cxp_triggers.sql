@@ -3,6 +3,9 @@
    of vouchers and applications re-evaluate their lines when they are
    annulled or change date. */
 
+CREATE EXCEPTION E_CXP_EGRESO_CON_ANTICIPOS
+    'El egreso pagó anticipos que siguen vigentes. Anule primero el egreso.';
+
 SET TERM ^ ;
 
 /* ---- Documents: one position each. ---- */
@@ -152,6 +155,18 @@ BEGIN
         UPDATE EGRESODETALLE SET EGDE_ITEM = EGDE_ITEM WHERE EGRE_ID = NEW.EGRE_ID;
         UPDATE EGRECRUCES SET EGCC_ITEM = EGCC_ITEM WHERE EGRE_ID = NEW.EGRE_ID;
     END
+END^
+
+/* Deleted while live, a voucher would leave the advances it paid out live
+   and without their money: it is annulled first (which annuls them, or is
+   refused while one is applied) and then deleted. */
+CREATE TRIGGER EGRESOS_BORRADO_ANTICIPOS FOR EGRESOS
+ACTIVE BEFORE DELETE POSITION 10
+AS
+BEGIN
+    IF (OLD.EGRE_ID <> 0 AND OLD.EGRE_ANULADO = 'N' AND EXISTS(SELECT 1 FROM ANTICIPOS_PROVEEDOR
+            WHERE EGRE_ID = OLD.EGRE_ID AND ANPR_ANULADO = 'N')) THEN
+        EXCEPTION E_CXP_EGRESO_CON_ANTICIPOS;
 END^
 
 /* ---- Application lines. ---- */

@@ -10,6 +10,7 @@
 
 #include <QSqlQuery>
 #include <functional>
+#include <utility>
 
 #include "core/sql/anulacion.h"
 #include "core/validaciones/anulacion.h"
@@ -281,8 +282,9 @@ class AnulacionTest : public PagosTest {
         EXPECT_EQ(filas(S("DOCUMENTOS_PAGO_CAJA where DPCA_IDSAL = %1").arg(id)), 1);
         return id;
     }
-    // A voucher that pays out an advance typed from it, and the supplier's charge.
-    qint64 un_anticipo() {
+    // A voucher that pays out an advance typed from it, and the supplier's
+    // charge; `anticipo` receives the advance.
+    qint64 un_anticipo(DocumentoSeleccionado* anticipo = nullptr) {
         Egreso& e = abra_egreso(kTransportes);
         qint64 id = 0;
         e.imprima = [&](qint64 i) { id = i; };
@@ -299,19 +301,22 @@ class AnulacionTest : public PagosTest {
         if (dm->documentos_seleccionados.isEmpty())
             return 0;
         const DocumentoSeleccionado d = dm->documentos_seleccionados.first();
+        if (anticipo)
+            *anticipo = d;
         e.reciba_anticipo(d.id, d.prefijo, d.numero);
         grabe_por_banco(e);
         return id;
     }
-    // The transport supplier's discount set against its invoice.
-    qint64 una_aplicacion() {
+    // A credit of the transport supplier (its discount unless another is
+    // named) set against its first invoice.
+    qint64 una_aplicacion(DocumentoSeleccionado credito = {52, 305, S("0000"), S("000305"), {}},
+                          const char* monto = "60000") {
         Aplicacion a(*dm);
         qint64 id = 0;
         a.imprima = [&](qint64 i) { id = i; };
         EXPECT_TRUE(a.abra()) << dialogs.lastError().toStdString();
         a.cambie_nit(kTransportes);
-        EXPECT_TRUE(a.reciba_documentos(
-            {{21, 301, S("0000"), S("000301"), {}}, {52, 305, S("0000"), S("000305"), {}}}))
+        EXPECT_TRUE(a.reciba_documentos({{21, 301, S("0000"), S("000301"), {}}, credito}))
             << dialogs.lastError().toStdString();
         ClientDataset& l = a.lineas();
         for (bool ok = l.first(); ok && !l.eof(); ok = l.next()) {
@@ -319,20 +324,21 @@ class AnulacionTest : public PagosTest {
             for (const char* r : {"APPD_RTFTE", "APPD_RTIVA", "APPD_RTICA", "APPD_RCREE"})
                 l.fieldByName(S(r)).setCurrency(Currency());
             l.fieldByName(S("APPD_APLICADO"))
-                .setCurrency(l.fieldByName(S("APPD_TIPODOC")).asInteger() == 21 ? M("60000")
-                                                                                : M("-60000"));
+                .setCurrency(l.fieldByName(S("APPD_TIPODOC")).asInteger() == 21 ? M(monto)
+                                                                                : -M(monto));
             EXPECT_TRUE(l.post()) << dialogs.lastError().toStdString();
         }
         EXPECT_TRUE(a.grabe()) << dialogs.lastError().toStdString();
         return id;
     }
-    // The transport supplier's second invoice deferred in three instalments.
-    qint64 un_credito() {
+    // A document of the transport supplier deferred in three instalments
+    // (its second invoice unless another is named).
+    qint64 un_credito(int tipo = 21, const QString& numero = S("000306")) {
         CausacionCredito c(*dm);
         qint64 id = 0;
         c.imprima = [&](qint64 i) { id = i; };
         EXPECT_TRUE(c.abra()) << dialogs.lastError().toStdString();
-        c.reciba({kTransportes, S("21"), S("0000"), S("000306")});
+        c.reciba({kTransportes, QString::number(tipo), S("0000"), numero});
         c.cambie_cuotas(3);
         c.cambie_interes(M("0"));
         EXPECT_TRUE(c.grabe()) << dialogs.lastError().toStdString();
@@ -350,6 +356,21 @@ struct Sentencias {
     }
     QStringList borre(qint64 id) const {
         return {S("delete from %1 where %2 = %3").arg(tabla, columna).arg(id)};
+    }
+};
+
+// A stored document and the statements its search runs on it.
+struct Documento {
+    int tipo = 0;
+    qint64 id = 0;
+    const Sentencias* sentencias = nullptr;
+    QString previa;  // run first when annulling (an application's lines); %1: the id
+
+    QStringList anule() const {
+        QStringList v;
+        if (!previa.isEmpty())
+            v << previa.arg(id);
+        return v << sentencias->anule(id);
     }
 };
 
@@ -428,50 +449,86 @@ TEST_F(AnulacionTest, AnnullingAndThenDeletingGivesTheRegistryAndBothBooksBack) 
     }
 }
 
-// A charge a live voucher pays keeps its value until the voucher goes; the
-// refusal changes nothing and reads in Spanish.
-TEST_F(AnulacionTest, AChargePaidByALiveVoucherIsAnnulledOnlyAfterTheVoucher) {
-    const Estado antes = estado();
-    const qint64 cargo = un_cargo(kPapeleria, "120000");
-    ASSERT_GT(cargo, 0);
-    Egreso& e = abra_egreso(kPapeleria);
-    qint64 egreso = 0;
-    e.imprima = [&](qint64 i) { egreso = i; };
-    e.reciba_documento_cxp({51,
-                            cargo,
-                            S("0000"),
-                            texto(S("select NDPR_NUMERO from NOTAS_DEBITO_PROVEEDOR where "
-                                    "NDPR_ID = %1")
-                                      .arg(cargo)),
-                            {}});
-    grabe_por_banco(e);
-    ASSERT_GT(egreso, 0);
-    const Estado pagado = estado();
+// A document something live settles keeps its value until that goes: the
+// refusal changes nothing and reads in Spanish; annulled in order, both
+// leave everything as it was.
+TEST_F(AnulacionTest, ADocumentSettledByALiveOneIsAnnulledOnlyAfterIt) {
+    const QString kVigentes =
+        S("El documento tiene pagos o aplicaciones vigentes. Anúlelos primero.");
+    const QString kLineas =
+        S("update aplicacion_proveedor_detalle set appd_anulado = 'S' where appr_id = %1");
+    const auto numero = [this](qint64 cargo) {
+        return texto(
+            S("select NDPR_NUMERO from NOTAS_DEBITO_PROVEEDOR where NDPR_ID = %1").arg(cargo));
+    };
+    const struct {
+        const char* nombre;
+        std::function<std::pair<Documento, Documento>()> cree;  // the document, what settles it
+        const char* al_borrar = nullptr;  // the refusal of a deletion, when it is another
+    } casos[] = {
+        {"cargo pagado por un egreso",
+         [&] {
+             const qint64 cargo = un_cargo(kPapeleria, "120000");
+             Egreso& e = abra_egreso(kPapeleria);
+             qint64 egreso = 0;
+             e.imprima = [&](qint64 i) { egreso = i; };
+             e.reciba_documento_cxp({51, cargo, S("0000"), numero(cargo), {}});
+             grabe_por_banco(e);
+             return std::pair{Documento{51, cargo, &kCargos}, Documento{62, egreso, &kEgresos}};
+         }},
+        {"cargo diferido en un credito",
+         [&] {
+             const qint64 cargo = un_cargo(kTransportes, "90000");
+             return std::pair{Documento{51, cargo, &kCargos},
+                              Documento{57, un_credito(51, numero(cargo)), &kCreditos}};
+         }},
+        {"descuento aplicado a una factura",
+         [&] {
+             const qint64 d = un_descuento(0);
+             const QString n = texto(
+                 S("select NCPR_NUMERO from NOTAS_CREDITO_PROVEEDOR where NCPR_ID = %1").arg(d));
+             return std::pair{Documento{52, d, &kDescuentos},
+                              Documento{53, una_aplicacion({52, d, S("0000"), n, {}}, "47600"),
+                                        &kAplicaciones, kLineas}};
+         }},
+        {"anticipo de un egreso aplicado a una factura",
+         [&] {
+             DocumentoSeleccionado a;
+             const qint64 egreso = un_anticipo(&a);
+             return std::pair{Documento{62, egreso, &kEgresos},
+                              Documento{53, una_aplicacion(a, "100000"), &kAplicaciones, kLineas}};
+         },
+         "El egreso pagó anticipos que siguen vigentes. Anule primero el egreso."},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.nombre);
+        const Estado antes = estado();
+        const auto [doc, abono] = k.cree();
+        ASSERT_GT(doc.id, 0);
+        ASSERT_GT(abono.id, 0) << dialogs.lastError().toStdString();
+        const Estado saldado = estado();
 
-    dialogs.clear();
-    EXPECT_FALSE(anule_en_unidad(*dm, 51, cargo, kCargos.anule(cargo), S("Sin razón")));
-    EXPECT_EQ(dialogs.lastError(),
-              S("El documento tiene pagos o aplicaciones vigentes. Anúlelos primero."));
-    compare(pagado, "rechazado");
-    EXPECT_EQ(
-        texto(S("select NDPR_ANULADO from NOTAS_DEBITO_PROVEEDOR where NDPR_ID = %1").arg(cargo)),
-        S("N"));
-    EXPECT_EQ(comprobantes_vivos(51, cargo), 1);
-    EXPECT_EQ(auditoria(51, cargo, "A"), QStringList());
-    // Deleting it outright is refused the same way.
-    dialogs.clear();
-    EXPECT_FALSE(anule_en_unidad(*dm, 51, cargo, kCargos.borre(cargo), S("x"), S("D")));
-    EXPECT_EQ(dialogs.lastError(),
-              S("El documento tiene pagos o aplicaciones vigentes. Anúlelos primero."));
-    compare(pagado, "borrado rechazado");
+        const std::pair<QStringList, const char*> intentos[] = {
+            {doc.anule(), "A"}, {doc.sentencias->borre(doc.id), "D"}};
+        for (const auto& [sentencias, oper] : intentos) {
+            dialogs.clear();
+            EXPECT_FALSE(anule_en_unidad(*dm, doc.tipo, doc.id, sentencias, S("No"), S(oper)));
+            EXPECT_EQ(dialogs.lastError(),
+                      S(oper) == S("D") && k.al_borrar ? S(k.al_borrar) : kVigentes)
+                << oper;
+            compare(saldado, oper);
+            EXPECT_EQ(comprobantes_vivos(doc.tipo, doc.id), 1);
+            EXPECT_EQ(auditoria(doc.tipo, doc.id, oper), QStringList());
+        }
 
-    ASSERT_TRUE(anule_en_unidad(*dm, 62, egreso, kEgresos.anule(egreso), S("Pago errado")))
-        << dialogs.lastError().toStdString();
-    ASSERT_TRUE(anule_en_unidad(*dm, 51, cargo, kCargos.anule(cargo), S("Cargo errado")))
-        << dialogs.lastError().toStdString();
-    compare(antes, "ambos anulados");
-    EXPECT_EQ(auditoria(62, egreso, "A"), QStringList{S("Pago errado")});
-    EXPECT_EQ(auditoria(51, cargo, "A"), QStringList{S("Cargo errado")});
+        ASSERT_TRUE(anule_en_unidad(*dm, abono.tipo, abono.id, abono.anule(), S("Primero este")))
+            << dialogs.lastError().toStdString();
+        ASSERT_TRUE(anule_en_unidad(*dm, doc.tipo, doc.id, doc.anule(), S("Luego este")))
+            << dialogs.lastError().toStdString();
+        compare(antes, "ambos anulados");
+        EXPECT_EQ(auditoria(abono.tipo, abono.id, "A"), QStringList{S("Primero este")});
+        EXPECT_EQ(auditoria(doc.tipo, doc.id, "A"), QStringList{S("Luego este")});
+    }
 }
 
 }  // namespace
