@@ -5,6 +5,10 @@
 
 CREATE EXCEPTION E_CXP_EGRESO_CON_ANTICIPOS
     'El egreso pagó anticipos que siguen vigentes. Anule primero el egreso.';
+/* Deleting an advance a live voucher paid out; annulling it is refused
+   alike (E_CXP_ANTICIPO_CON_EGRESO, 076_anticipos.sql). */
+CREATE EXCEPTION E_CXP_ANTICIPO_EN_EGRESO
+    'El anticipo fue pagado por un egreso vigente. Anule primero el egreso.';
 
 SET TERM ^ ;
 
@@ -167,6 +171,18 @@ BEGIN
     IF (OLD.EGRE_ID <> 0 AND OLD.EGRE_ANULADO = 'N' AND EXISTS(SELECT 1 FROM ANTICIPOS_PROVEEDOR
             WHERE EGRE_ID = OLD.EGRE_ID AND ANPR_ANULADO = 'N')) THEN
         EXCEPTION E_CXP_EGRESO_CON_ANTICIPOS;
+END^
+
+/* An advance goes with the voucher that paid it out: deleted on its own,
+   the voucher's line would pay out money for nothing that exists. One still
+   waiting for its voucher (EGRE_ID 0) is the voucher window's to drop. */
+CREATE TRIGGER ANTICIPOS_PROVEEDOR_BORRADO FOR ANTICIPOS_PROVEEDOR
+ACTIVE BEFORE DELETE POSITION 10
+AS
+BEGIN
+    IF (OLD.EGRE_ID <> 0 AND OLD.ANPR_ANULADO = 'N' AND EXISTS(SELECT 1 FROM EGRESOS
+            WHERE EGRE_ID = OLD.EGRE_ID AND EGRE_ANULADO = 'N')) THEN
+        EXCEPTION E_CXP_ANTICIPO_EN_EGRESO;
 END^
 
 /* ---- Application lines. ---- */
