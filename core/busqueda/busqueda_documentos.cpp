@@ -96,6 +96,17 @@ bool BusquedaDocumentos::repita() {
     return busque(columna_, texto_, contiene_);
 }
 
+void BusquedaDocumentos::ubique(qint64 id) {
+    if (id == 0 || !CFilas->active())
+        return;
+    const int i = CFilas->fieldByName(campo_id()).index();
+    for (int fila = 0; fila < CFilas->recordCount(); ++fila)
+        if (CFilas->valueAt(fila, i).toLongLong() == id) {
+            CFilas->moveTo(fila);
+            return;
+        }
+}
+
 qint64 BusquedaDocumentos::actual() const {
     if (!CFilas->active() || CFilas->isEmpty() || CFilas->recNo() < 0)
         return 0;
@@ -121,6 +132,7 @@ bool BusquedaDocumentos::puede_anular() {
     }
     if (!con_acceso()) {
         dm_.dialogs().error(mensaje_acceso());
+        emit acceso_negado();
         return false;
     }
     if (!admite_anulacion())
@@ -162,12 +174,7 @@ bool BusquedaDocumentos::anule(const QString& razon_escrita) {
         return false;
     // The list again, on the same document when it is still in it.
     repita();
-    const int i = CFilas->fieldByName(campo_id()).index();
-    for (int fila = 0; fila < CFilas->recordCount(); ++fila)
-        if (CFilas->valueAt(fila, i).toLongLong() == id) {
-            CFilas->moveTo(fila);
-            break;
-        }
+    ubique(id);
     return true;
 }
 

@@ -51,6 +51,9 @@ class BusquedaDocumentos : public QObject {
     // The statement of the last search, as sent.
     QString sentencia() const { return sentencia_; }
 
+    // Puts the cursor on the document `id` when it is among the rows read.
+    void ubique(qint64 id);
+
     // The current row's document; 0 when the list is empty.
     qint64 actual() const;
     QString prefijo() const;
@@ -73,6 +76,14 @@ class BusquedaDocumentos : public QObject {
     // read again. False when nothing changed (refused, answered no, or the
     // database refused: the user was told).
     bool anule(const QString& razon = {});
+
+    // The field that tells an annulled row ("S").
+    QString columna_anulado() const { return campo_anulado(); }
+
+  signals:
+    // The user may not annul here, and was told: the window has nothing
+    // more for him.
+    void acceso_negado();
 
   protected:
     BusquedaDocumentos(Tfdm& dm, int tipo, QObject* parent);

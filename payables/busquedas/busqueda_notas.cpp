@@ -92,11 +92,8 @@ QString BusquedaNotas::campo_anulado() const {
 }
 
 bool BusquedaNotas::con_acceso() {
-    if (valide_acceso(dm(), dm().ctx.modulo,
-                      clase_ == Clase::Cargo ? kAnulaCargo : kAnulaDescuento))
-        return true;
-    emit acceso_negado();
-    return false;
+    return valide_acceso(dm(), dm().ctx.modulo,
+                         clase_ == Clase::Cargo ? kAnulaCargo : kAnulaDescuento);
 }
 
 bool BusquedaNotas::admite_anulacion() {

@@ -29,10 +29,6 @@ class BusquedaNotas : public BusquedaDocumentos {
     // Access option of that question.
     int opcion_estado() const;
 
-  signals:
-    // The user may not annul here: the window has nothing more for him.
-    void acceso_negado();
-
   protected:
     QString seleccion() const override;
     QString desempate() const override;

@@ -80,11 +80,8 @@ bool BusquedaEgresos::con_acceso() {
     return valide_acceso(dm(), modulo, modulo == S("C. X PAGAR") ? 32 : 42);
 }
 
-bool BusquedaEgresos::acceso() {
-    if (con_acceso())
-        return true;
-    dm().dialogs().error(S("Acceso no permitido. Comuníquese con el administrador del sistema."));
-    return false;
+QString BusquedaEgresos::mensaje_acceso() const {
+    return S("Acceso no permitido. Comuníquese con el administrador del sistema.");
 }
 
 std::optional<bool> BusquedaEgresos::halla(const QString& sql) const {

@@ -17,9 +17,6 @@ class BusquedaEgresos : public BusquedaDocumentos {
   public:
     explicit BusquedaEgresos(Tfdm& dm, QObject* parent = nullptr);
 
-    // The right to annul vouchers in the module the user works in; false
-    // after telling him (the window then closes).
-    bool acceso();
 
   protected:
     QString seleccion() const override;
@@ -29,7 +26,9 @@ class BusquedaEgresos : public BusquedaDocumentos {
     QString campo_prefijo() const override;
     QString campo_numero() const override;
     QString campo_anulado() const override;
+    // The right to annul vouchers in the module the user works in.
     bool con_acceso() override;
+    QString mensaje_acceso() const override;
     bool admite_anulacion() override;
     QString pregunta_anular() const override;
     QString pregunta_eliminar() const override;

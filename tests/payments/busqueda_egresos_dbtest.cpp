@@ -209,18 +209,18 @@ TEST_F(BusquedaEgresosTest, PayrollVouchersAndUsersWithoutTheRightAreRefusedAndN
     elija(S("000201"));
     EXPECT_FALSE(busqueda->anule());
     EXPECT_EQ(anulado(21), S("N"));
-    EXPECT_FALSE(busqueda->acceso());
+    EXPECT_FALSE(busqueda->puede_anular());
     EXPECT_EQ(dialogs.lastError(),
               S("Acceso no permitido. Comuníquese con el administrador del sistema."));
     const std::pair<const char*, int> derechos[] = {{"C. X PAGAR", 32}, {"TESORERIA", 42}};
     for (const auto& [modulo, opcion] : derechos) {
         SCOPED_TRACE(modulo);
         dm->ctx.modulo = S(modulo);
-        EXPECT_FALSE(busqueda->acceso());
+        EXPECT_FALSE(busqueda->puede_anular());
         run(S("insert into ACCESO_USUARIO values ('AUXILIAR', %1, %2, 'S')")
                 .arg(sql::quoted(S(modulo)))
                 .arg(opcion));
-        EXPECT_TRUE(busqueda->acceso());
+        EXPECT_TRUE(busqueda->puede_anular());
     }
 }
 

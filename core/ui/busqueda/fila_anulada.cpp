@@ -1,4 +1,4 @@
-#include "payments/ui/busquedas/fila_anulada.h"
+#include "core/ui/busqueda/fila_anulada.h"
 
 namespace ledgrix {
 

@@ -6,8 +6,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/busqueda/busqueda_documentos.h"
@@ -17,6 +19,7 @@
 #include "core/services/dialogs.h"
 #include "core/sql/sqltext.h"
 #include "core/tfdm/tfdm.h"
+#include "core/ui/busqueda/fila_anulada.h"
 #include "core/ui/grid/ledgrix_grid.h"
 #include "core/ui/ventanas_externas.h"
 
@@ -37,6 +40,9 @@ Tfbusquedadocumentos::Tfbusquedadocumentos(Tfdm& dm, BusquedaDocumentos* logica,
       opciones_(std::move(opciones)) {
     setAttribute(Qt::WA_DeleteOnClose);
     logica_->setParent(this);
+    // After the refusal has been told.
+    connect(logica_, &BusquedaDocumentos::acceso_negado, this, &QWidget::close,
+            Qt::QueuedConnection);
     if (!opciones_.archivo.isEmpty())
         grilla()->setExportTitle(opciones_.archivo);
 
@@ -103,6 +109,8 @@ Tfbusquedadocumentos::Tfbusquedadocumentos(Tfdm& dm, BusquedaDocumentos* logica,
         if (!opciones_.consulta.isEmpty())
             SBConsultarClick();
     });
+    grilla()->setItemDelegate(new FilaAnuladaDelegate(
+        [this] { return columna(logica_->columna_anulado()); }, this));
     abra_a_lo_ancho();
     if (opciones_.limpie_texto)
         texto_->setFocus();
@@ -186,6 +194,45 @@ void Tfbusquedadocumentos::SBSalirClick() {
         return;
     }
     Tflista::SBSalirClick();
+}
+
+void Tfbusquedadocumentos::reactivada() {
+    // One reading for the events of one activation; none while a reason is
+    // typed for the row under the cursor.
+    // The first activation is the opening, which has just listed.
+    if (!activada_) {
+        activada_ = true;
+        return;
+    }
+    if (por_releer_ || panel_razon_->isVisible())
+        return;
+    por_releer_ = true;
+    QTimer::singleShot(0, this, [this] {
+        por_releer_ = false;
+        if (panel_razon_->isVisible())
+            return;
+        const qint64 id = logica_->actual();
+        if (!logica_->repita())
+            return;
+        titule();
+        logica_->ubique(id);
+    });
+}
+
+bool Tfbusquedadocumentos::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate)
+        reactivada();
+    return Tflista::event(e);
+}
+
+void Tfbusquedadocumentos::showEvent(QShowEvent* e) {
+    if (!mostrada_)
+        // Inside the main window the frame is what is activated.
+        if (auto* marco = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            connect(marco, &QMdiSubWindow::aboutToActivate, this,
+                    &Tfbusquedadocumentos::reactivada);
+    Tflista::showEvent(e);
+    mostrada_ = true;
 }
 
 void Tfbusquedadocumentos::SBImprimirClick() {

@@ -21,7 +21,10 @@ class BusquedaDocumentos;
 // posición"; the list (filter row, export, print); F8 or Enter lists, F4 or a
 // double click opens the consultation of the row, F3 annuls or deletes it,
 // with the reason panel when the configuration asks for one (F5 goes on,
-// Esc hides it). A document's search adds its own keys with agregue_tecla.
+// Esc hides it). Annulled rows are drawn apart; coming back to the window
+// (from the consultation, another window) lists again what is stored now; a
+// user refused the right to annul is told and the window closes. A
+// document's search adds its own keys with agregue_tecla.
 class Tfbusquedadocumentos : public Tflista {
     Q_OBJECT
   public:
@@ -68,9 +71,12 @@ class Tfbusquedadocumentos : public Tflista {
 
     // Esc hides the reason panel first.
     void SBSalirClick() override;
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void oculte_razon();
+    void reactivada();
 
     BusquedaDocumentos* logica_;
     Opciones opciones_;
@@ -79,6 +85,9 @@ class Tfbusquedadocumentos : public Tflista {
     QCheckBox* contiene_ = nullptr;
     QFrame* panel_razon_ = nullptr;
     QPlainTextEdit* razon_ = nullptr;
+    bool mostrada_ = false;
+    bool por_releer_ = false;
+    bool activada_ = false;
 };
 
 }  // namespace ledgrix

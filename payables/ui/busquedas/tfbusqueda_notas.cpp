@@ -64,8 +64,6 @@ Tfbusquedadocumentos::Opciones opciones_de(Clase clase, Variante variante) {
 Tfbusquedanotas::Tfbusquedanotas(Tfdm& dm, Clase clase, Variante variante, QWidget* parent)
     : Tfbusquedadocumentos(dm, new BusquedaNotas(dm, clase, variante), opciones_de(clase, variante),
                            parent) {
-    // After the refusal has been told.
-    connect(&notas(), &BusquedaNotas::acceso_negado, this, &QWidget::close, Qt::QueuedConnection);
     if (variante == Variante::Menu)
         return;
     // Whatever was handed over before belongs to another choice.

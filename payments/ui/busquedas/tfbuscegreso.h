@@ -4,8 +4,6 @@
 
 namespace ledgrix {
 
-class BusquedaEgresos;
-
 // "Búsqueda de egresos": the payables vouchers stored lately. F4 or a
 // double click consults the voucher, F6 opens its notes, F3 annuls a live
 // one or deletes an annulled one (administrators). A user without the right
@@ -16,19 +14,7 @@ class Tfbuscegreso : public Tfbusquedadocumentos {
   public:
     explicit Tfbuscegreso(Tfdm& dm, QWidget* parent = nullptr);
 
-    void SBAnularEgresoClick();  // F3
-    void SBNotasClick();         // F6
-
-  protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-  private:
-    BusquedaEgresos& egresos() const;
-    void reactivada();
-
-    bool mostrada_ = false;
-    bool por_releer_ = false;
+    void SBNotasClick();  // F6
 };
 
 }  // namespace ledgrix
