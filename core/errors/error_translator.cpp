@@ -30,12 +30,11 @@ QString databaseRefusal(const QString& m) {
     return match.hasMatch() ? match.captured(1).trimmed() : QString();
 }
 
-// Another station holds the row: it changed it and committed while this
-// transaction waited, or it still holds it and this one asked not to wait.
-// Nothing was written; the user can try again once the other one finished.
+// Another station changed the row and committed while this transaction
+// waited on it (transactions wait and see a snapshot). Nothing was written;
+// the user can try again, which starts a fresh transaction.
 bool lockConflict(const QString& m) {
-    return m.contains(QLatin1String("update conflicts with concurrent update")) ||
-           m.contains(QLatin1String("lock conflict on no wait transaction"));
+    return m.contains(QLatin1String("update conflicts with concurrent update"));
 }
 
 }  // namespace

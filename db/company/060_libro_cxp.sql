@@ -45,7 +45,9 @@
    0). It may be annulled only when nothing live settles it; otherwise the
    payment or application has to be annulled first, so that no movement ever
    points at a document without value. Annulling or deleting a voucher or an
-   application, or one of its lines, removes the movements of its lines.
+   application, or one of its lines, removes the movements of its lines. A
+   live voucher that paid out advances, and such an advance, are annulled
+   before they can be deleted (061_...): the advance goes with its voucher.
 
    Advances: an advance stands at minus its net amount from the moment it is
    stored, paid out or not. The voucher line of type 55 does not settle it:
