@@ -414,41 +414,44 @@ TEST_F(AnulacionTest, AnnullingAndThenDeletingGivesTheRegistryAndBothBooksBack) 
          {S("update aplicacion_proveedor_detalle set appd_anulado = 'S' where appr_id = %1")}},
         {"credito", 57, [this] { return un_credito(); }, kCreditos, {}},
     };
-    for (const Caso& k : casos) {
-        SCOPED_TRACE(k.nombre);
-        const Estado antes = estado();
-        const qint64 id = k.cree();
-        ASSERT_GT(id, 0) << dialogs.lastError().toStdString();
-        const Estado creado = estado();
-        ASSERT_NE(creado.posiciones, antes.posiciones) << "the document moved nothing";
-        ASSERT_NE(creado.libro, antes.libro) << "the document was not posted";
-        ASSERT_EQ(comprobantes_vivos(k.tipo, id), 1);
+    // Withholdings taken as the debt is recorded, and left for the payment.
+    for (const Caso& k : casos)
+        for (const char* retenciones : {"SI", "NO"}) {
+            configure(S("DESCONTAR RETENCIONES POR CAUSACION"), S(retenciones));
+            SCOPED_TRACE(k.nombre + std::string(", retenciones al causar: ") + retenciones);
+            const Estado antes = estado();
+            const qint64 id = k.cree();
+            ASSERT_GT(id, 0) << dialogs.lastError().toStdString();
+            const Estado creado = estado();
+            ASSERT_NE(creado.posiciones, antes.posiciones) << "the document moved nothing";
+            ASSERT_NE(creado.libro, antes.libro) << "the document was not posted";
+            ASSERT_EQ(comprobantes_vivos(k.tipo, id), 1);
 
-        QStringList anular;
-        for (const QString& s : k.antes_de_anular)
-            anular << s.arg(id);
-        anular << k.sentencias.anule(id);
-        const QString razon = S("Digitado dos veces: «%1»").arg(S(k.nombre));
-        dialogs.clear();
-        ASSERT_TRUE(anule_en_unidad(*dm, k.tipo, id, anular, razon))
-            << dialogs.lastError().toStdString();
-        compare(antes, "anulado");
-        EXPECT_EQ(comprobantes_vivos(k.tipo, id), 0);
-        EXPECT_EQ(auditoria(k.tipo, id, "A"), QStringList{razon});
-        EXPECT_EQ(razon_anulacion(*dm, k.tipo, id), razon + S(". Anulado por:ADMIN"));
+            QStringList anular;
+            for (const QString& s : k.antes_de_anular)
+                anular << s.arg(id);
+            anular << k.sentencias.anule(id);
+            const QString razon = S("Digitado dos veces: «%1»").arg(S(k.nombre));
+            dialogs.clear();
+            ASSERT_TRUE(anule_en_unidad(*dm, k.tipo, id, anular, razon))
+                << dialogs.lastError().toStdString();
+            compare(antes, "anulado");
+            EXPECT_EQ(comprobantes_vivos(k.tipo, id), 0);
+            EXPECT_EQ(auditoria(k.tipo, id, "A"), QStringList{razon});
+            EXPECT_EQ(razon_anulacion(*dm, k.tipo, id), razon + S(". Anulado por:ADMIN"));
 
-        const QString borrado = S("Ya no hace falta guardarlo");
-        ASSERT_TRUE(anule_en_unidad(*dm, k.tipo, id, k.sentencias.borre(id), borrado, S("D")))
-            << dialogs.lastError().toStdString();
-        compare(antes, "borrado");
-        EXPECT_EQ(auditoria(k.tipo, id, "D"), QStringList{borrado});
-        EXPECT_EQ(auditoria(k.tipo, id, "A"), QStringList{razon});
-        EXPECT_EQ(filas(S("MOVIMIENTO_PROVEEDOR where MVPR_TIPOREF = %1 and MVPR_IDREF = %2")
-                            .arg(k.tipo)
-                            .arg(id)),
-                  0);
-        EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.lastError().toStdString();
-    }
+            const QString borrado = S("Ya no hace falta guardarlo");
+            ASSERT_TRUE(anule_en_unidad(*dm, k.tipo, id, k.sentencias.borre(id), borrado, S("D")))
+                << dialogs.lastError().toStdString();
+            compare(antes, "borrado");
+            EXPECT_EQ(auditoria(k.tipo, id, "D"), QStringList{borrado});
+            EXPECT_EQ(auditoria(k.tipo, id, "A"), QStringList{razon});
+            EXPECT_EQ(filas(S("MOVIMIENTO_PROVEEDOR where MVPR_TIPOREF = %1 and MVPR_IDREF = %2")
+                                .arg(k.tipo)
+                                .arg(id)),
+                      0);
+            EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.lastError().toStdString();
+        }
 }
 
 // A document something live settles keeps its value until that goes: the
