@@ -162,8 +162,13 @@ BEGIN
     BEGIN
         IF (OLD.EGRE_ID <> 0) THEN
         BEGIN
-            DELETE FROM CHEQUES WHERE CHEQ_TIPOORI = 62 AND CHEQ_IDORI = OLD.EGRE_ID;
-            DELETE FROM RETIROS WHERE RETI_TIPOORI = 62 AND RETI_IDORI = OLD.EGRE_ID;
+            /* Deleting an annulled voucher keeps the annulled cheque or
+               withdrawal: its number stays spent unless the user released
+               it (the search deletes it first when asked to). */
+            DELETE FROM CHEQUES WHERE CHEQ_TIPOORI = 62 AND CHEQ_IDORI = OLD.EGRE_ID
+                AND (UPDATING OR CHEQ_ANULADO = 'N');
+            DELETE FROM RETIROS WHERE RETI_TIPOORI = 62 AND RETI_IDORI = OLD.EGRE_ID
+                AND (UPDATING OR RETI_ANULADO = 'N');
             UPDATE EGRESOS SET EGRE_TIPOMOVBCO = NULL, EGRE_IDMOVBCO = NULL WHERE EGRE_ID = OLD.EGRE_ID;
         END
         IF (DELETING) THEN

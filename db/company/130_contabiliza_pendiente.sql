@@ -20,6 +20,7 @@
 CREATE EXCEPTION E_CNT_SIN_COMPROBANTE 'El comprobante contable pendiente no existe.';
 CREATE EXCEPTION E_CNT_PREFIJO 'El prefijo contable del comprobante no existe.';
 CREATE EXCEPTION E_CNT_SIN_CUENTA 'El comprobante tiene movimientos sin cuenta contable.';
+CREATE EXCEPTION E_CNT_DOC_ANULADO 'El documento fue anulado; su comprobante no se lleva a contabilidad.';
 
 SET TERM ^ ;
 
@@ -36,6 +37,7 @@ DECLARE REF VARCHAR(20);
 DECLARE CONCEPTO VARCHAR(60);
 DECLARE NUMERO VARCHAR(8);
 DECLARE CONSEC INTEGER;
+DECLARE ANULADO VARCHAR(1);
 BEGIN
     SELECT CNTB_TIPOREF, CNTB_IDREF, CNTB_PREFREF, CNTB_NUMREF, CNTB_FECHA, CNTB_TIPOCOMP, CNTB_PREFCNT,
            CNTB_REF, CNTB_CONCEPTO, NULLIF(TRIM(CNTB_NUMERO), '')
@@ -43,6 +45,11 @@ BEGIN
     INTO :TIPO, :IDREF, :PREFREF, :NUMREF, :FECHA, :TICO, :PRCO, :REF, :CONCEPTO, :NUMERO;
     IF (ROW_COUNT = 0) THEN
         EXCEPTION E_CNT_SIN_COMPROBANTE;
+    /* A document annulled while its voucher waited for review would get a
+       live posting from the review: it stays out of the ledger. */
+    SELECT ANULADO FROM CNT_DOCUMENTO(:TIPO, :IDREF) INTO :ANULADO;
+    IF (ANULADO = 'S') THEN
+        EXCEPTION E_CNT_DOC_ANULADO;
     IF (EXISTS(SELECT 1 FROM CONTABILIZACION_DET WHERE CNTB_ID = :IDCNT
                AND COALESCE(TRIM(CNDE_CUENTA), '') = '' AND (CNDE_DEBITOS <> 0 OR CNDE_CREDITOS <> 0))) THEN
         EXCEPTION E_CNT_SIN_CUENTA;

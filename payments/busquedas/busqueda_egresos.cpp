@@ -123,33 +123,46 @@ QString BusquedaEgresos::pregunta_eliminar() const {
     return S("Esta seguro de eliminar completamente el EGRESO ") + prefijo() + numero() + S("?");
 }
 
-QStringList BusquedaEgresos::sentencias_anular() {
+bool BusquedaEgresos::libere_banco(QStringList& sentencias) {
     const QString id = sql::number(actual());
-    QStringList sentencias;
     std::optional<QSqlQuery> q = dm().sql().select(
-        S("select egbc_tipobco, cuba_cod, prba_pref, egbc_numero from egrebanco where egre_id = ") +
+        S("select b.egbc_tipobco, b.prba_pref, b.egbc_numero, (select count(*) from cheques c "
+          "where c.cheq_tipoori = 62 and c.cheq_idori = b.egre_id) + (select count(*) from "
+          "retiros r where r.reti_tipoori = 62 and r.reti_idori = b.egre_id) from egrebanco b "
+          "where b.egre_id = ") +
         id);
     if (!q)
-        return {};
-    // Answered no, the bank document stays, annulled with the voucher, and
-    // its number stays spent.
-    if (q->next() && dm().dialogs().question(S("Desea volver a utilizar el cheque/retiro No. ") +
-                                             q->value(2).toString().trimmed() +
-                                             q->value(3).toString().trimmed() + S("?")))
+        return false;
+    // Answered no, the bank document stays, annulled with the voucher (and
+    // after its deletion), and its number stays spent. One released when
+    // the voucher was annulled is not asked about again.
+    if (q->next() && q->value(3).toInt() > 0 &&
+        dm().dialogs().question(S("Desea volver a utilizar el cheque/retiro No. ") +
+                                q->value(1).toString().trimmed() +
+                                q->value(2).toString().trimmed() + S("?")))
         sentencias << (q->value(0).toInt() == 73
                            ? S("delete from retiros where reti_tipoori = 62 and reti_idori = ")
                            : S("delete from cheques where cheq_tipoori = 62 and cheq_idori = ")) +
                           id;
+    return true;
+}
+
+QStringList BusquedaEgresos::sentencias_anular() {
+    QStringList sentencias;
+    if (!libere_banco(sentencias))
+        return {};
     sentencias << S("update egresos set egre_anulado = 'S', egre_usuario = ") +
-                      sql::quoted(dm().ctx.usuario) + S(" where egre_id = ") + id;
+                      sql::quoted(dm().ctx.usuario) + S(" where egre_id = ") +
+                      sql::number(actual());
     return sentencias;
 }
 
 QStringList BusquedaEgresos::sentencias_eliminar() {
-    // Deleting the voucher takes its bank document with it (the bank line's
-    // trigger): its number is free again whatever was answered when it was
-    // annulled, so there is nothing to ask.
-    return {S("delete from egresos where egre_id = ") + sql::number(actual())};
+    QStringList sentencias;
+    if (!libere_banco(sentencias))
+        return {};
+    sentencias << S("delete from egresos where egre_id = ") + sql::number(actual());
+    return sentencias;
 }
 
 }  // namespace ledgrix

@@ -36,6 +36,11 @@ class BusquedaEgresos : public BusquedaDocumentos {
     QStringList sentencias_eliminar() override;
 
   private:
+    // The bank document step of an annulment or a deletion: asks whether its
+    // number is to be used again and, if so, adds its deletion. False when
+    // the reading failed (the user was told).
+    bool libere_banco(QStringList& sentencias);
+
     // Whether `sql` finds a row; nullopt when it failed (the user was told).
     std::optional<bool> halla(const QString& sql) const;
 };

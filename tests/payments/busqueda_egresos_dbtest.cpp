@@ -168,7 +168,9 @@ TEST_F(BusquedaEgresosTest,
     }
     EXPECT_EQ(texto(S("select count(*) from CHEQUEO_SALDOS_DOC_CXPAGAR")), S("0"));
 
-    // The last one, annulled: a clerk may not delete it, an administrator may.
+    // The last one, annulled with its cheque kept: a clerk may not delete
+    // it, an administrator may, and the cheque's number stays spent unless
+    // he releases it then.
     como_auxiliar(true);
     elija(numero);
     EXPECT_FALSE(busqueda->anule(S("Duplicado")));
@@ -177,8 +179,10 @@ TEST_F(BusquedaEgresosTest,
     dm->ctx.es_administrador = true;
     dialogs.expectQuestion(
         S("Esta seguro de eliminar completamente el EGRESO 0000") + numero + S("?"), true);
+    dialogs.expectQuestion({}, false);
     ASSERT_TRUE(busqueda->anule(S("Duplicado"))) << dialogs.lastError().toStdString();
     EXPECT_EQ(filas(S("EGRESOS where EGRE_ID = %1").arg(id)), 0);
+    EXPECT_EQ(filas(S("CHEQUES where CHEQ_ANULADO = 'S' and CHEQ_IDORI = %1").arg(id)), 1);
     EXPECT_EQ(razon(id, "D"), S("Duplicado"));
     EXPECT_EQ(razon(id, "A"), S("Cheque mal girado"));
     EXPECT_TRUE(dialogs.allAnswered());

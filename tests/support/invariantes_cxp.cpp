@@ -148,8 +148,8 @@ QStringList contabilidad_incompleta(const SqlRunner& sql) {
           p);
     filas(sql, S("ledger voucher of a missing charge (voucher, charge)"),
           S("select first 20 e.ENCO_CONSEC, e.ENCO_IDREF from COMPROBANTE_ENCABEZADO e where "
-            "e.ENCO_TIPOREF = 51 and not exists (select 1 from NOTAS_DEBITO_PROVEEDOR n where "
-            "n.NDPR_ID = e.ENCO_IDREF)"),
+            "e.ENCO_TIPOREF = 51 and e.ENCO_ANULADO = 'N' and not exists (select 1 from "
+            "NOTAS_DEBITO_PROVEEDOR n where n.NDPR_ID = e.ENCO_IDREF)"),
           p);
     for (const char* tabla : {"COMPROBANTE_DETALLE", "COMPROBANTE_DETALLE_NIIF"}) {
         const QString t = S(tabla);
@@ -196,11 +196,11 @@ QStringList medios_de_pago_descuadrados(const SqlRunner& sql) {
           "and r.RETI_ANULADO = 'N' and e.EGRE_TIPOMOVBCO = 'RE' and e.EGRE_IDMOVBCO = "
           "r.RETI_ID))"),
         p);
-    filas(sql, S("bank document of a voucher without bank line"),
+    // An annulled one may outlive its deleted voucher: its number stays spent.
+    filas(sql, S("live bank document of a voucher without bank line"),
           S("select first 20 d.TIPO, d.IDORI from (select 72 TIPO, CHEQ_IDORI IDORI from CHEQUES "
-            "where "
-            "CHEQ_TIPOORI = 62 union all select 73, RETI_IDORI from RETIROS where RETI_TIPOORI = "
-            "62) d "
+            "where CHEQ_TIPOORI = 62 and CHEQ_ANULADO = 'N' union all select 73, RETI_IDORI from "
+            "RETIROS where RETI_TIPOORI = 62 and RETI_ANULADO = 'N') d "
             "where not exists (select 1 from EGREBANCO b where b.EGRE_ID = d.IDORI and "
             "b.EGBC_TIPOBCO = d.TIPO)"),
           p);
