@@ -120,7 +120,7 @@ void busque(benchmark::State& state, Clase clase, Columna col) {
     void BM_##clase##_##col(benchmark::State& state) { \
         busque(state, Clase::clase, Columna::col);     \
     }                                                  \
-    BENCHMARK(BM_##clase##_##col)->Unit(benchmark::kMillisecond)->Iterations(20)
+    BENCHMARK(BM_##clase##_##col)->Unit(benchmark::kMillisecond)->Iterations(10)
 
 BUSQUEDA(Cargos, Fecha);
 BUSQUEDA(Cargos, Nombre);
