@@ -42,8 +42,7 @@ QString BusquedaNotas::seleccion() const {
     const bool cargo = clase_ == Clase::Cargo;
     const bool menu = variante_ == Variante::Menu;
     const int agencia = dm().ctx.agencia;
-    // With an agency the prefix comes from its own series.
-    const QString prefijo = agencia != 0 ? S("p.pref_pre") : S("a.pref_pre");
+    const QString prefijo = S("a.pref_pre");
     QString campos;
     if (cargo) {
         campos = S("a.ndpr_id,") + prefijo +
@@ -61,11 +60,13 @@ QString BusquedaNotas::seleccion() const {
             campos += S(", ncpr_numprov, ncpr_extra, ncpr_nronce, ncpr_docsoporte");
     }
     const QString tabla = cargo ? S("notas_debito_proveedor") : S("notas_credito_proveedor");
+    // The agency's series as a list, not a join: the engine then walks the
+    // documents' own index in the order asked instead of sorting them all.
     if (agencia != 0)
         return S("select ") + campos + S(" from ") + tabla +
-               S(" a, terceros t,prefijos p where t.terc_nit = a.terc_nit and a.pref_pre= "
-                 "p.pref_pre and p.tido_cod = ") +
-               sql::number(tipo()) + S(" and p.sucu_id=") + sql::number(agencia);
+               S(" a, terceros t where t.terc_nit = a.terc_nit and a.pref_pre in (select "
+                 "p.pref_pre from prefijos p where p.tido_cod = ") +
+               sql::number(tipo()) + S(" and p.sucu_id=") + sql::number(agencia) + S(")");
     return S("select ") + campos + S(" from ") + tabla +
            S(" a , terceros t where t.terc_nit = a.terc_nit ");
 }

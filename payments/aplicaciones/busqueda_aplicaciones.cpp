@@ -22,9 +22,9 @@ QString BusquedaAplicaciones::seleccion() const {
     if (dm().ctx.agencia == 0)
         return campos + S("from aplicacion_provedor a,terceros t where t.terc_nit = a.terc_nit");
     return campos +
-           S("from aplicacion_provedor a,terceros t,prefijos p where t.terc_nit = "
-             "a.terc_nit and a.pref_pre= p.pref_pre and p.tido_cod = 53 and p.sucu_id=") +
-           sql::number(dm().ctx.agencia);
+           S("from aplicacion_provedor a,terceros t where t.terc_nit = a.terc_nit and a.pref_pre "
+             "in (select p.pref_pre from prefijos p where p.tido_cod = 53 and p.sucu_id=") +
+           sql::number(dm().ctx.agencia) + S(")");
 }
 
 bool BusquedaAplicaciones::con_acceso() {

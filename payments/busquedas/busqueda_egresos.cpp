@@ -35,11 +35,13 @@ QString BusquedaEgresos::seleccion() const {
     // The class is how the voucher window files every voucher it stores.
     const int agencia = dm().ctx.agencia;
     if (agencia != 0)
+        // The agency's series as a list, not a join: the engine then walks
+        // the vouchers' own index in the order asked instead of sorting.
         return S(kColumnas) +
-               S("from egresos e, prefijos p, clases_egreso c where c.cleg_id = e.cleg_id and "
-                 "e.pref_pre = p.pref_pre and p.tido_cod = 62 and ((p.sucu_id = 0) or "
-                 "(p.sucu_id = ") +
-               sql::number(agencia) + S("))");
+               S("from egresos e, clases_egreso c where c.cleg_id = e.cleg_id and e.pref_pre in "
+                 "(select p.pref_pre from prefijos p where p.tido_cod = 62 and ((p.sucu_id = 0) "
+                 "or (p.sucu_id = ") +
+               sql::number(agencia) + S(")))");
     return S(kColumnas) +
            S("from egresos e, terceros t, clases_egreso c where c.cleg_id = e.cleg_id and "
              "e.terc_nit = t.terc_nit");
