@@ -1,5 +1,6 @@
 #include "app/ui/mensajes/abrir_mensaje.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -26,6 +27,12 @@ QWidget* abra_mensaje(Tfdm& dm, QMdiArea* area) {
 void conecte_buzon(Buzon& buzon, Tfdm& dm, QMdiArea* area, QWidget* parent) {
     QObject* contexto = parent ? static_cast<QObject*>(parent) : static_cast<QObject*>(&buzon);
     QObject::connect(&buzon, &Buzon::muestre, contexto, [&buzon, parent] {
+        // Over a question the alert would cover its buttons and could not be
+        // closed until it is answered: it waits for the next poll.
+        if (QApplication::activeModalWidget()) {
+            buzon.cerrado();
+            return;
+        }
         auto* alerta = new TfAlertas(buzon, parent);
         alerta->show();
     });

@@ -103,6 +103,13 @@ Tfbusquedadocumentos::Tfbusquedadocumentos(Tfdm& dm, BusquedaDocumentos* logica,
             SBContinuarClick();
     });
 
+    // Declared before the first listing, the titles and the hidden fields
+    // hold for every listing after it (each one builds its fields anew).
+    for (const auto& [campo, titulo] : opciones_.titulos) {
+        Field& f = logica_->filas().declareField(campo);
+        f.setDisplayLabel(titulo);
+        f.setVisible(!titulo.isEmpty());
+    }
     logica_->busque(logica_->columna_inicial(), {}, opciones_.contiene);
     titule();
     muestre(logica_->filas(), [this] {
@@ -112,6 +119,7 @@ Tfbusquedadocumentos::Tfbusquedadocumentos(Tfdm& dm, BusquedaDocumentos* logica,
     grilla()->setItemDelegate(new FilaAnuladaDelegate(
         [this] { return columna(logica_->columna_anulado()); }, this));
     abra_a_lo_ancho();
+    abra_a_lo_alto();
     if (opciones_.limpie_texto)
         texto_->setFocus();
     else
@@ -119,14 +127,9 @@ Tfbusquedadocumentos::Tfbusquedadocumentos(Tfdm& dm, BusquedaDocumentos* logica,
 }
 
 void Tfbusquedadocumentos::titule() {
-    ClientDataset& filas = logica_->filas();
-    if (!filas.active())
-        return;
-    for (const auto& [campo, titulo] : opciones_.titulos)
-        if (Field* f = filas.findField(campo)) {
-            f->setDisplayLabel(titulo);
-            f->setVisible(!titulo.isEmpty());
-        }
+    // A new listing is a new set of columns: they fit their rows again.
+    if (isVisible())
+        ajuste_columnas();
 }
 
 void Tfbusquedadocumentos::SBBuscarClick() {

@@ -66,7 +66,7 @@ class Tfbusquedadocumentos : public Tflista {
     // The current row as dm.documento_consultado; false (the user told)
     // when the list is empty.
     bool tome_actual();
-    // Titles the fields again (after each listing: the rows are new fields).
+    // Fits the columns to a new listing.
     void titule();
 
     // Esc hides the reason panel first.

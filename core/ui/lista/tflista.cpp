@@ -149,7 +149,7 @@ void Tflista::SBSalirClick() {
     close();
 }
 
-void Tflista::ajuste_ancho() {
+int Tflista::ajuste_columnas() {
     // A name or a concept of 60 characters would push the amounts out of sight.
     const int kMaximaColumna = fontMetrics().averageCharWidth() * 28;
     QHeaderView* h = grilla_->horizontalHeader();
@@ -162,6 +162,11 @@ void Tflista::ajuste_ancho() {
         h->resizeSection(c, std::min(h->sectionSize(c), kMaximaColumna));
         ancho += h->sectionSize(c);
     }
+    return ancho;
+}
+
+void Tflista::ajuste_ancho() {
+    int ancho = ajuste_columnas();
     const QMargins m = caja_->contentsMargins();
     ancho = std::max(ancho + m.left() + m.right(), minimumSizeHint().width());
     // Inside the main window the frame around it counts, and the area is the limit.
@@ -170,8 +175,17 @@ void Tflista::ajuste_ancho() {
     const QSize borde = exterior->size() - size();
     const QSize limite = exterior == this ? screen()->availableGeometry().size()
                                           : marco->mdiArea()->viewport()->size();
+    const int alto = a_lo_alto_ ? std::max(exterior->height(), limite.height() * 3 / 4)
+                                : exterior->height();
     exterior->resize(std::min(ancho + borde.width(), limite.width()),
-                     std::min(exterior->height(), limite.height()));
+                     std::min(alto, limite.height()));
+    // A window of its own grew where it was placed: back wholly in view.
+    if (exterior == this && isWindow()) {
+        const QRect area = screen()->availableGeometry();
+        const QRect marco = frameGeometry();
+        move(std::clamp(marco.left(), area.left(), std::max(area.left(), area.right() - marco.width())),
+             std::clamp(marco.top(), area.top(), std::max(area.top(), area.bottom() - marco.height())));
+    }
 }
 
 bool Tflista::tecla(int key) {

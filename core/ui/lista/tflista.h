@@ -64,6 +64,11 @@ class Tflista : public QWidget {
     // as wide as its title and its rows (long texts up to a limit), within
     // the work area or screen it opens on.
     void abra_a_lo_ancho() { a_lo_ancho_ = true; }
+    // Each column as wide as its title and its rows (long texts up to a
+    // limit), as the window first shows; answers the grid's width.
+    int ajuste_columnas();
+    // And tall enough for a screenful of rows: three quarters of the area.
+    void abra_a_lo_alto() { a_lo_alto_ = true; }
     // Searches once the typing in `texto` pauses for the grid's search delay
     // (the login's), not on every key; the window opens with the cursor in
     // it.
@@ -93,6 +98,7 @@ class Tflista : public QWidget {
     QTimer espera_;
     bool ubicada_ = false;
     bool a_lo_ancho_ = false;
+    bool a_lo_alto_ = false;
 };
 
 }  // namespace ledgrix

@@ -68,7 +68,9 @@ Tfnotasdoc::Tfnotasdoc(Tfdm& dm, QWidget* parent) : QWidget(parent), logica_(dm,
     connect(grabar, &QPushButton::clicked, this, [this] { SBGrabarClick(); });
     connect(salir, &QPushButton::clicked, this, [this] { close(); });
     caja->addLayout(barra);
-    resize(640, 420);
+    // Placed by whoever opens it at its size hint: the columns and a line
+    // of text need this much.
+    setMinimumSize(600, 400);
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
     // Whoever opens the notes has come to write one.
@@ -77,6 +79,8 @@ Tfnotasdoc::Tfnotasdoc(Tfdm& dm, QWidget* parent) : QWidget(parent), logica_(dm,
 
 void Tfnotasdoc::SBGrabarClick() {
     if (logica_.agregue(nueva_->toPlainText())) {
+        // Read again, the notes are new fields.
+        titulos(logica_.notas());
         nueva_->clear();
         grilla_->scrollToBottom();
     }
