@@ -68,7 +68,7 @@ Tfbusquedanotas::Tfbusquedanotas(Tfdm& dm, Clase clase, Variante variante, QWidg
         return;
     // Whatever was handed over before belongs to another choice.
     dm.documentos_seleccionados.clear();
-    agregue_tecla(Qt::Key_F2, S("Selecciona"), [this] { SBSeleccionaClick(); });
+    agregue_tecla(Qt::Key_F2, S("F2: Selecciona"), [this] { SBSeleccionaClick(); });
     agregue_tecla(Qt::Key_F10, S("F10:Estado"), [this] { SBEstadoClick(); });
 
     auto* panel = new QFrame(this);

@@ -69,6 +69,8 @@ QLineEdit* Tfconsulta::caja(QGridLayout* rejilla, int fila, int columna, const Q
     e->setObjectName(nombre);
     e->setReadOnly(true);
     e->setCursorPosition(0);
+    // A concept longer than its box is read whole on the mouse.
+    e->setToolTip(texto);
     rejilla->addWidget(new QLabel(etiqueta, this), fila, columna);
     rejilla->addWidget(e, fila, columna + 1);
     return e;
@@ -89,7 +91,9 @@ void Tfconsulta::columnas(const QList<QList<Caja>>& columnas) {
             if (f && f->type() == Field::Type::Currency)
                 e->setAlignment(Qt::AlignRight);
         }
-        rejilla->setColumnStretch(2 * c + 1, 1);
+        // The first column holds the texts (concept, references): it takes
+        // the room the amounts do not need.
+        rejilla->setColumnStretch(2 * c + 1, c == 0 ? 2 : 1);
     }
     caja_->addLayout(rejilla);
 }
