@@ -54,13 +54,9 @@ TEST_F(TasaCambioVentanaTest, TheRateIsReadInTheInstallationsFormatAndNeverGuess
         const char* guardada;  // "ninguna": refused, the user stays with the text
         const char* mensaje;
     } casos[] = {
+        // Which texts parse is the number format's own test.
         {"4.350,25", "4350.25", nullptr},
-        {"4350,25", "4350.25", nullptr},
-        {"4.350", "4350.00", nullptr},
         {"4.35", "ninguna", "El valor «4.35» no es un número válido. Use el formato 1.234.567,89."},
-        {"4,350.25", "ninguna",
-         "El valor «4,350.25» no es un número válido. Use el formato 1.234.567,89."},
-        {"4e3", "ninguna", "El valor «4e3» no es un número válido. Use el formato 1.234.567,89."},
         {"-0", "ninguna", "La tasa de cambio debe ser un valor mayor que cero."},
     };
     for (const auto& c : casos) {
