@@ -196,12 +196,8 @@ bool prepare() {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (!bench::inicie(argc, argv))
+    if (!bench::corra(argc, argv, prepare))
         return 1;
-    if (!prepare())
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
     dm.reset();
     return 0;
 }

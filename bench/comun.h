@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace ledgrix::bench {
@@ -35,6 +36,16 @@ inline bool inicie(int argc, char** argv) {
     int n = int(args.size());
     benchmark::Initialize(&n, args.data());
     return !benchmark::ReportUnrecognizedArguments(n, args.data());
+}
+
+// Starts Google Benchmark, prepares the benchmarks' data and runs them;
+// false when an argument or the data was wrong (already reported).
+inline bool corra(int argc, char** argv, const std::function<bool()>& prepare) {
+    if (!inicie(argc, argv) || !prepare())
+        return false;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return true;
 }
 
 // Median of the times measured one by one (0 when none).

@@ -175,12 +175,8 @@ bool prepare() {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (!bench::inicie(argc, argv))
+    if (!bench::corra(argc, argv, prepare))
         return 1;
-    if (!prepare())
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
     servidor_local.libere();
     std::fprintf(stderr, "Mensajes mostrados: %d (%s)\n", dialogos.mensajes,
                  qPrintable(dialogos.ultimo));
