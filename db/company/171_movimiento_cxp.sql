@@ -1,0 +1,417 @@
+/* Payables movement over a period: each supplier's movement with its running
+   balance and the statement of account (REP_MOVIMIENTO_PROVEEDOR), the
+   monthly summary of every supplier (MOVIMIENTO_CXPAGAR_MES) and the
+   period's documents for the multidimensional analysis (ANALISIS_CXPAGAR).
+
+   The balances are those of 170_reportes_cxp.sql at a cut-off, so a
+   movement report, a relation and an aging of the same day agree:
+   - INICIAL is the balance at the day before "date from", SALDO (movement)
+     and FINAL (monthly) the balance at "date to", both as the consolidated
+     relation gives them: the same document types, agency of the series,
+     currency, and suppliers and groups as PROVEEDORES holds them.
+   - Between the two, the balance moves by the period's documents (live
+     ones of types 21, 24, 51, 52, 55, 57 dated in the period, by their
+     MVPR_VALOR, signed as the ledger signs it) and the period's settling
+     movements (ABONOS_PROVEEDOR dated in the period, by ABPR_VALOR: amount,
+     prompt-payment discount and withholdings, signed like the document
+     they settle). A movement counts under the agency and currency of the
+     document it settles, and only when that document is dated up to "date
+     to"; one dated before its own document (a back-dated entry) counts in
+     the period of the document. Annulled documents count nowhere.
+   - Amounts in a foreign currency are each converted over the document's
+     rate and rounded on their own, so there the sum of the rows may miss
+     the balances by the cents of rounding; in local currency it is exact.
+
+   Movement rows (REP_MOVIMIENTO_PROVEEDOR, detail 'S'): every row of a
+   supplier carries its INICIAL and SALDO. A document's row has ABONO 0 and
+   its RTFTE, RTIVA, RTICA (ICA with CREE) are the withholdings its own
+   recording took off the balance (MVPR_RETCAUSA 'S'), signed like the
+   document; 0 when they wait for the payment. The window runs the balance
+   as INICIAL + DEBITO - CREDITO - ABONO, and when ("CXPAGAR", "SALDOS",
+   "DESCONTAR RETENCIONES POR CAUSACION") is not "NO" it also subtracts a
+   document row's withholdings; so DEBITO (positive) or CREDITO (negative,
+   as a magnitude) is the document's total before withholdings under that
+   setting, and what it moved the balance by under "NO". Either way
+   DEBITO - CREDITO - (withholdings the window subtracts) = MVPR_VALOR.
+   A settling movement's row has DEBITO and CREDITO 0, ABONO = ABPR_VALOR,
+   RTFTE, RTIVA, RTICA 0 (nothing for the window to add back) and the
+   withholdings it took in ARTFTE, ARTIVA, ARTICA; TIPODOC/IDDOC/PREFIJO/
+   NUMERO are those of the voucher (54), application (53) or credit payable
+   (57) that holds it. With this, the running balance of the last row of a
+   supplier is its SALDO.
+   A supplier with no row in the period gets one row with zeros besides
+   INICIAL and SALDO; the window drops it when both are 0 too.
+   Without detail: one row per supplier, DEBITO and CREDITO what the
+   documents moved the balance by, ABONO the movements, the withholdings 0
+   (on such a row the window's rule would subtract them or not depending on
+   ABONO) and ARTFTE, ARTIVA, ARTICA the movements' sums; INICIAL + DEBITO -
+   CREDITO - ABONO = SALDO.
+
+   Monthly summary: every supplier with a balance or movement in the period,
+   all agencies. DEBITOS are the documents that raised the balance (charges,
+   invoices, credits payable), CREDITOS the magnitude of those that lowered
+   it (discounts, returns, advances), both by what they moved it, net of
+   withholdings taken when recorded; ABONOS the settling movements (those
+   against a credit document are negative). FINAL = INICIAL + DEBITOS -
+   CREDITOS - ABONOS.
+
+   Speed: one supplier's period is two probes of the (NIT, date) indexes of
+   the ledger and of its movements. The summary and the analysis read the
+   period by IX_MOVIMIENTO_PROVEEDOR_FECHA and IX_ABONOS_PROVEEDOR_FECHA;
+   the summary takes FINAL from the relation's per-supplier totals at "date
+   to" (one grouped read of the open book when nothing was settled after
+   it, as for the current month) and INICIAL back from the period. */
+
+/* The period's documents of every supplier. One more entry per document
+   stored, in date order, so it grows at its end. */
+CREATE INDEX IX_MOVIMIENTO_PROVEEDOR_FECHA ON MOVIMIENTO_PROVEEDOR (MVPR_FECHA);
+
+SET TERM ^ ;
+
+/* 1 when a document of the ledger falls under the agency and the currency
+   asked, as the positions at a cut-off choose them. */
+CREATE OR ALTER FUNCTION CXP_DOC_EN_SELECCION (TIPO INTEGER, PREFIJO VARCHAR(4), MONEDADOC INTEGER,
+    AGENCIA INTEGER, MONEDA INTEGER)
+RETURNS INTEGER
+AS
+DECLARE SUCU INTEGER;
+BEGIN
+    IF (COALESCE(MONEDA, 0) NOT IN (0, 1) AND MONEDADOC IS DISTINCT FROM MONEDA) THEN
+        RETURN 0;
+    IF (COALESCE(AGENCIA, 0) = 0) THEN
+        RETURN 1;
+    SELECT SUCU_ID FROM PREFIJOS WHERE TIDO_COD = :TIPO AND PREF_PRE = :PREFIJO INTO :SUCU;
+    RETURN IIF(SUCU IS NOT DISTINCT FROM AGENCIA, 1, 0);
+END^
+
+/* An amount of a document in the currency asked: local, or over the
+   document's own rate when a foreign currency is asked (the document is
+   then in that currency). */
+CREATE OR ALTER FUNCTION CXP_MONTO_EN (VALOR NUMERIC(15,2), TRM NUMERIC(15,4), MONEDA INTEGER)
+RETURNS NUMERIC(15,2)
+AS
+BEGIN
+    IF (COALESCE(MONEDA, 0) IN (0, 1) OR TRM IS NULL OR TRM <= 0 OR TRM = 1) THEN
+        RETURN VALOR;
+    RETURN ROUND(VALOR / TRM, 2);
+END^
+
+/* One supplier's balance at the end of CORTE, as the relation adds it up. */
+CREATE OR ALTER PROCEDURE CXP_SALDO_PROVEEDOR_CORTE (NIT VARCHAR(20), CORTE DATE, AGENCIA INTEGER,
+    MONEDA INTEGER)
+RETURNS (SALDO NUMERIC(15,2))
+AS
+BEGIN
+    SELECT COALESCE(SUM(SALDO), 0) FROM CXP_POSICIONES_CORTE(:NIT, :CORTE, :AGENCIA, :MONEDA)
+    INTO :SALDO;
+    SUSPEND;
+END^
+
+/* What moved one supplier's balance in DESDE..HASTA, in date order (rules
+   in the header). ES_ABONO 0: a document, VALOR its MVPR_VALOR and
+   RTFTE..RTICA the withholdings its recording took; 1: a settling movement,
+   VALOR its ABPR_VALOR and RTFTE..RTICA what it withheld. Amounts in the
+   currency asked. */
+CREATE OR ALTER PROCEDURE CXP_MOVIMIENTOS_PERIODO (NIT VARCHAR(20), DESDE DATE, HASTA DATE,
+    AGENCIA INTEGER, MONEDA INTEGER)
+RETURNS (
+    ES_ABONO INTEGER,
+    TIPODOC  INTEGER,
+    IDDOC    INTEGER,
+    PREFIJO  VARCHAR(4),
+    NUMERO   VARCHAR(8),
+    FECHA    DATE,
+    CONCEPTO VARCHAR(60),
+    VALOR    NUMERIC(15,2),
+    RTFTE    NUMERIC(15,2),
+    RTIVA    NUMERIC(15,2),
+    RTICA    NUMERIC(15,2)
+)
+AS
+DECLARE TIPO INTEGER;
+DECLARE ID INTEGER;
+DECLARE PREF_DOC VARCHAR(4);
+DECLARE NUM_DOC VARCHAR(8);
+DECLARE MONEDADOC INTEGER;
+DECLARE TRM NUMERIC(15,4);
+DECLARE TOTAL NUMERIC(15,2);
+DECLARE RETCAUSA VARCHAR(1);
+DECLARE ORIGEN VARCHAR(1);
+DECLARE IDORI INTEGER;
+DECLARE SIGNO INTEGER;
+DECLARE R_CREE NUMERIC(15,2);
+BEGIN
+    FOR SELECT 0, M.MVPR_TIPOREF, M.MVPR_IDREF, M.MVPR_PREFIJO, M.MVPR_NUMERO, M.MVPR_FECHA, M.MVPR_MONEDA,
+               M.MVPR_TRM, M.MVPR_VALOR, M.MVPR_TOTAL, M.MVPR_RETCAUSA, CAST(NULL AS VARCHAR(1)),
+               CAST(NULL AS INTEGER), 0, 0, 0, 0
+        FROM MOVIMIENTO_PROVEEDOR M
+        WHERE M.TERC_NIT = :NIT AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA AND M.MVPR_ANULADO = 'N'
+          AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+        UNION ALL
+        SELECT 1, M.MVPR_TIPOREF, M.MVPR_IDREF, M.MVPR_PREFIJO, M.MVPR_NUMERO, A.ABPR_FECHA, M.MVPR_MONEDA,
+               M.MVPR_TRM, A.ABPR_VALOR, 0, 'N', A.ABPR_ORIGEN, A.ABPR_IDORI, A.ABPR_RTFTE, A.ABPR_RTIVA,
+               A.ABPR_RTICA, A.ABPR_RCREE
+        FROM ABONOS_PROVEEDOR A
+        JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
+        WHERE A.TERC_NIT = :NIT AND A.ABPR_FECHA BETWEEN :DESDE AND :HASTA AND M.MVPR_FECHA <= :HASTA
+          AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+        UNION ALL
+        /* Entered with a date before the document it settles. */
+        SELECT 1, M.MVPR_TIPOREF, M.MVPR_IDREF, M.MVPR_PREFIJO, M.MVPR_NUMERO, A.ABPR_FECHA, M.MVPR_MONEDA,
+               M.MVPR_TRM, A.ABPR_VALOR, 0, 'N', A.ABPR_ORIGEN, A.ABPR_IDORI, A.ABPR_RTFTE, A.ABPR_RTIVA,
+               A.ABPR_RTICA, A.ABPR_RCREE
+        FROM MOVIMIENTO_PROVEEDOR M
+        JOIN ABONOS_PROVEEDOR A ON A.ABPR_TIPOREF = M.MVPR_TIPOREF AND A.ABPR_IDREF = M.MVPR_IDREF
+        WHERE M.TERC_NIT = :NIT AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA AND A.ABPR_FECHA < :DESDE
+          AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+        ORDER BY 6, 1
+        INTO :ES_ABONO, :TIPO, :ID, :PREF_DOC, :NUM_DOC, :FECHA, :MONEDADOC, :TRM, :VALOR, :TOTAL, :RETCAUSA,
+             :ORIGEN, :IDORI, :RTFTE, :RTIVA, :RTICA, :R_CREE
+    DO
+    BEGIN
+        IF (CXP_DOC_EN_SELECCION(TIPO, PREF_DOC, MONEDADOC, AGENCIA, MONEDA) = 1) THEN
+        BEGIN
+            IF (ES_ABONO = 0) THEN
+            BEGIN
+                TIPODOC = TIPO; IDDOC = ID; PREFIJO = PREF_DOC; NUMERO = NUM_DOC;
+                SELECT CONCEPTO FROM CXP_TEXTOS_DOCUMENTO(:TIPO, :ID) INTO :CONCEPTO;
+                IF (RETCAUSA = 'S' AND TOTAL <> VALOR) THEN
+                BEGIN
+                    SIGNO = CXP_SIGNO(TIPO);
+                    SELECT :SIGNO * RTFTE, :SIGNO * RTIVA, :SIGNO * (RTICA + RCREE)
+                    FROM CXP_FIGURAS_DOCUMENTO(:TIPO, :ID) INTO :RTFTE, :RTIVA, :RTICA;
+                END
+            END
+            ELSE
+            BEGIN
+                RTICA = RTICA + R_CREE;
+                CONCEPTO = 'Abono a ' || COALESCE(TRIM(PREF_DOC), '') || '-' || COALESCE(NUM_DOC, '');
+                IDDOC = IDORI; PREFIJO = NULL; NUMERO = NULL;
+                IF (ORIGEN IN ('E', 'C')) THEN
+                BEGIN
+                    TIPODOC = 54;
+                    SELECT PREF_PRE, EGRE_NUMERO FROM EGRESOS WHERE EGRE_ID = :IDORI INTO :PREFIJO, :NUMERO;
+                END
+                ELSE IF (ORIGEN = 'A') THEN
+                BEGIN
+                    TIPODOC = 53;
+                    SELECT PREF_PRE, APPR_NUMERO FROM APLICACION_PROVEDOR WHERE APPR_ID = :IDORI
+                    INTO :PREFIJO, :NUMERO;
+                END
+                ELSE
+                BEGIN
+                    TIPODOC = 57;
+                    SELECT CRCX_PREF, CRCX_NUMERO FROM CREDITO_CXPAGAR WHERE CRCX_ID = :IDORI
+                    INTO :PREFIJO, :NUMERO;
+                END
+            END
+            VALOR = CXP_MONTO_EN(VALOR, TRM, MONEDA);
+            RTFTE = CXP_MONTO_EN(RTFTE, TRM, MONEDA);
+            RTIVA = CXP_MONTO_EN(RTIVA, TRM, MONEDA);
+            RTICA = CXP_MONTO_EN(RTICA, TRM, MONEDA);
+            SUSPEND;
+        END
+    END
+END^
+
+CREATE OR ALTER PROCEDURE REP_MOVIMIENTO_PROVEEDOR (PROV_DESDE VARCHAR(60), PROV_HASTA VARCHAR(60),
+    GRUPO_DESDE VARCHAR(20), GRUPO_HASTA VARCHAR(20), FECHA_DESDE DATE, FECHA_HASTA DATE,
+    DETALLE VARCHAR(1), ORDEN VARCHAR(1), AGRUPA VARCHAR(1), MONEDA INTEGER, AGENCIA INTEGER)
+RETURNS (
+    NIT      VARCHAR(20),
+    NOMBRE   VARCHAR(60),
+    TELEFONO VARCHAR(40),
+    CIUDAD   VARCHAR(40),
+    CODZONA  VARCHAR(2),
+    NOMZONA  VARCHAR(60),
+    DV       VARCHAR(2),
+    CODCIUD  VARCHAR(5),
+    NOMCIUD  VARCHAR(40),
+    INICIAL  NUMERIC(15,2),
+    TIPODOC  INTEGER,
+    IDDOC    INTEGER,
+    PREFIJO  VARCHAR(4),
+    NUMERO   VARCHAR(8),
+    FECHA    DATE,
+    CONCEPTO VARCHAR(60),
+    DEBITO   NUMERIC(15,2),
+    CREDITO  NUMERIC(15,2),
+    SALDO    NUMERIC(15,2),
+    RTFTE    NUMERIC(15,2),
+    RTIVA    NUMERIC(15,2),
+    RTICA    NUMERIC(15,2),
+    ABONO    NUMERIC(15,2),
+    ARTFTE   NUMERIC(15,2),
+    ARTIVA   NUMERIC(15,2),
+    ARTICA   NUMERIC(15,2)
+)
+AS
+DECLARE CAUSADAS INTEGER;
+DECLARE ES_ABONO INTEGER;
+DECLARE VALOR NUMERIC(15,2);
+DECLARE W_RTFTE NUMERIC(15,2);
+DECLARE W_RTIVA NUMERIC(15,2);
+DECLARE W_RTICA NUMERIC(15,2);
+DECLARE MOVIDO NUMERIC(15,2);
+DECLARE FILAS INTEGER;
+BEGIN
+    AGENCIA = COALESCE(AGENCIA, 0);
+    MONEDA = COALESCE(MONEDA, 0);
+    CAUSADAS = IIF(CXP_RETENCIONES_CAUSADAS(51) = 'S', 1, 0);
+    FOR SELECT NIT, NOMBRE, TELEFONO, CIUDAD, CODZONA, NOMZONA, DV, CODCIUD, NOMCIUD
+        FROM CXP_PROVEEDORES_RANGO(:PROV_DESDE, :PROV_HASTA, :GRUPO_DESDE, :GRUPO_HASTA, 'N')
+        INTO :NIT, :NOMBRE, :TELEFONO, :CIUDAD, :CODZONA, :NOMZONA, :DV, :CODCIUD, :NOMCIUD
+    DO
+    BEGIN
+        SELECT SALDO FROM CXP_SALDO_PROVEEDOR_CORTE(:NIT, :FECHA_DESDE - 1, :AGENCIA, :MONEDA) INTO :INICIAL;
+        SELECT SALDO FROM CXP_SALDO_PROVEEDOR_CORTE(:NIT, :FECHA_HASTA, :AGENCIA, :MONEDA) INTO :SALDO;
+        FILAS = 0;
+        TIPODOC = NULL; IDDOC = NULL; PREFIJO = NULL; NUMERO = NULL; FECHA = NULL; CONCEPTO = NULL;
+        DEBITO = 0; CREDITO = 0; RTFTE = 0; RTIVA = 0; RTICA = 0;
+        ABONO = 0; ARTFTE = 0; ARTIVA = 0; ARTICA = 0;
+        FOR SELECT ES_ABONO, TIPODOC, IDDOC, PREFIJO, NUMERO, FECHA, CONCEPTO, VALOR, RTFTE, RTIVA, RTICA
+            FROM CXP_MOVIMIENTOS_PERIODO(:NIT, :FECHA_DESDE, :FECHA_HASTA, :AGENCIA, :MONEDA)
+            INTO :ES_ABONO, :TIPODOC, :IDDOC, :PREFIJO, :NUMERO, :FECHA, :CONCEPTO, :VALOR, :W_RTFTE,
+                 :W_RTIVA, :W_RTICA
+        DO
+        BEGIN
+            IF (DETALLE = 'S') THEN
+            BEGIN
+                DEBITO = 0; CREDITO = 0; RTFTE = 0; RTIVA = 0; RTICA = 0;
+                ABONO = 0; ARTFTE = 0; ARTIVA = 0; ARTICA = 0;
+                IF (ES_ABONO = 1) THEN
+                BEGIN
+                    ABONO = VALOR; ARTFTE = W_RTFTE; ARTIVA = W_RTIVA; ARTICA = W_RTICA;
+                END
+                ELSE
+                BEGIN
+                    RTFTE = W_RTFTE; RTIVA = W_RTIVA; RTICA = W_RTICA;
+                    MOVIDO = VALOR + IIF(CAUSADAS = 1, RTFTE + RTIVA + RTICA, 0);
+                    IF (MOVIDO >= 0) THEN DEBITO = MOVIDO; ELSE CREDITO = -MOVIDO;
+                END
+                FILAS = FILAS + 1;
+                SUSPEND;
+            END
+            ELSE IF (ES_ABONO = 1) THEN
+            BEGIN
+                ABONO = ABONO + VALOR; ARTFTE = ARTFTE + W_RTFTE; ARTIVA = ARTIVA + W_RTIVA;
+                ARTICA = ARTICA + W_RTICA;
+            END
+            ELSE IF (VALOR >= 0) THEN
+                DEBITO = DEBITO + VALOR;
+            ELSE
+                CREDITO = CREDITO - VALOR;
+        END
+        IF (DETALLE IS DISTINCT FROM 'S' OR FILAS = 0) THEN
+        BEGIN
+            IF (DETALLE = 'S') THEN
+            BEGIN
+                TIPODOC = NULL; IDDOC = NULL; PREFIJO = NULL; NUMERO = NULL; FECHA = NULL; CONCEPTO = NULL;
+            END
+            ELSE
+            BEGIN
+                TIPODOC = NULL; IDDOC = NULL; PREFIJO = NULL; NUMERO = NULL; CONCEPTO = NULL;
+                FECHA = FECHA_HASTA;
+            END
+            SUSPEND;
+        END
+    END
+END^
+
+CREATE OR ALTER PROCEDURE MOVIMIENTO_CXPAGAR_MES (FECHA_DESDE DATE, FECHA_HASTA DATE, MONEDA INTEGER)
+RETURNS (
+    NIT      VARCHAR(20),
+    NOMBRE   VARCHAR(60),
+    GRUPO    VARCHAR(2),
+    INICIAL  NUMERIC(15,2),
+    DEBITOS  NUMERIC(15,2),
+    CREDITOS NUMERIC(15,2),
+    ABONOS   NUMERIC(15,2),
+    FINAL    NUMERIC(15,2)
+)
+AS
+DECLARE LOCAL INTEGER;
+DECLARE PRIMERO VARCHAR(20);
+DECLARE ULTIMO VARCHAR(20);
+BEGIN
+    MONEDA = COALESCE(MONEDA, 0);
+    SELECT MIN(TERC_NIT), MAX(TERC_NIT) FROM PROVEEDORES INTO :PRIMERO, :ULTIMO;
+    LOCAL = IIF(MONEDA IN (0, 1), 1, 0);
+    FOR SELECT X.NIT, MAX(T.TERC_NOM), MAX(P.GRPR_COD), SUM(X.FINAL), SUM(X.DEBITOS), SUM(X.CREDITOS),
+               SUM(X.ABONOS)
+        FROM (SELECT NIT, SALDO AS FINAL, CAST(0 AS NUMERIC(15,2)) AS DEBITOS,
+                     CAST(0 AS NUMERIC(15,2)) AS CREDITOS, CAST(0 AS NUMERIC(15,2)) AS ABONOS
+              FROM CXP_TOTALES_PROVEEDORES(:PRIMERO, :ULTIMO, :FECHA_HASTA, 0, :MONEDA, 30, 'N', 'N')
+              UNION ALL
+              SELECT M.TERC_NIT, 0, IIF(M.MVPR_VALOR > 0, CXP_MONTO_EN(M.MVPR_VALOR, M.MVPR_TRM, :MONEDA), 0),
+                     IIF(M.MVPR_VALOR < 0, -CXP_MONTO_EN(M.MVPR_VALOR, M.MVPR_TRM, :MONEDA), 0), 0
+              FROM MOVIMIENTO_PROVEEDOR M
+              WHERE M.MVPR_FECHA BETWEEN :FECHA_DESDE AND :FECHA_HASTA AND M.MVPR_ANULADO = 'N'
+                AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+                AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)
+              UNION ALL
+              SELECT A.TERC_NIT, 0, 0, 0, CXP_MONTO_EN(A.ABPR_VALOR, M.MVPR_TRM, :MONEDA)
+              FROM ABONOS_PROVEEDOR A
+              JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
+              WHERE A.ABPR_FECHA BETWEEN :FECHA_DESDE AND :FECHA_HASTA AND M.MVPR_FECHA <= :FECHA_HASTA
+                AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+                AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)
+              UNION ALL
+              SELECT A.TERC_NIT, 0, 0, 0, CXP_MONTO_EN(A.ABPR_VALOR, M.MVPR_TRM, :MONEDA)
+              FROM MOVIMIENTO_PROVEEDOR M
+              JOIN ABONOS_PROVEEDOR A ON A.ABPR_TIPOREF = M.MVPR_TIPOREF AND A.ABPR_IDREF = M.MVPR_IDREF
+              WHERE M.MVPR_FECHA BETWEEN :FECHA_DESDE AND :FECHA_HASTA AND A.ABPR_FECHA < :FECHA_DESDE
+                AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+                AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)) X
+        JOIN PROVEEDORES P ON P.TERC_NIT = X.NIT
+        JOIN TERCEROS T ON T.TERC_NIT = X.NIT
+        GROUP BY X.NIT
+        INTO :NIT, :NOMBRE, :GRUPO, :FINAL, :DEBITOS, :CREDITOS, :ABONOS
+    DO
+    BEGIN
+        INICIAL = FINAL - DEBITOS + CREDITOS + ABONOS;
+        IF (INICIAL <> 0 OR DEBITOS <> 0 OR CREDITOS <> 0 OR ABONOS <> 0 OR FINAL <> 0) THEN
+            SUSPEND;
+    END
+END^
+
+/* The period's live documents, MONTO their signed total and SALDO their
+   balance at the end of FECHA_HASTA, in local currency. */
+CREATE OR ALTER PROCEDURE ANALISIS_CXPAGAR (FECHA_DESDE DATE, FECHA_HASTA DATE)
+RETURNS (
+    FECHA        DATE,
+    PREFIJO      VARCHAR(4),
+    NUMERO       VARCHAR(8),
+    TERCERO      VARCHAR(20),
+    NOMBRETERC   VARCHAR(60),
+    MUNICIPIO    VARCHAR(5),
+    NOMMUNICIPIO VARCHAR(40),
+    GRUPO        VARCHAR(2),
+    NOMGRUPO     VARCHAR(60),
+    TIPODOC      INTEGER,
+    NOMTIPODOC   VARCHAR(30),
+    MONTO        NUMERIC(15,2),
+    SALDO        NUMERIC(15,2)
+)
+AS
+BEGIN
+    FOR SELECT M.MVPR_FECHA, M.MVPR_PREFIJO, M.MVPR_NUMERO, M.TERC_NIT, T.TERC_NOM, T.CIUD_COD, C.CIUD_NOM,
+               P.GRPR_COD, G.GRPR_NOM, M.MVPR_TIPOREF, D.TIDO_NOMLARGO, M.MVPR_TOTAL,
+               M.MVPR_SALDO + COALESCE((SELECT SUM(A.ABPR_VALOR) FROM ABONOS_PROVEEDOR A
+                                        WHERE A.ABPR_TIPOREF = M.MVPR_TIPOREF AND A.ABPR_IDREF = M.MVPR_IDREF
+                                          AND A.ABPR_FECHA > :FECHA_HASTA), 0)
+        FROM MOVIMIENTO_PROVEEDOR M
+        LEFT JOIN TERCEROS T ON T.TERC_NIT = M.TERC_NIT
+        LEFT JOIN CIUDADES C ON C.CIUD_COD = T.CIUD_COD
+        LEFT JOIN PROVEEDORES P ON P.TERC_NIT = M.TERC_NIT
+        LEFT JOIN GRUPOS_PROVEEDORES G ON G.GRPR_COD = P.GRPR_COD
+        LEFT JOIN TIPO_DOCUMENTO D ON D.TIDO_COD = M.MVPR_TIPOREF
+        WHERE M.MVPR_FECHA BETWEEN :FECHA_DESDE AND :FECHA_HASTA AND M.MVPR_ANULADO = 'N'
+          AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+        INTO :FECHA, :PREFIJO, :NUMERO, :TERCERO, :NOMBRETERC, :MUNICIPIO, :NOMMUNICIPIO, :GRUPO, :NOMGRUPO,
+             :TIPODOC, :NOMTIPODOC, :MONTO, :SALDO
+    DO
+        SUSPEND;
+END^
+
+SET TERM ; ^
