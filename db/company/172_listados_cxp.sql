@@ -1,8 +1,8 @@
 /* Listings of the payables vouchers (consecutive and date order) and of the
    withholdings by supplier. Conventions as in 170_reportes_cxp.sql: agency
    by the series (PREFIJOS.SUCU_ID, 0 every series), supplier ranges by NIT
-   or, when ordering by name, by name without case or accents, balances as
-   SALDO_TERCERO_CXPAGAR gives them. The windows add their own ORDER BY.
+   or, when ordering by name, by name without case or accents. The windows
+   add their own ORDER BY.
 
    Kinds of voucher, as a sum of bits: 1 charges (51), 2 discounts (52),
    4 applications (53), 8 advances (55). Amounts are the documents' own
@@ -233,16 +233,20 @@ BEGIN
         SUSPEND;
 END^
 
-/* Per supplier, the withholdings of his charges, discounts and advances
-   dated DESDE..HASTA (annulled ones left out): one row per document with
-   DETALLE 'S', else one row with the sums. A discount gives back what its
-   charge withheld, so its withholdings count negative. DEBITO holds what
-   raised the debt (charges), CREDITO what lowered it (discounts, advances).
-   INICIAL is the balance at the end of the day before DESDE, SALDO at the
-   end of HASTA. RTICA carries the CREE withholding too, as in the documents
-   by supplier. Suppliers with no document in the period are left out.
-   ORDEN 'N' compares the supplier range with the name; AGRUPA changes
-   nothing here. */
+/* Per supplier, what was withheld from him in DESDE..HASTA: one row per
+   movement of his balance in the period with DETALLE 'S', else one row with
+   the sums. The movements are those of the supplier movement report
+   (CXP_MOVIMIENTOS_PERIODO): a document withholds when its recording took
+   the withholdings, a payment or application when it took them, so a
+   withholding is counted once whatever ("CXPAGAR", "SALDOS", "DESCONTAR
+   RETENCIONES POR CAUSACION") said when the document was recorded. Returns
+   and discounts give back what was withheld (negative); an advance
+   withholds like a payment (positive). RTICA carries the CREE withholding.
+   DEBITO is what raised the balance, CREDITO what lowered it, so INICIAL
+   (balance at the end of the day before DESDE) + DEBITO - CREDITO = SALDO
+   (at the end of HASTA), the balances of the relation and the aging.
+   Suppliers with no movement in the period are left out. ORDEN 'N'
+   compares the supplier range with the name; AGRUPA changes nothing here. */
 CREATE OR ALTER PROCEDURE REP_RETENCION_PROVEEDOR (PROV_DESDE VARCHAR(60), PROV_HASTA VARCHAR(60),
     GRUPO_DESDE VARCHAR(20), GRUPO_HASTA VARCHAR(20), DESDE DATE, HASTA DATE, DETALLE VARCHAR(1),
     ORDEN VARCHAR(1), AGRUPA VARCHAR(1))
@@ -271,12 +275,13 @@ RETURNS (
     SALDO    NUMERIC(15,2)
 )
 AS
-DECLARE D_TOTAL NUMERIC(15,2);
-DECLARE D_RTFTE NUMERIC(15,2);
-DECLARE D_RTIVA NUMERIC(15,2);
-DECLARE D_RTICA NUMERIC(15,2);
+DECLARE ES_ABONO INTEGER;
+DECLARE VALOR NUMERIC(15,2);
+DECLARE W_RTFTE NUMERIC(15,2);
+DECLARE W_RTIVA NUMERIC(15,2);
+DECLARE W_RTICA NUMERIC(15,2);
 DECLARE SIGNO INTEGER;
-DECLARE DOCUMENTOS INTEGER;
+DECLARE MOVIMIENTOS INTEGER;
 BEGIN
     FOR SELECT NIT, NOMBRE, TELEFONO, CIUDAD, CODZONA, NOMZONA, DV, CODCIUD, NOMCIUD
         FROM CXP_PROVEEDORES_RANGO(:PROV_DESDE, :PROV_HASTA, :GRUPO_DESDE, :GRUPO_HASTA,
@@ -284,42 +289,39 @@ BEGIN
         INTO :NIT, :NOMBRE, :TELEFONO, :CIUDAD, :CODZONA, :NOMZONA, :DV, :CODCIUD, :NOMCIUD
     DO
     BEGIN
-        DOCUMENTOS = 0;
+        MOVIMIENTOS = 0;
         DEBITO = 0; CREDITO = 0; RTFTE = 0; RTIVA = 0; RTICA = 0;
-        TIPODOC = NULL; IDDOC = NULL; PREFIJO = NULL; NUMERO = NULL; FECHA = NULL; CONCEPTO = NULL;
-        FOR SELECT 51, ID, PREF, NUMERO, FECHA, CONCEPTO, TOTAL, RTFTEMONTO, RTIVAMONTO, RTICAMONTO
-            FROM CXP_DOCUMENTOS_DE(51, :NIT, :DESDE, :HASTA) WHERE ANULADO = 'N'
-            UNION ALL
-            SELECT 52, ID, PREF, NUMERO, FECHA, CONCEPTO, TOTAL, RTFTEMONTO, RTIVAMONTO, RTICAMONTO
-            FROM CXP_DOCUMENTOS_DE(52, :NIT, :DESDE, :HASTA) WHERE ANULADO = 'N'
-            UNION ALL
-            SELECT 55, ID, PREF, NUMERO, FECHA, CONCEPTO, TOTAL, RTFTEMONTO, RTIVAMONTO, RTICAMONTO
-            FROM CXP_DOCUMENTOS_DE(55, :NIT, :DESDE, :HASTA) WHERE ANULADO = 'N'
-            INTO :TIPODOC, :IDDOC, :PREFIJO, :NUMERO, :FECHA, :CONCEPTO, :D_TOTAL, :D_RTFTE, :D_RTIVA, :D_RTICA
+        FOR SELECT ES_ABONO, TIPODOC, IDDOC, PREFIJO, NUMERO, FECHA, CONCEPTO, VALOR, RTFTE, RTIVA, RTICA
+            FROM CXP_MOVIMIENTOS_PERIODO(:NIT, :DESDE, :HASTA, 0, 0)
+            INTO :ES_ABONO, :TIPODOC, :IDDOC, :PREFIJO, :NUMERO, :FECHA, :CONCEPTO, :VALOR, :W_RTFTE,
+                 :W_RTIVA, :W_RTICA
         DO
         BEGIN
-            IF (DOCUMENTOS = 0) THEN
+            IF (MOVIMIENTOS = 0) THEN
             BEGIN
-                SELECT SALDO FROM SALDO_TERCERO_CXPAGAR(:NIT, :DESDE - 1) INTO :INICIAL;
-                SELECT SALDO FROM SALDO_TERCERO_CXPAGAR(:NIT, :HASTA) INTO :SALDO;
+                SELECT SALDO FROM CXP_SALDO_PROVEEDOR_CORTE(:NIT, :DESDE - 1, 0, 0) INTO :INICIAL;
+                SELECT SALDO FROM CXP_SALDO_PROVEEDOR_CORTE(:NIT, :HASTA, 0, 0) INTO :SALDO;
             END
-            DOCUMENTOS = DOCUMENTOS + 1;
-            SIGNO = IIF(TIPODOC = 52, -1, 1);
+            MOVIMIENTOS = MOVIMIENTOS + 1;
             IF (DETALLE = 'S') THEN
             BEGIN
                 DEBITO = 0; CREDITO = 0; RTFTE = 0; RTIVA = 0; RTICA = 0;
             END
-            IF (TIPODOC = 51) THEN
-                DEBITO = DEBITO + D_TOTAL;
+            /* A settling movement lowers the balance by what it took. */
+            IF (ES_ABONO = 1) THEN
+                CREDITO = CREDITO + VALOR;
+            ELSE IF (VALOR >= 0) THEN
+                DEBITO = DEBITO + VALOR;
             ELSE
-                CREDITO = CREDITO + D_TOTAL;
-            RTFTE = RTFTE + SIGNO * D_RTFTE;
-            RTIVA = RTIVA + SIGNO * D_RTIVA;
-            RTICA = RTICA + SIGNO * D_RTICA;
+                CREDITO = CREDITO - VALOR;
+            SIGNO = IIF(ES_ABONO = 0 AND TIPODOC = 55, -1, 1);
+            RTFTE = RTFTE + SIGNO * W_RTFTE;
+            RTIVA = RTIVA + SIGNO * W_RTIVA;
+            RTICA = RTICA + SIGNO * W_RTICA;
             IF (DETALLE = 'S') THEN
                 SUSPEND;
         END
-        IF (DETALLE IS DISTINCT FROM 'S' AND DOCUMENTOS > 0) THEN
+        IF (DETALLE IS DISTINCT FROM 'S' AND MOVIMIENTOS > 0) THEN
         BEGIN
             TIPODOC = NULL; IDDOC = NULL; PREFIJO = NULL; NUMERO = NULL; FECHA = NULL; CONCEPTO = NULL;
             SUSPEND;

@@ -16,7 +16,6 @@ class ListadosCxpTest : public DocumentosTest {
     // Papelería: an annulled charge 202 and advance 400 (Aug 25, 25 withheld).
     void SetUp() override {
         DocumentosTest::SetUp();
-        configure(QStringLiteral("DESCONTAR RETENCIONES POR CAUSACION"), QStringLiteral("NO"));
         cargo(200, QStringLiteral("000200"), kTransportes, QDate(2022, 8, 15),
               QStringLiteral("300"), QStringLiteral("57"));
         run(QStringLiteral(
@@ -118,6 +117,18 @@ TEST_F(ListadosCxpTest, DetalleImportesYListadoCronologico) {
 }
 
 TEST_F(ListadosCxpTest, RetencionesPorProveedor) {
+    // Withholdings taken when recorded (the default) on everything above and on Papelería's
+    // invoice 111; Transportes' invoice 110 leaves them for its payment on Aug 28.
+    factura(111, QStringLiteral("000111"), kPapeleria, QDate(2022, 8, 10), QStringLiteral("2000"),
+            QStringLiteral("380"), QStringLiteral("50"));
+    configure(QStringLiteral("DESCONTAR RETENCIONES POR CAUSACION"), QStringLiteral("NO"));
+    factura(110, QStringLiteral("000110"), kTransportes, QDate(2022, 8, 5), QStringLiteral("1000"),
+            QStringLiteral("0"), QStringLiteral("25"));
+    egreso(120, QStringLiteral("000120"), kTransportes, QDate(2022, 8, 28));
+    run(
+        QStringLiteral("insert into EGRESODETALLE (EGRE_ID, EGDE_ITEM, EGDE_TIPODOC, EGDE_IDDOC, "
+                       "EGDE_ABONO, EGDE_RTFTE) values (120, 1, 21, 110, 975, 25)"));
+
     const QString desde = QStringLiteral("'2022/08/01'"), hasta = QStringLiteral("'2022/08/31'");
     const auto retenciones = [&](const char* rango, const char* detalle, const char* orden) {
         return lee(
@@ -127,39 +138,43 @@ TEST_F(ListadosCxpTest, RetencionesPorProveedor) {
                 .arg(QLatin1String(rango), desde, hasta, QLatin1String(detalle),
                      QLatin1String(orden)));
     };
-    // What each supplier's documents withheld, read from the document tables themselves; a
-    // discount gives back what was withheld.
-    const auto suma = [&](const QString& nit, const char* columnas) {
+    // What each supplier's documents withheld, read from the document tables themselves: a
+    // discount gives it back. Each is counted once, when recorded or when paid.
+    const auto suma = [&](const QString& nit, const QString& r) {
+        const auto de = [&](const char* tabla, const char* p, const char* signo) {
+            return QStringLiteral(
+                       "select %1(%2) R from %3 where TERC_NIT = '%4' and %5_FECHA "
+                       "between %6 and %7 and %5_ANULADO = 'N'")
+                .arg(QLatin1String(signo), QString(r).replace(QLatin1Char('@'), QLatin1String(p)),
+                     QLatin1String(tabla), nit, QLatin1String(p), desde, hasta);
+        };
         return texto(
-            QStringLiteral("select cast(coalesce(sum(R), 0) as varchar(20)) from ("
-                           "select %1 R from NOTAS_DEBITO_PROVEEDOR where TERC_NIT = '%2' and "
-                           "NDPR_ANULADO = 'N' and NDPR_FECHA between %3 and %4 union all "
-                           "select -(%5) from NOTAS_CREDITO_PROVEEDOR where TERC_NIT = '%2' and "
-                           "NCPR_ANULADO = 'N' and NCPR_FECHA between %3 and %4 union all "
-                           "select %6 from ANTICIPOS_PROVEEDOR where TERC_NIT = '%2' and "
-                           "ANPR_ANULADO = 'N' and ANPR_FECHA between %3 and %4)")
-                .arg(QString::fromLatin1(columnas).arg(QStringLiteral("NDPR")), nit, desde, hasta,
-                     QString::fromLatin1(columnas).arg(QStringLiteral("NCPR")),
-                     QString::fromLatin1(columnas)
-                         .arg(QStringLiteral("ANPR"))
+            QStringLiteral("select cast(coalesce(sum(R), 0) as varchar(20)) from (%1 union all %2 "
+                           "union all %3 union all %4)")
+                .arg(de("FACTURAS_COMPRA", "FACO", ""), de("NOTAS_DEBITO_PROVEEDOR", "NDPR", ""),
+                     de("NOTAS_CREDITO_PROVEEDOR", "NCPR", "-"),
+                     de("ANTICIPOS_PROVEEDOR", "ANPR", "")
                          .replace(QStringLiteral("+ ANPR_RTCREEM"), QString())));
     };
     const QStringList consolidado = retenciones("'0','zz'", "N", "C");
     ASSERT_EQ(consolidado.size(), 2);
     for (const QString& fila : consolidado) {
-        const QString nit = fila.section(QLatin1Char('|'), 0, 0);
-        SCOPED_TRACE(nit.toStdString());
-        EXPECT_EQ(fila.section(QLatin1Char('|'), 4, 4), suma(nit, "%1_RTFTEMONTO"));
-        EXPECT_EQ(fila.section(QLatin1Char('|'), 5, 5), suma(nit, "%1_RTIVAMONTO"));
-        EXPECT_EQ(fila.section(QLatin1Char('|'), 6, 6), suma(nit, "%1_RTICAMONTO + %1_RTCREEM"));
+        const QStringList c = fila.split(QLatin1Char('|'));
+        SCOPED_TRACE(fila.toStdString());
+        EXPECT_EQ(c[4], suma(c[0], QStringLiteral("@_RTFTEMONTO")));
+        EXPECT_EQ(c[5], suma(c[0], QStringLiteral("@_RTIVAMONTO")));
+        EXPECT_EQ(c[6], suma(c[0], QStringLiteral("@_RTICAMONTO + @_RTCREEM")));
+        // The period's movements carry the balance from its start to its end.
+        EXPECT_DOUBLE_EQ(c[7].toDouble() + c[2].toDouble() - c[3].toDouble(), c[8].toDouble());
     }
-    // Charges raise, the discount lowers; the balance before the period and at its end.
     EXPECT_EQ(consolidado.last(),
-              QStringLiteral("900123456||427.00|50.00|5.00|8.55|1.54|0.00|377.00"));
+              QStringLiteral("900123456||1410.91|1049.00|30.00|8.55|1.54|0.00|361.91"));
     EXPECT_EQ(retenciones("'900123456','900123456'", "S", "C"),
-              (QStringList{"900123456|200|357.00|0.00|6.00|8.55|1.54|0.00|377.00",
-                           "900123456|210|70.00|0.00|0.00|0.00|0.00|0.00|377.00",
-                           "900123456|201|0.00|50.00|-1.00|0.00|0.00|0.00|377.00"}));
+              (QStringList{"900123456|110|1000.00|0.00|0.00|0.00|0.00|0.00|361.91",
+                           "900123456|200|340.91|0.00|6.00|8.55|1.54|0.00|361.91",
+                           "900123456|210|70.00|0.00|0.00|0.00|0.00|0.00|361.91",
+                           "900123456|201|0.00|49.00|-1.00|0.00|0.00|0.00|361.91",
+                           "900123456|120|0.00|1000.00|25.00|0.00|0.00|0.00|361.91"}));
 
     // By name the range compares names without case: "andina" is in A..B, "BANCO" sorts after B.
     run(QStringLiteral(
@@ -167,7 +182,7 @@ TEST_F(ListadosCxpTest, RetencionesPorProveedor) {
     run(QStringLiteral(
         "update TERCEROS set TERC_NOM = 'BANCO DEL NORTE' where TERC_NIT = '900123456'"));
     EXPECT_EQ(retenciones("'A','B'", "N", "N"),
-              QStringList{"860045678||0.00|1000.00|25.00|0.00|0.00|0.00|-1000.00"});
+              QStringList{"860045678||2330.00|975.00|75.00|0.00|0.00|0.00|1355.00"});
 }
 
 }  // namespace
