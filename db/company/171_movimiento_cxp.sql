@@ -58,9 +58,11 @@
    Speed: one supplier's period is two probes of the (NIT, date) indexes of
    the ledger and of its movements. The summary and the analysis read the
    period by IX_MOVIMIENTO_PROVEEDOR_FECHA and IX_ABONOS_PROVEEDOR_FECHA;
-   the summary takes FINAL from the relation's per-supplier totals at "date
-   to" (one grouped read of the open book when nothing was settled after
-   it, as for the current month) and INICIAL back from the period. */
+   the summary takes today's per-supplier totals of the relation (one
+   grouped read of the open book), goes back to "date to" through what was
+   recorded or settled after it (the same two indexes), and to the day
+   before "date from" through the period: a past month costs what came
+   after it, never a walk of every supplier's positions. */
 
 /* The period's documents of every supplier. One more entry per document
    stored, in date order, so it grows at its end. */
@@ -153,7 +155,7 @@ BEGIN
                A.ABPR_RTICA, A.ABPR_RCREE
         FROM ABONOS_PROVEEDOR A
         JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
-        WHERE A.TERC_NIT = :NIT AND A.ABPR_FECHA BETWEEN :DESDE AND :HASTA AND M.MVPR_FECHA <= :HASTA
+        WHERE A.TERC_NIT = :NIT AND A.ABPR_FECHA BETWEEN :DESDE AND :HASTA AND M.MVPR_FECHA + 0 <= :HASTA
           AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
         UNION ALL
         /* Entered with a date before the document it settles. */
@@ -162,7 +164,7 @@ BEGIN
                A.ABPR_RTICA, A.ABPR_RCREE
         FROM MOVIMIENTO_PROVEEDOR M
         JOIN ABONOS_PROVEEDOR A ON A.ABPR_TIPOREF = M.MVPR_TIPOREF AND A.ABPR_IDREF = M.MVPR_IDREF
-        WHERE M.TERC_NIT = :NIT AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA AND A.ABPR_FECHA < :DESDE
+        WHERE M.TERC_NIT = :NIT AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA AND A.ABPR_FECHA + 0 < :DESDE
           AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
         ORDER BY 6, 1
         INTO :ES_ABONO, :TIPO, :ID, :PREF_DOC, :NUM_DOC, :FECHA, :MONEDADOC, :TRM, :VALOR, :TOTAL, :RETCAUSA,
@@ -341,7 +343,21 @@ BEGIN
                SUM(X.ABONOS)
         FROM (SELECT NIT, SALDO AS FINAL, CAST(0 AS NUMERIC(15,2)) AS DEBITOS,
                      CAST(0 AS NUMERIC(15,2)) AS CREDITOS, CAST(0 AS NUMERIC(15,2)) AS ABONOS
-              FROM CXP_TOTALES_PROVEEDORES(:PRIMERO, :ULTIMO, :FECHA_HASTA, 0, :MONEDA, 30, 'N', 'N')
+              FROM CXP_TOTALES_PROVEEDORES(:PRIMERO, :ULTIMO, DATE '9999-12-31', 0, :MONEDA, 30, 'N', 'N')
+              UNION ALL
+              /* Back from today to the end of the period. */
+              SELECT M.TERC_NIT, -CXP_MONTO_EN(M.MVPR_SALDO, M.MVPR_TRM, :MONEDA), 0, 0, 0
+              FROM MOVIMIENTO_PROVEEDOR M
+              WHERE M.MVPR_FECHA > :FECHA_HASTA AND M.MVPR_SALDO <> 0
+                AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+                AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)
+              UNION ALL
+              SELECT A.TERC_NIT, CXP_MONTO_EN(A.ABPR_VALOR, M.MVPR_TRM, :MONEDA), 0, 0, 0
+              FROM ABONOS_PROVEEDOR A
+              JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
+              WHERE A.ABPR_FECHA > :FECHA_HASTA AND M.MVPR_FECHA + 0 <= :FECHA_HASTA
+                AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+                AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)
               UNION ALL
               SELECT M.TERC_NIT, 0, IIF(M.MVPR_VALOR > 0, CXP_MONTO_EN(M.MVPR_VALOR, M.MVPR_TRM, :MONEDA), 0),
                      IIF(M.MVPR_VALOR < 0, -CXP_MONTO_EN(M.MVPR_VALOR, M.MVPR_TRM, :MONEDA), 0), 0
@@ -353,14 +369,14 @@ BEGIN
               SELECT A.TERC_NIT, 0, 0, 0, CXP_MONTO_EN(A.ABPR_VALOR, M.MVPR_TRM, :MONEDA)
               FROM ABONOS_PROVEEDOR A
               JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
-              WHERE A.ABPR_FECHA BETWEEN :FECHA_DESDE AND :FECHA_HASTA AND M.MVPR_FECHA <= :FECHA_HASTA
+              WHERE A.ABPR_FECHA BETWEEN :FECHA_DESDE AND :FECHA_HASTA AND M.MVPR_FECHA + 0 <= :FECHA_HASTA
                 AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
                 AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)
               UNION ALL
               SELECT A.TERC_NIT, 0, 0, 0, CXP_MONTO_EN(A.ABPR_VALOR, M.MVPR_TRM, :MONEDA)
               FROM MOVIMIENTO_PROVEEDOR M
               JOIN ABONOS_PROVEEDOR A ON A.ABPR_TIPOREF = M.MVPR_TIPOREF AND A.ABPR_IDREF = M.MVPR_IDREF
-              WHERE M.MVPR_FECHA BETWEEN :FECHA_DESDE AND :FECHA_HASTA AND A.ABPR_FECHA < :FECHA_DESDE
+              WHERE M.MVPR_FECHA BETWEEN :FECHA_DESDE AND :FECHA_HASTA AND A.ABPR_FECHA + 0 < :FECHA_DESDE
                 AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
                 AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)) X
         JOIN PROVEEDORES P ON P.TERC_NIT = X.NIT
