@@ -1,8 +1,9 @@
 // ledgrix-cxp ENTRADA <user> <company> <scrambled password> [location]
 #include <QTimer>
 
-#include "app/ui/programa.h"
 #include "app/ui/principal/tfacercade.h"
+#include "app/ui/programa.h"
+#include "app/ui/registro_analisis_movimiento.h"
 #include "app/ui/registro_anticipos.h"
 #include "app/ui/registro_aplicaciones.h"
 #include "app/ui/registro_busquedas_cxp.h"
@@ -14,6 +15,9 @@
 #include "app/ui/registro_cxp.h"
 #include "app/ui/registro_descuentos.h"
 #include "app/ui/registro_evaluacion.h"
+#include "app/ui/registro_listados.h"
+#include "app/ui/registro_movimiento.h"
+#include "app/ui/registro_movimiento_mes.h"
 #include "app/ui/registro_pagos.h"
 #include "app/ui/registro_reportes.h"
 #include "app/ui/registro_salida.h"
@@ -55,6 +59,10 @@ int main(int argc, char** argv) {
     ledgrix::registre_ventanas_busquedas_cxp();
     ledgrix::registre_ventanas_busquedas_pagos();
     ledgrix::registre_ventanas_consultas();
+    ledgrix::registre_ventanas_movimiento();
+    ledgrix::registre_ventanas_listados();
+    ledgrix::registre_ventanas_movimiento_mes();
+    ledgrix::registre_ventanas_analisis_movimiento();
     ledgrix::Tfprincipal principal(dm, args);
     principal.aplique_color(160, 0);
     dialogs.setParent(&principal);

@@ -14,16 +14,22 @@ struct Rango {
     Rango efectivo(const QString& minimo, const QString& maximo) const;
 };
 
+// "Agrupamiento" of the reports by supplier: none, the supplier's city or
+// its group.
+enum class Agrupacion { Ninguna, Ciudad, Grupo };
+
 // What every printed payables report is asked for. The window fills it from
 // its boxes; the report composes its statement from it.
 struct Criterios {
     Rango proveedores;
     Rango grupos;
     QDate corte;
+    // The period of the reports over movements ("Fecha" Desde/Hasta).
+    QDate desde, hasta;
     bool por_nombre = false;  // "Ordenamiento": Nombre instead of Nit
-    bool agrupado = false;    // "Agrupamiento": Grupo instead of Ninguno
-    int moneda = 0;           // 0: local currency, every document
-    int agencia = 0;          // 0: every agency
+    Agrupacion agrupacion = Agrupacion::Ninguna;
+    int moneda = 0;   // 0: local currency, every document
+    int agencia = 0;  // 0: every agency
     QString titulo;
 };
 

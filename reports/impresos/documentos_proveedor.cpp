@@ -51,9 +51,6 @@ QString DocumentosProveedor::titulo_predeterminado() const {
 QString DocumentosProveedor::consulta() const {
     const Rango p = rango_proveedores();
     const Rango g = grupos();
-    const char* agrupa = agrupacion == Agrupacion::Ciudad  ? "'C'"
-                         : agrupacion == Agrupacion::Grupo ? "'Z'"
-                                                           : "'N'";
     const QStringList a{
         sql::number(51 + comprobante),
         sql::date(desde),
@@ -65,26 +62,14 @@ QString DocumentosProveedor::consulta() const {
         criterios.por_nombre ? QStringLiteral("'t.terc_nom'") : QStringLiteral("'t.terc_nit'"),
         detalle ? QStringLiteral("'S'") : QStringLiteral("'N'"),
         criterios.por_nombre ? QStringLiteral("'Z'") : QStringLiteral("'C'"),
-        QString::fromLatin1(agrupa),
+        flag_agrupamiento(),
         sql::number(agencia())};
     QString q = QStringLiteral("select * from rep_documentos_proveedor(") + a.join(',') +
                 QStringLiteral(")");
     if (!anulados)
         q += QStringLiteral(" where ANULADO <> 'S'");
-    return q + QStringLiteral(" order by ") +
-           (agrupacion == Agrupacion::Grupo    ? QStringLiteral(" CODZONA, ")
-            : agrupacion == Agrupacion::Ciudad ? QStringLiteral(" CODCIUD, ")
-                                               : QString()) +
+    return q + QStringLiteral(" order by ") + orden_agrupacion() +
            (criterios.por_nombre ? QStringLiteral(" NOMBRE") : QStringLiteral(" NIT"));
-}
-
-QStringList DocumentosProveedor::bandas_suprimidas() const {
-    QStringList fuera;
-    if (agrupacion != Agrupacion::Grupo)
-        fuera << QStringLiteral("grupo") << QStringLiteral("totalgrupo");
-    if (agrupacion != Agrupacion::Ciudad)
-        fuera << QStringLiteral("ciudad") << QStringLiteral("totalciudad");
-    return fuera;
 }
 
 }  // namespace ledgrix

@@ -12,8 +12,6 @@ namespace ledgrix {
 class DocumentosProveedor : public ReporteImpreso {
     Q_OBJECT
   public:
-    enum class Agrupacion { Ninguna, Ciudad, Grupo };
-
     explicit DocumentosProveedor(Tfdm& dm, QObject* parent = nullptr);
 
     // "Comprobantes": the kinds offered, in order; the document type is the
@@ -23,7 +21,6 @@ class DocumentosProveedor : public ReporteImpreso {
     QDate desde, hasta;
     bool detalle = false;
     bool anulados = false;  // also the annulled ones
-    Agrupacion agrupacion = Agrupacion::Ninguna;
 
     QString consulta() const override;
     QString titulo_predeterminado() const override;
@@ -33,7 +30,6 @@ class DocumentosProveedor : public ReporteImpreso {
 
   protected:
     bool valide_propios() override;
-    QStringList bandas_suprimidas() const override;
 
   private:
     Rango rango_proveedores() const;

@@ -47,7 +47,7 @@ QString RelacionCxPagar::consulta() const {
     if (!incluir_sin_saldo)
         q += QStringLiteral(" where SALDO <> 0");
     return q + QStringLiteral(" order by ") +
-           (criterios.agrupado ? QStringLiteral(" CODZONA, ") : QString()) +
+           (agrupado() ? QStringLiteral(" CODZONA, ") : QString()) +
            (criterios.por_nombre ? QStringLiteral(" NOMBRE") : QStringLiteral(" NIT"));
 }
 

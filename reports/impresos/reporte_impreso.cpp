@@ -26,6 +26,8 @@ ReporteImpreso::ReporteImpreso(Tfdm& dm, QObject* parent) : QObject(parent), dm_
     // A report reads every row at once: the engine walks them all.
     filas_->setPacketSize(-1);
     criterios.corte = dm.clock().today();
+    criterios.hasta = criterios.corte;
+    criterios.desde = QDate(criterios.hasta.year(), criterios.hasta.month(), 1);
     criterios.agencia = dm.ctx.agencia;
 }
 
@@ -75,7 +77,7 @@ QString ReporteImpreso::titulo_predeterminado() const {
 
 QString ReporteImpreso::orden_documentos(const QString& columna_grupo) const {
     return QStringLiteral(" order by ") +
-           (criterios.agrupado ? columna_grupo + QStringLiteral(", ") : QString()) +
+           (agrupado() ? columna_grupo + QStringLiteral(", ") : QString()) +
            (criterios.por_nombre ? QStringLiteral("NOMBRE") : QStringLiteral("NIT")) +
            QStringLiteral(", VENCE");
 }
@@ -117,10 +119,52 @@ bool ReporteImpreso::consulte() {
     return true;
 }
 
+QString ReporteImpreso::flag_agrupamiento() const {
+    switch (criterios.agrupacion) {
+        case Agrupacion::Ciudad:
+            return QStringLiteral("'C'");
+        case Agrupacion::Grupo:
+            return QStringLiteral("'Z'");
+        case Agrupacion::Ninguna:
+            break;
+    }
+    return QStringLiteral("'N'");
+}
+
+QString ReporteImpreso::orden_agrupacion() const {
+    switch (criterios.agrupacion) {
+        case Agrupacion::Ciudad:
+            return QStringLiteral(" CODCIUD, ");
+        case Agrupacion::Grupo:
+            return QStringLiteral(" CODZONA, ");
+        case Agrupacion::Ninguna:
+            break;
+    }
+    return {};
+}
+
+bool ReporteImpreso::valide_periodo() {
+    if (!criterios.desde.isValid() || !criterios.hasta.isValid()) {
+        dm_.dialogs().error(QStringLiteral("Las fechas del periodo no son válidas."));
+        return false;
+    }
+    if (criterios.hasta < criterios.desde) {
+        dm_.dialogs().error(
+            QStringLiteral("La fecha final del periodo es anterior a la fecha inicial."));
+        return false;
+    }
+    return true;
+}
+
+// Bands of a grouping not chosen print nothing; layouts without a city
+// band simply have nothing to suppress.
 QStringList ReporteImpreso::bandas_suprimidas() const {
-    if (criterios.agrupado)
-        return {};
-    return {QStringLiteral("grupo"), QStringLiteral("totalgrupo")};
+    QStringList fuera;
+    if (criterios.agrupacion != Agrupacion::Grupo)
+        fuera << QStringLiteral("grupo") << QStringLiteral("totalgrupo");
+    if (criterios.agrupacion != Agrupacion::Ciudad)
+        fuera << QStringLiteral("ciudad") << QStringLiteral("totalciudad");
+    return fuera;
 }
 
 void ReporteImpreso::ajuste(Reporte&) const {}

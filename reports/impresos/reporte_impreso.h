@@ -81,9 +81,18 @@ class ReporteImpreso : public QObject {
     QString flag_orden() const {
         return criterios.por_nombre ? QStringLiteral("'N'") : QStringLiteral("'C'");
     }
+    bool agrupado() const { return criterios.agrupacion == Agrupacion::Grupo; }
     QString flag_agrupado() const {
-        return criterios.agrupado ? QStringLiteral("'G'") : QStringLiteral("'N'");
+        return agrupado() ? QStringLiteral("'G'") : QStringLiteral("'N'");
     }
+    // The three-way grouping as the movement procedures take it: 'N', 'C'
+    // city, 'Z' group; and the leading order column it asks for
+    // (" CODZONA, ", " CODCIUD, " or nothing).
+    QString flag_agrupamiento() const;
+    QString orden_agrupacion() const;
+    // The period ("Fecha" Desde/Hasta) must be two dates in order; reports
+    // over a period call it from valide_propios().
+    bool valide_periodo();
     // " order by <group>, NIT, VENCE" (or by NOMBRE; without the group when
     // not grouped): documents of a supplier by due date.
     QString orden_documentos(const QString& columna_grupo) const;

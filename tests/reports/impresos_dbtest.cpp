@@ -24,7 +24,7 @@ TEST_F(ImpresosTest, CadaReporteComponeSuConsultaDesdeLosCriterios) {
               "select * from rep_cxpagar_proveedor('0','zz','0','zz','2022/09/30','C','N',0,'N',0)"
               " order by NIT, VENCE");
     rel.criterios.proveedores = {QStringLiteral("900123456"), {}};
-    rel.criterios.agrupado = true;
+    rel.criterios.agrupacion = Agrupacion::Grupo;
     rel.criterios.por_nombre = true;
     rel.rangos_vencimiento = true;
     rel.vence_desde = QDate(2022, 1, 1);
@@ -64,7 +64,7 @@ TEST_F(ImpresosTest, CadaReporteComponeSuConsultaDesdeLosCriterios) {
     doc.comprobante = 3;  // "Pago"
     doc.desde = QDate(2022, 9, 1);
     doc.hasta = QDate(2022, 9, 30);
-    doc.agrupacion = DocumentosProveedor::Agrupacion::Ciudad;
+    doc.criterios.agrupacion = Agrupacion::Ciudad;
     EXPECT_EQ(doc.consulta(),
               "select * from rep_documentos_proveedor(54,'2022/09/01','2022/09/30','0','999999999',"
               "'0','zz','t.terc_nit','N','C','C',0) where ANULADO <> 'S' order by  CODCIUD,  NIT");

@@ -23,11 +23,6 @@ QStringList TfrepDoc_prov::agrupaciones() const {
     return {QStringLiteral("Ciudad"), QStringLiteral("Grupo")};
 }
 
-void TfrepDoc_prov::agrupacion_elegida(int indice) {
-    using A = DocumentosProveedor::Agrupacion;
-    logica().agrupacion = indice == 1 ? A::Ciudad : indice == 2 ? A::Grupo : A::Ninguna;
-}
-
 void TfrepDoc_prov::agregue_propios(QVBoxLayout* caja) {
     auto* fila = new QHBoxLayout;
     fila->addWidget(new QLabel(QStringLiteral("Comprobantes"), this));

@@ -16,7 +16,6 @@ class TfrepDoc_prov : public TfReporteImpreso {
     void agregue_propios(QVBoxLayout* caja) override;
     void lea_propios() override;
     QStringList agrupaciones() const override;
-    void agrupacion_elegida(int indice) override;
 
   private:
     QComboBox* comprobante_ = nullptr;

@@ -69,7 +69,10 @@ QStringList TfReporteImpreso::agrupaciones() const {
 }
 
 void TfReporteImpreso::agrupacion_elegida(int indice) {
-    logica_.criterios.agrupado = indice > 0;
+    const QString texto = indice > 0 ? agrupaciones().value(indice - 1) : QString();
+    logica_.criterios.agrupacion = texto == QStringLiteral("Ciudad")  ? Agrupacion::Ciudad
+                                   : texto == QStringLiteral("Grupo") ? Agrupacion::Grupo
+                                                                      : Agrupacion::Ninguna;
 }
 
 void TfReporteImpreso::construya() {
@@ -199,6 +202,19 @@ QDateEdit* TfReporteImpreso::caja_fecha(QWidget* padre, const char* nombre, cons
     return e;
 }
 
+void TfReporteImpreso::agregue_periodo(QVBoxLayout* caja) {
+    auto* fila = new QHBoxLayout;
+    fila->addWidget(new QLabel(QStringLiteral("Fecha"), this));
+    fila->addWidget(new QLabel(QStringLiteral("Desde"), this));
+    periodo_desde_ = caja_fecha(this, "periodo_desde", logica_.criterios.desde);
+    fila->addWidget(periodo_desde_);
+    fila->addWidget(new QLabel(QStringLiteral("Hasta"), this));
+    periodo_hasta_ = caja_fecha(this, "periodo_hasta", logica_.criterios.hasta);
+    fila->addWidget(periodo_hasta_);
+    fila->addStretch(1);
+    caja->addLayout(fila);
+}
+
 void TfReporteImpreso::oculte_corte() {
     etiqueta_corte_->hide();
     corte_->hide();
@@ -209,6 +225,10 @@ bool TfReporteImpreso::lea() {
     c.proveedores = {prov_desde_->text(), prov_hasta_->text()};
     c.grupos = {grupo_desde_->text(), grupo_hasta_->text()};
     c.corte = corte_->date();
+    if (periodo_desde_) {
+        c.desde = periodo_desde_->date();
+        c.hasta = periodo_hasta_->date();
+    }
     c.por_nombre = por_nombre_->isChecked();
     for (int i = 0; i < agrupa_.size(); ++i)
         if (agrupa_[i]->isChecked())

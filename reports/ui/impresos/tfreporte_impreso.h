@@ -51,6 +51,9 @@ class TfReporteImpreso : public QWidget {
     virtual void agrupacion_elegida(int indice);
     // The corte box is not used by every report.
     void oculte_corte();
+    // "Fecha" Desde/Hasta of the reports over a period, read into the
+    // criteria's period.
+    void agregue_periodo(QVBoxLayout* caja);
     QCheckBox* casilla(QVBoxLayout* caja, const QString& texto, const char* nombre);
     // A date box in the process format; a change proposes the title again.
     QDateEdit* caja_fecha(QWidget* padre, const char* nombre, const QDate& fecha);
@@ -75,6 +78,8 @@ class TfReporteImpreso : public QWidget {
     QLineEdit* grupo_desde_ = nullptr;
     QLineEdit* grupo_hasta_ = nullptr;
     QDateEdit* corte_ = nullptr;
+    QDateEdit* periodo_desde_ = nullptr;
+    QDateEdit* periodo_hasta_ = nullptr;
     QLabel* etiqueta_corte_ = nullptr;
     QRadioButton* por_nombre_ = nullptr;
     QList<QRadioButton*> agrupa_;
