@@ -144,6 +144,32 @@ void BM_CxpagarProveedor(benchmark::State& state) {
     state.SetLabel(muestra.etiqueta);
 }
 
+// The monthly summary of every supplier, as the monthly movement window
+// asks it: the current month (its closing balances are what is open today,
+// checked against the ledger) and a month a year back, two years back.
+QString movimientoMes(int mesesAtras) {
+    const QDate desde = QDate(muestra.hoy.year(), muestra.hoy.month(), 1).addMonths(-mesesAtras);
+    return QStringLiteral("select * from movimiento_cxpagar_mes(") + sql::date(desde) +
+           QStringLiteral(", ") + sql::date(desde.addMonths(1).addDays(-1)) +
+           QStringLiteral(", 0)");
+}
+void BM_MovimientoMes(benchmark::State& state) {
+    const int atras = static_cast<int>(state.range(0));
+    QString error;
+    for (auto _ : state) {
+        Currency suma;
+        int filas = 0;
+        if (!lea(movimientoMes(atras), 7, &suma, &filas, &error)) {
+            state.SkipWithError(error.toUtf8().constData());
+            break;
+        }
+        if (atras == 0 && !compruebe(state, suma, muestra.total, "FINAL del mes"))
+            break;
+        state.counters["filas"] = filas;
+    }
+    state.SetLabel(muestra.etiqueta);
+}
+
 // The two readings one after the other in each iteration, so that a machine
 // shared with other work weighs on both alike: the ratio printed at the end.
 std::vector<double> razones;
@@ -172,6 +198,7 @@ BENCHMARK(BM_AnalisisCompleto)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecorridoAbiertos)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CxpagarProveedor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AnalisisContraRecorrido)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MovimientoMes)->Arg(0)->Arg(12)->Arg(24)->Unit(benchmark::kMillisecond);
 
 // ---- The database and the sample. ----------------------------------------------
 

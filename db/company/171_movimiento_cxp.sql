@@ -320,6 +320,72 @@ BEGIN
     END
 END^
 
+/* Every supplier's balance at the end of CORTE, in the currency asked,
+   as the relation adds it up, by whichever way reads less of the ledger:
+   from today's open book back over what was recorded and settled after
+   CORTE, or, for a day in the older half of the ledger, forward from its
+   start over the live documents and their settlements up to CORTE. Both
+   give the same balances; in a foreign currency each amount is converted
+   on its own, so the two ways may differ by cents of rounding. SENTIDO
+   'A' (back) or 'D' (forward) forces one way; NULL chooses. */
+CREATE OR ALTER PROCEDURE CXP_SALDOS_FINALES (CORTE DATE, MONEDA INTEGER, SENTIDO VARCHAR(1))
+RETURNS (NIT VARCHAR(20), FINAL NUMERIC(15,2))
+AS
+DECLARE LOCAL INTEGER;
+DECLARE PRIMERA DATE;
+BEGIN
+    MONEDA = COALESCE(MONEDA, 0);
+    LOCAL = IIF(MONEDA IN (0, 1), 1, 0);
+    IF (SENTIDO IS NULL) THEN
+    BEGIN
+        SELECT MIN(MVPR_FECHA) FROM MOVIMIENTO_PROVEEDOR INTO :PRIMERA;
+        SENTIDO = IIF(CORTE - COALESCE(PRIMERA, CORTE) >= CURRENT_DATE - CORTE, 'A', 'D');
+    END
+    IF (SENTIDO = 'A') THEN
+        FOR SELECT X.NIT, SUM(X.FINAL)
+            FROM (SELECT P.TERC_NIT || '' AS NIT,
+                         IIF(:LOCAL = 1 OR P.MVPR_TRM <= 0, P.MVPR_SALDO, ROUND(P.MVPR_SALDO / P.MVPR_TRM, 2)) AS FINAL
+                  FROM POSICIONES_ABIERTAS P
+                  WHERE P.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+                    AND (:LOCAL = 1 OR P.MVPR_MONEDA = :MONEDA)
+                  UNION ALL
+                  SELECT M.TERC_NIT, -IIF(:LOCAL = 1 OR M.MVPR_TRM <= 0, M.MVPR_SALDO, ROUND(M.MVPR_SALDO / M.MVPR_TRM, 2))
+                  FROM MOVIMIENTO_PROVEEDOR M
+                  WHERE M.MVPR_FECHA > :CORTE AND M.MVPR_SALDO <> 0
+                    AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+                    AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)
+                  UNION ALL
+                  SELECT A.TERC_NIT, IIF(:LOCAL = 1 OR M.MVPR_TRM <= 0, A.ABPR_VALOR, ROUND(A.ABPR_VALOR / M.MVPR_TRM, 2))
+                  FROM ABONOS_PROVEEDOR A
+                  JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
+                  WHERE A.ABPR_FECHA > :CORTE AND M.MVPR_FECHA + 0 <= :CORTE
+                    AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+                    AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)) X
+            GROUP BY X.NIT
+            INTO :NIT, :FINAL
+        DO
+            SUSPEND;
+    ELSE
+        FOR SELECT X.NIT, SUM(X.FINAL)
+            FROM (SELECT M.TERC_NIT || '' AS NIT,
+                         IIF(:LOCAL = 1 OR M.MVPR_TRM <= 0, M.MVPR_VALOR, ROUND(M.MVPR_VALOR / M.MVPR_TRM, 2)) AS FINAL
+                  FROM MOVIMIENTO_PROVEEDOR M
+                  WHERE M.MVPR_FECHA <= :CORTE AND M.MVPR_ANULADO = 'N'
+                    AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+                    AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)
+                  UNION ALL
+                  SELECT A.TERC_NIT, -IIF(:LOCAL = 1 OR M.MVPR_TRM <= 0, A.ABPR_VALOR, ROUND(A.ABPR_VALOR / M.MVPR_TRM, 2))
+                  FROM ABONOS_PROVEEDOR A
+                  JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
+                  WHERE A.ABPR_FECHA <= :CORTE AND M.MVPR_FECHA + 0 <= :CORTE
+                    AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+                    AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)) X
+            GROUP BY X.NIT
+            INTO :NIT, :FINAL
+        DO
+            SUSPEND;
+END^
+
 CREATE OR ALTER PROCEDURE MOVIMIENTO_CXPAGAR_MES (FECHA_DESDE DATE, FECHA_HASTA DATE, MONEDA INTEGER)
 RETURNS (
     NIT      VARCHAR(20),
@@ -333,61 +399,48 @@ RETURNS (
 )
 AS
 DECLARE LOCAL INTEGER;
-DECLARE PRIMERO VARCHAR(20);
-DECLARE ULTIMO VARCHAR(20);
 BEGIN
     MONEDA = COALESCE(MONEDA, 0);
-    SELECT MIN(TERC_NIT), MAX(TERC_NIT) FROM PROVEEDORES INTO :PRIMERO, :ULTIMO;
     LOCAL = IIF(MONEDA IN (0, 1), 1, 0);
-    FOR SELECT X.NIT, MAX(T.TERC_NOM), MAX(P.GRPR_COD), SUM(X.FINAL), SUM(X.DEBITOS), SUM(X.CREDITOS),
-               SUM(X.ABONOS)
-        FROM (SELECT NIT, SALDO AS FINAL, CAST(0 AS NUMERIC(15,2)) AS DEBITOS,
+    FOR SELECT X.NIT, SUM(X.FINAL), SUM(X.DEBITOS), SUM(X.CREDITOS), SUM(X.ABONOS)
+        FROM (SELECT NIT, FINAL, CAST(0 AS NUMERIC(15,2)) AS DEBITOS,
                      CAST(0 AS NUMERIC(15,2)) AS CREDITOS, CAST(0 AS NUMERIC(15,2)) AS ABONOS
-              FROM CXP_TOTALES_PROVEEDORES(:PRIMERO, :ULTIMO, DATE '9999-12-31', 0, :MONEDA, 30, 'N', 'N')
+              FROM CXP_SALDOS_FINALES(:FECHA_HASTA, :MONEDA, NULL)
               UNION ALL
-              /* Back from today to the end of the period. */
-              SELECT M.TERC_NIT, -CXP_MONTO_EN(M.MVPR_SALDO, M.MVPR_TRM, :MONEDA), 0, 0, 0
-              FROM MOVIMIENTO_PROVEEDOR M
-              WHERE M.MVPR_FECHA > :FECHA_HASTA AND M.MVPR_SALDO <> 0
-                AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
-                AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)
-              UNION ALL
-              SELECT A.TERC_NIT, CXP_MONTO_EN(A.ABPR_VALOR, M.MVPR_TRM, :MONEDA), 0, 0, 0
-              FROM ABONOS_PROVEEDOR A
-              JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
-              WHERE A.ABPR_FECHA > :FECHA_HASTA AND M.MVPR_FECHA + 0 <= :FECHA_HASTA
-                AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
-                AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)
-              UNION ALL
-              SELECT M.TERC_NIT, 0, IIF(M.MVPR_VALOR > 0, CXP_MONTO_EN(M.MVPR_VALOR, M.MVPR_TRM, :MONEDA), 0),
-                     IIF(M.MVPR_VALOR < 0, -CXP_MONTO_EN(M.MVPR_VALOR, M.MVPR_TRM, :MONEDA), 0), 0
+              SELECT M.TERC_NIT, 0,
+                     IIF(M.MVPR_VALOR > 0, IIF(:LOCAL = 1 OR M.MVPR_TRM <= 0, M.MVPR_VALOR, ROUND(M.MVPR_VALOR / M.MVPR_TRM, 2)), 0),
+                     IIF(M.MVPR_VALOR < 0, -IIF(:LOCAL = 1 OR M.MVPR_TRM <= 0, M.MVPR_VALOR, ROUND(M.MVPR_VALOR / M.MVPR_TRM, 2)), 0), 0
               FROM MOVIMIENTO_PROVEEDOR M
               WHERE M.MVPR_FECHA BETWEEN :FECHA_DESDE AND :FECHA_HASTA AND M.MVPR_ANULADO = 'N'
                 AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
                 AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)
               UNION ALL
-              SELECT A.TERC_NIT, 0, 0, 0, CXP_MONTO_EN(A.ABPR_VALOR, M.MVPR_TRM, :MONEDA)
+              SELECT A.TERC_NIT, 0, 0, 0, IIF(:LOCAL = 1 OR M.MVPR_TRM <= 0, A.ABPR_VALOR, ROUND(A.ABPR_VALOR / M.MVPR_TRM, 2))
               FROM ABONOS_PROVEEDOR A
               JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
               WHERE A.ABPR_FECHA BETWEEN :FECHA_DESDE AND :FECHA_HASTA AND M.MVPR_FECHA + 0 <= :FECHA_HASTA
                 AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
                 AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)
               UNION ALL
-              SELECT A.TERC_NIT, 0, 0, 0, CXP_MONTO_EN(A.ABPR_VALOR, M.MVPR_TRM, :MONEDA)
+              SELECT A.TERC_NIT, 0, 0, 0, IIF(:LOCAL = 1 OR M.MVPR_TRM <= 0, A.ABPR_VALOR, ROUND(A.ABPR_VALOR / M.MVPR_TRM, 2))
               FROM MOVIMIENTO_PROVEEDOR M
               JOIN ABONOS_PROVEEDOR A ON A.ABPR_TIPOREF = M.MVPR_TIPOREF AND A.ABPR_IDREF = M.MVPR_IDREF
               WHERE M.MVPR_FECHA BETWEEN :FECHA_DESDE AND :FECHA_HASTA AND A.ABPR_FECHA + 0 < :FECHA_DESDE
                 AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
                 AND (:LOCAL = 1 OR M.MVPR_MONEDA = :MONEDA)) X
-        JOIN PROVEEDORES P ON P.TERC_NIT = X.NIT
-        JOIN TERCEROS T ON T.TERC_NIT = X.NIT
         GROUP BY X.NIT
-        INTO :NIT, :NOMBRE, :GRUPO, :FINAL, :DEBITOS, :CREDITOS, :ABONOS
+        INTO :NIT, :FINAL, :DEBITOS, :CREDITOS, :ABONOS
     DO
     BEGIN
         INICIAL = FINAL - DEBITOS + CREDITOS + ABONOS;
         IF (INICIAL <> 0 OR DEBITOS <> 0 OR CREDITOS <> 0 OR ABONOS <> 0 OR FINAL <> 0) THEN
-            SUSPEND;
+        BEGIN
+            GRUPO = NULL;
+            SELECT P.GRPR_COD, T.TERC_NOM FROM PROVEEDORES P JOIN TERCEROS T ON T.TERC_NIT = P.TERC_NIT
+            WHERE P.TERC_NIT = :NIT INTO :GRUPO, :NOMBRE;
+            IF (ROW_COUNT > 0) THEN
+                SUSPEND;
+        END
     END
 END^
 

@@ -217,6 +217,34 @@ TEST_F(MovimientoCxpTest, MovimientoMensualCuadraConLaRelacion) {
     }
 }
 
+// Every supplier's balance at a day, walked back from today's open book or
+// forward from the ledger's start: both ways, on days before, inside and
+// after the settlements, equal the relation's.
+TEST_F(MovimientoCxpTest, SaldosFinalesIgualesEnAmbosSentidos) {
+    for (const QDate& corte : {kJun1.addDays(-1), kAgo31, kSep15, kSep20, kSep30})
+        for (const int moneda : {0, 2})
+            for (const char* sentido : {"'A'", "'D'", "null"}) {
+                SCOPED_TRACE(corte.toString(Qt::ISODate).toStdString() + " " + sentido + " " +
+                             std::to_string(moneda));
+                QStringList vistos;
+                for (const QStringList& f :
+                     lee(QStringLiteral("select NIT, FINAL from CXP_SALDOS_FINALES(%1, %2, %3) "
+                                        "where FINAL <> 0 order by NIT")
+                             .arg(fecha(corte))
+                             .arg(moneda)
+                             .arg(QLatin1String(sentido)))) {
+                    EXPECT_DOUBLE_EQ(f[1].toDouble(), relacion(f[0], corte, 0, moneda))
+                        << f[0].toStdString();
+                    vistos << f[0];
+                }
+                for (const QString& nit : {kTransportes, kPapeleria, kExterior}) {
+                    if (!vistos.contains(nit)) {
+                        EXPECT_EQ(relacion(nit, corte, 0, moneda), 0.0) << nit.toStdString();
+                    }
+                }
+            }
+}
+
 TEST_F(MovimientoCxpTest, AnalisisTraeLosDocumentosVivosDelPeriodo) {
     // Balances at the period's end: the Sep 15 application is after Aug 31.
     const auto filas = lee(QStringLiteral(
