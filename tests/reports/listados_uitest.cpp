@@ -1,0 +1,105 @@
+// The listing windows as a clerk uses them: each fits and starts in its
+// first box; the voucher listing refuses to run with no kind ticked, shows
+// the preview once two are ticked, and F4 saves the rows to a file.
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+
+#include "core/ui/grid/ledgrix_grid.h"
+#include "reports/ui/listados/tflistado_comprobantes.h"
+#include "reports/ui/listados/tfrepoproveedor.h"
+#include "reports/ui/listados/tfreporelaprov.h"
+#include "tests/support/documentos_fixture.h"
+#include "tests/support/teclado.h"
+
+namespace ledgrix::test {
+namespace {
+
+// What the main window leaves for its children on a 1366x768 screen.
+const QSize kAreaTrabajo(1247, 610);
+
+class ListadosVentanaTest : public DocumentosTest {
+  protected:
+    template <class V>
+    QPointer<V> abra() {
+        QPointer<V> v = al_frente(new V(*dm));
+        QApplication::processEvents();
+        return v;
+    }
+    // Space pressed and let go on a box, which is when a check box toggles.
+    static void marque(QWidget* v, const char* nombre) {
+        auto* c = v->findChild<QCheckBox*>(QLatin1String(nombre));
+        ASSERT_TRUE(c) << nombre;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QApplication::sendEvent(c, &press);
+        QApplication::sendEvent(c, &release);
+        ASSERT_TRUE(c->isChecked()) << nombre;
+    }
+};
+
+TEST_F(ListadosVentanaTest, CadaVentanaCabeYEmpiezaEnSuPrimeraCaja) {
+    const auto revise = [](QWidget* v, QLineEdit* primero) {
+        SCOPED_TRACE(v->objectName().toStdString());
+        EXPECT_LE(v->sizeHint().height(), kAreaTrabajo.height());
+        EXPECT_LE(v->sizeHint().width(), kAreaTrabajo.width());
+        EXPECT_EQ(QApplication::focusWidget(), primero);
+        tecla(primero, Qt::Key_Escape);
+        libere();
+    };
+    auto a = abra<Tfrepoproveedor>();
+    revise(a, a->proveedor_desde());
+    EXPECT_TRUE(a.isNull());
+    auto b = abra<Tfreporelaprov>();
+    revise(b, b->proveedor_desde());
+    auto c = abra<Tfrepocrono>();
+    EXPECT_FALSE(c->proveedor_desde()->isVisible());
+    revise(c, c->prefijo_desde());
+}
+
+TEST_F(ListadosVentanaTest, ComprobantesSinClaseSeNieganYConClasesVanALaVista) {
+    descuento(201, QStringLiteral("000201"), kTransportes, QDate(2022, 8, 20),
+              QStringLiteral("50"));
+    anticipo(400, QStringLiteral("000400"), kPapeleria, QDate(2022, 8, 25), QStringLiteral("1000"));
+    auto v = abra<Tfrepoconsecutivo>();
+    teclee(v->prefijo_desde(), QStringLiteral("0000"));
+    tecla(v->prefijo_desde(), Qt::Key_F2);
+    libere();
+    ASSERT_FALSE(v.isNull());
+    EXPECT_TRUE(dialogs.lastError().contains(QStringLiteral("Marque al menos una clase")));
+    EXPECT_EQ(v->prefijo_desde()->text(), QStringLiteral("0000"));
+
+    dialogs.clear();
+    marque(v, "credito");
+    marque(v, "anticipos");
+    dialogs.expectModal(QStringLiteral("QPrintPreviewDialog"), 0);
+    pulse(Qt::Key_F2);
+    libere();
+    EXPECT_TRUE(dialogs.allAnswered());
+    EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.lastError().toStdString();
+    EXPECT_TRUE(v.isNull());
+
+    auto w = abra<Tfrepoconsecutivo>();
+    marque(w, "anticipos");
+    const QString ruta = inst->dir() + QStringLiteral("/RepConsecutivo.csv");
+    QString propuesto;
+    w->grilla()->setSaveFileChooser(
+        [&](QWidget*, const QString& nombre, const QStringList&, QString*) {
+            propuesto = nombre;
+            return ruta;
+        });
+    pulse(Qt::Key_F4);
+    libere();
+    EXPECT_TRUE(w.isNull()) << dialogs.lastError().toStdString();
+    EXPECT_TRUE(propuesto.startsWith(QStringLiteral("RepConsecutivo")));
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString csv = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(csv.contains(QStringLiteral("000400"))) << csv.toStdString();
+    EXPECT_FALSE(csv.contains(QStringLiteral("000201")));
+}
+
+}  // namespace
+}  // namespace ledgrix::test
