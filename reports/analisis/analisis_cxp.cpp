@@ -5,7 +5,7 @@
 #include "core/services/dialogs.h"
 #include "core/sql/sqltext.h"
 #include "core/tfdm/tfdm.h"
-#include "parties/tfdmter.h"
+#include "reports/analisis/entrega_proveedor.h"
 #include "reports/analisis/tramos.h"
 #include "reports/consulta/lectura_reporte.h"
 
@@ -146,49 +146,25 @@ AnalisisCxp::Tramos AnalisisCxp::tramos_actual() const {
 }
 
 QString AnalisisCxp::nit_actual() const {
-    if (!CProveedores->active() || CProveedores->isEmpty() || CProveedores->recNo() < 0)
-        return {};
-    return CProveedores->fieldByName(kNit).asString().trimmed();
+    return nit_en_fila(*CProveedores);
 }
 
 QString AnalisisCxp::nombre_actual() const {
-    if (nit_actual().isEmpty())
-        return {};
-    return CProveedores->fieldByName(QStringLiteral("NOMBRE")).asString().trimmed();
+    return nombre_en_fila(*CProveedores);
 }
 
 bool AnalisisCxp::vaya_a(const QString& nit) {
-    if (!CProveedores->active())
-        return false;
-    const int columna = CProveedores->fieldByName(kNit).index();
-    for (int fila = 0; fila < CProveedores->recordCount(); ++fila)
-        if (CProveedores->valueAt(fila, columna).toString().trimmed() == nit)
-            return CProveedores->moveTo(fila);
-    return false;
-}
-
-bool AnalisisCxp::entregue_proveedor() {
-    const QString nit = nit_actual();
-    if (nit.isEmpty())
-        return false;
-    Tfdmter::entregado = {nit, nombre_actual()};
-    return true;
+    return vaya_a_nit(*CProveedores, nit);
 }
 
 bool AnalisisCxp::entregue_saldos() {
-    if (!entregue_proveedor())
-        return false;
-    dm_.ctx.busqueda_principal = true;
-    return true;
+    return ledgrix::entregue_saldos(dm_, *CProveedores);
 }
 
 bool AnalisisCxp::entregue_movimiento() {
-    if (!entregue_proveedor())
-        return false;
     const QDate corte = criterios_.corte;
-    dm_.periodo_desde = QDate(corte.year(), corte.month(), 1);
-    dm_.periodo_hasta = QDate(corte.year(), corte.month(), corte.daysInMonth());
-    return true;
+    return ledgrix::entregue_movimiento(dm_, *CProveedores, QDate(corte.year(), corte.month(), 1),
+                                        QDate(corte.year(), corte.month(), corte.daysInMonth()));
 }
 
 }  // namespace ledgrix

@@ -75,7 +75,6 @@ class AnalisisCxp : public QObject {
 
   private:
     Tramos tramos_fila(int fila) const;
-    bool entregue_proveedor();
 
     Tfdm& dm_;
     ClientDataset* CProveedores;

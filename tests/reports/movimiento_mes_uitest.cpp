@@ -1,0 +1,102 @@
+// The monthly movement window offscreen: where it opens, F2, the hand-overs
+// of the row's supplier, Enter in a filter, and the chart of the company and
+// of one supplier.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+
+#include "core/data/client_dataset.h"
+#include "core/ui/grid/ledgrix_grid.h"
+#include "parties/tfdmter.h"
+#include "reports/ui/movimiento_mes/grafica_meses.h"
+#include "reports/ui/movimiento_mes/tfmovicuenxpagar.h"
+#include "tests/support/documentos_fixture.h"
+#include "tests/support/teclado.h"
+
+namespace ledgrix::test {
+namespace {
+
+class MovimientoMesVentanaTest : public DocumentosTest {
+  protected:
+    void SetUp() override {
+        DocumentosTest::SetUp();
+        cargo(200, QStringLiteral("000200"), kTransportes, QDate(2022, 8, 10),
+              QStringLiteral("1234.56"));
+        cargo(201, QStringLiteral("000201"), kPapeleria, QDate(2022, 6, 1), QStringLiteral("77"));
+        area.resize(1200, 700);
+        area.show();
+    }
+    Tfmovicuenxpagar* abra() {
+        auto* v = new Tfmovicuenxpagar(*dm);
+        area.addSubWindow(v)->setAttribute(Qt::WA_DeleteOnClose);
+        v->setAttribute(Qt::WA_DeleteOnClose);
+        v->show();
+        QApplication::setActiveWindow(&area);
+        return v;
+    }
+
+    QMdiArea area;
+};
+
+TEST_F(MovimientoMesVentanaTest, KeysHandOversAndChart) {
+    // Another window is open: this one steps down and right of it.
+    area.addSubWindow(new QWidget)->show();
+    QPointer<Tfmovicuenxpagar> v = abra();
+    EXPECT_EQ(v->parentWidget()->pos(), QPoint(6, 8));
+    EXPECT_EQ(v->desde()->date(), QDate(2022, 9, 1));
+    EXPECT_EQ(v->hasta()->date(), QDate(2022, 9, 30));
+
+    v->desde()->setDate(QDate(2022, 8, 1));
+    tecla(v->desde(), Qt::Key_F2);
+    ASSERT_EQ(v->grilla()->model()->rowCount(), 2) << dialogs.lastError().toStdString();
+    EXPECT_TRUE(v->totales()->text().contains(QStringLiteral("Final 1.311,56")) ||
+                v->totales()->text().contains(QStringLiteral("Final 1,311.56")))
+        << v->totales()->text().toStdString();
+    EXPECT_EQ(v->grafica()->titulo(), QStringLiteral("Total compañía"));
+    EXPECT_EQ(v->grafica()->categorias().size(), MovimientoMes::kMesesGrafica);
+    const auto series = v->grafica()->series();
+    EXPECT_EQ(series.keys(), (QStringList{"Abonos", "Cargos", "Descuentos", "Saldo"}));
+    for (const QList<qreal>& s : series)
+        EXPECT_EQ(s.size(), MovimientoMes::kMesesGrafica);
+    EXPECT_DOUBLE_EQ(series["Saldo"].last(), 1311.56);
+    EXPECT_DOUBLE_EQ(series["Cargos"][10], 1234.56);  // August
+
+    // Enter on a row hands the supplier and the window's period to its movement.
+    const int fila = 1;
+    v->grilla()->setCurrentIndex(v->grilla()->model()->index(fila, 0));
+    const QString nit = v->logica().nit_actual();
+    dialogs.expectModal(QStringLiteral("Tfmovimientoprv"), 0);
+    tecla(v->grilla(), Qt::Key_Return);
+    EXPECT_EQ(Tfdmter::entregado.nit, nit);
+    EXPECT_EQ(dm->periodo_desde, QDate(2022, 8, 1));
+    EXPECT_EQ(dm->periodo_hasta, QDate(2022, 9, 30));
+    dialogs.expectModal(QStringLiteral("Tfconscxpagar"), 0);
+    tecla(v->grilla(), Qt::Key_F8);
+    EXPECT_TRUE(dm->ctx.busqueda_principal);
+    EXPECT_TRUE(dialogs.allAnswered());
+
+    // Enter in a filter of the grid only filters.
+    v->filtros()->setChecked(true);
+    v->grilla()->filterEditor(0)->setFocus();
+    tecla(v->grilla()->filterEditor(0), Qt::Key_Return);
+    EXPECT_EQ(dialogs.texts(QStringLiteral("modal")).size(), 2);
+
+    // The supplier of the row alone.
+    v->solo_proveedor()->setChecked(true);
+    EXPECT_EQ(v->grafica()->titulo(), QStringLiteral("Proveedor: ") + v->logica().nombre_actual());
+    EXPECT_DOUBLE_EQ(v->grafica()->series()["Saldo"].last(),
+                     v->logica().proveedores().fieldByName("FINAL").asCurrency().toDouble());
+
+    tecla(v->grilla(), Qt::Key_Escape);
+    libere();
+    EXPECT_TRUE(v.isNull());
+}
+
+}  // namespace
+}  // namespace ledgrix::test
