@@ -28,10 +28,11 @@
    recording took off the balance (MVPR_RETCAUSA 'S'), signed like the
    document; 0 when they wait for the payment. The window runs the balance
    as INICIAL + DEBITO - CREDITO - ABONO, and when ("CXPAGAR", "SALDOS",
-   "DESCONTAR RETENCIONES POR CAUSACION") is not "NO" it also subtracts a
-   document row's withholdings; so DEBITO (positive) or CREDITO (negative,
+   "DESCONTAR RETENCIONES POR CAUSACION") reads exactly "SI" (a missing or
+   any other value counts as no, as the window reads it) it also subtracts
+   a document row's withholdings; so DEBITO (positive) or CREDITO (negative,
    as a magnitude) is the document's total before withholdings under that
-   setting, and what it moved the balance by under "NO". Either way
+   setting, and what it moved the balance by otherwise. Either way
    DEBITO - CREDITO - (withholdings the window subtracts) = MVPR_VALOR.
    A settling movement's row has DEBITO and CREDITO 0, ABONO = ABPR_VALOR,
    RTFTE, RTIVA, RTICA 0 (nothing for the window to add back) and the
@@ -259,7 +260,14 @@ DECLARE FILAS INTEGER;
 BEGIN
     AGENCIA = COALESCE(AGENCIA, 0);
     MONEDA = COALESCE(MONEDA, 0);
-    CAUSADAS = IIF(CXP_RETENCIONES_CAUSADAS(51) = 'S', 1, 0);
+    /* The window's reading of the setting, not the ledger's (which takes
+       anything but "NO" as yes): the rows must add up the way it adds them. */
+    CAUSADAS = 0;
+    SELECT 1 FROM CONFIGURACION
+    WHERE CONF_MODULO = 'CXPAGAR' AND CONF_CATEGORIA = 'SALDOS'
+      AND CONF_PROPIEDAD = 'DESCONTAR RETENCIONES POR CAUSACION'
+      AND CHAR_LENGTH(CONF_VALOR) = 2 AND CONF_VALOR = 'SI'
+    INTO :CAUSADAS;
     FOR SELECT NIT, NOMBRE, TELEFONO, CIUDAD, CODZONA, NOMZONA, DV, CODCIUD, NOMCIUD
         FROM CXP_PROVEEDORES_RANGO(:PROV_DESDE, :PROV_HASTA, :GRUPO_DESDE, :GRUPO_HASTA, 'N')
         INTO :NIT, :NOMBRE, :TELEFONO, :CIUDAD, :CODZONA, :NOMZONA, :DV, :CODCIUD, :NOMCIUD

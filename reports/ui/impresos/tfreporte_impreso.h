@@ -65,9 +65,12 @@ class TfReporteImpreso : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
+    // Reads the boxes, checks them and runs the statement (F2/F4 do so
+    // first); false when refused or empty (told; closes when empty).
+    bool consulte();
+
   private:
     bool lea();
-    bool consulte();
     bool tecla(int key);
     void busque_proveedor(QLineEdit* caja);
 
