@@ -453,7 +453,10 @@ BEGIN
 END^
 
 /* The period's live documents, MONTO their signed total and SALDO their
-   balance at the end of FECHA_HASTA, in local currency. */
+   balance at the end of FECHA_HASTA, in local currency. RETENCION is what
+   the document itself withholds (source, VAT, ICA and CREE), signed like
+   MONTO, whether taken when recorded or left for the payment; IDDOC its row
+   in its own table, for opening it. */
 CREATE OR ALTER PROCEDURE ANALISIS_CXPAGAR (FECHA_DESDE DATE, FECHA_HASTA DATE)
 RETURNS (
     FECHA        DATE,
@@ -468,7 +471,9 @@ RETURNS (
     TIPODOC      INTEGER,
     NOMTIPODOC   VARCHAR(30),
     MONTO        NUMERIC(15,2),
-    SALDO        NUMERIC(15,2)
+    SALDO        NUMERIC(15,2),
+    RETENCION    NUMERIC(15,2),
+    IDDOC        INTEGER
 )
 AS
 BEGIN
@@ -476,7 +481,11 @@ BEGIN
                P.GRPR_COD, G.GRPR_NOM, M.MVPR_TIPOREF, D.TIDO_NOMLARGO, M.MVPR_TOTAL,
                M.MVPR_SALDO + COALESCE((SELECT SUM(A.ABPR_VALOR) FROM ABONOS_PROVEEDOR A
                                         WHERE A.ABPR_TIPOREF = M.MVPR_TIPOREF AND A.ABPR_IDREF = M.MVPR_IDREF
-                                          AND A.ABPR_FECHA > :FECHA_HASTA), 0)
+                                          AND A.ABPR_FECHA > :FECHA_HASTA), 0),
+               CXP_SIGNO(M.MVPR_TIPOREF) *
+                   COALESCE((SELECT F.RTFTE + F.RTIVA + F.RTICA + F.RCREE
+                             FROM CXP_FIGURAS_DOCUMENTO(M.MVPR_TIPOREF, M.MVPR_IDREF) F), 0),
+               M.MVPR_IDREF
         FROM MOVIMIENTO_PROVEEDOR M
         LEFT JOIN TERCEROS T ON T.TERC_NIT = M.TERC_NIT
         LEFT JOIN CIUDADES C ON C.CIUD_COD = T.CIUD_COD
@@ -486,7 +495,7 @@ BEGIN
         WHERE M.MVPR_FECHA BETWEEN :FECHA_DESDE AND :FECHA_HASTA AND M.MVPR_ANULADO = 'N'
           AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
         INTO :FECHA, :PREFIJO, :NUMERO, :TERCERO, :NOMBRETERC, :MUNICIPIO, :NOMMUNICIPIO, :GRUPO, :NOMGRUPO,
-             :TIPODOC, :NOMTIPODOC, :MONTO, :SALDO
+             :TIPODOC, :NOMTIPODOC, :MONTO, :SALDO, :RETENCION, :IDDOC
     DO
         SUSPEND;
 END^

@@ -351,7 +351,8 @@ Result createDemo(const QString& location, const Options& options) {
         // there may hold such edits and stays.
         const QDir layouts(options.scriptsDir + QStringLiteral("/../reports/reportes"));
         const QString reportes = location + QStringLiteral("/cxpagar/reportes");
-        for (const QString& f : layouts.entryList({QStringLiteral("*.lrep")}, QDir::Files)) {
+        for (const QString& f :
+             layouts.entryList({QStringLiteral("*.lrep"), QStringLiteral("*.mds")}, QDir::Files)) {
             const QString destino = reportes + QLatin1Char('/') + f;
             if (!QFileInfo::exists(destino) &&
                 !(QDir().mkpath(reportes) && QFile::copy(layouts.filePath(f), destino)))
