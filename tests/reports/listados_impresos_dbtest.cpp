@@ -23,6 +23,10 @@ const QString kImportadora = QStringLiteral("800987654");
 const QString kGomez = QStringLiteral("79456123");  // inactive in the demo
 
 using Consecutivo = ListadoComprobantes::Orden;
+using Ajuste = std::function<std::unique_ptr<ReporteImpreso>()>;
+using D = DirectorioProveedores;
+using C = ListadoComprobantes;
+using T = RetencionProveedor;
 
 class ListadosImpresosTest : public DocumentosTest {
   protected:
@@ -72,45 +76,29 @@ class ListadosImpresosTest : public DocumentosTest {
         r->criterios.hasta = QDate(2022, 9, 30);
         return r;
     }
+    // A report of kind R made and then changed by `cambie`, when called.
+    template <class R, class F, class... A>
+    Ajuste con(F cambie, A... a) {
+        return [this, cambie, a...] {
+            std::unique_ptr<ReporteImpreso> r = reporte<R>(a...);
+            cambie(static_cast<R&>(*r));
+            return r;
+        };
+    }
 };
 
 TEST_F(ListadosImpresosTest, CadaConsultaCompuestaCorreEnLaBase) {
-    using Ajuste = std::function<std::unique_ptr<ReporteImpreso>()>;
-    const auto dir = [this](auto cambie) -> Ajuste {
-        return [this, cambie] {
-            auto r = reporte<DirectorioProveedores>();
-            cambie(*r);
-            return r;
-        };
-    };
-    const auto comp = [this](Consecutivo o, auto cambie) -> Ajuste {
-        return [this, o, cambie] {
-            auto r = reporte<ListadoComprobantes>(o);
-            cambie(*r);
-            return r;
-        };
-    };
-    const auto ret = [this](auto cambie) -> Ajuste {
-        return [this, cambie] {
-            auto r = reporte<RetencionProveedor>();
-            cambie(*r);
-            return r;
-        };
-    };
-    using D = DirectorioProveedores;
-    using C = ListadoComprobantes;
-    using T = RetencionProveedor;
     struct Caso {
         Ajuste cree;
         const char* consulta;  // the statement, from " from " on for the directory
         int filas;
     } casos[] = {
-        {dir([](D&) {}),
+        {con<D>([](D&) {}),
          " from grupos_proveedores g,terceros t, proveedores p where  p.terc_nit >= '0' and "
          "p.terc_nit <= 'zz' and g.grpr_cod =  p.grpr_cod and p.terc_nit = t.terc_nit  and "
          "p.grpr_cod >= '00' and  p.grpr_cod <= 'zz' and terc_estado = 'S' order by t.terc_nit",
          3},
-        {dir([](D& d) {
+        {con<D>([](D& d) {
              d.criterios.por_nombre = true;
              d.criterios.proveedores = {QStringLiteral("I"), QStringLiteral("T")};
              d.criterios.grupos = {QStringLiteral("01"), {}};
@@ -121,7 +109,7 @@ TEST_F(ListadosImpresosTest, CadaConsultaCompuestaCorreEnLaBase) {
          "t.terc_nom <= 'T' and g.grpr_cod =  p.grpr_cod and p.terc_nit = t.terc_nit  and "
          "p.grpr_cod >= '01' and  p.grpr_cod <= '01' order by  p.grpr_cod, t.terc_nom",
          1},
-        {dir([](D& d) {
+        {con<D>([](D& d) {
              d.criterios.proveedores = {kTransportes, {}};
              d.criterios.agrupacion = Agrupacion::Ciudad;
          }),
@@ -130,69 +118,75 @@ TEST_F(ListadosImpresosTest, CadaConsultaCompuestaCorreEnLaBase) {
          "t.terc_nit  and p.grpr_cod >= '00' and  p.grpr_cod <= 'zz' and terc_estado = 'S' "
          "order by  t.terc_ciu, t.terc_nit",
          1},
-        {comp(Consecutivo::Consecutivo,
-              [](C& c) {
-                  c.notas_credito = true;
-                  c.anticipos = true;
-              }),
+        {con<C>(
+             [](C& c) {
+                 c.notas_credito = true;
+                 c.anticipos = true;
+             },
+             Consecutivo::Consecutivo),
          "select * from REP_CONSECUTIVOS_CXPAGAR(10,'N','0','ZZ','0','ZZ','N',0) order by "
          "prefijo, numero",
          2},
-        {comp(Consecutivo::Consecutivo,
-              [](C& c) {
-                  c.notas_credito = true;
-                  c.anticipos = true;
-                  c.detalle = true;
-                  c.anulados = true;
-                  c.prefijos = {QStringLiteral("0000"), {}};
-                  c.numeros = {QStringLiteral("000100"), QStringLiteral("000399")};
-                  c.criterios.agencia = 0;
-              }),
+        {con<C>(
+             [](C& c) {
+                 c.notas_credito = true;
+                 c.anticipos = true;
+                 c.detalle = true;
+                 c.anulados = true;
+                 c.prefijos = {QStringLiteral("0000"), {}};
+                 c.numeros = {QStringLiteral("000100"), QStringLiteral("000399")};
+                 c.criterios.agencia = 0;
+             },
+             Consecutivo::Consecutivo),
          "select * from REP_CONSECUTIVOS_CXPAGAR(4,'S','0000','0000','000100','000399','S',0) "
          "order by prefijo, numero",
          2},
-        {comp(Consecutivo::Consecutivo,
-              [](C& c) {
-                  c.notas_debito = true;
-                  c.criterios.agencia = 2;
-              }),
+        {con<C>(
+             [](C& c) {
+                 c.notas_debito = true;
+                 c.criterios.agencia = 2;
+             },
+             Consecutivo::Consecutivo),
          "select * from REP_CONSECUTIVOS_CXPAGAR(1,'N','0','ZZ','0','ZZ','N',2) order by "
          "prefijo, numero",
          1},
-        {comp(Consecutivo::Cronologico,
-              [](C& c) { c.notas_debito = c.notas_credito = c.aplicaciones = c.anticipos = true; }),
+        {con<C>(
+             [](C& c) { c.notas_debito = c.notas_credito = c.aplicaciones = c.anticipos = true; },
+             Consecutivo::Cronologico),
          "select * from rep_comprobantes_cxpagar(15,'N','2022/08/01','2022/09/30', '', 'N', 0) "
          "order by fecha",
          5},
-        {comp(Consecutivo::Cronologico,
-              [](C& c) {
-                  c.notas_debito = true;
-                  c.anulados = true;
-                  c.prefijos = {QStringLiteral("0000"), {}};
-              }),
+        {con<C>(
+             [](C& c) {
+                 c.notas_debito = true;
+                 c.anulados = true;
+                 c.prefijos = {QStringLiteral("0000"), {}};
+             },
+             Consecutivo::Cronologico),
          "select * from rep_comprobantes_cxpagar(1,'N','2022/08/01','2022/09/30', '', 'S', 0) "
          "where PREF >= '0000' and PREF <= '0000' order by fecha",
          2},
-        {comp(Consecutivo::Cronologico,
-              [](C& c) {
-                  c.detalle = true;
-                  c.prefijos = {QStringLiteral("0000"), QStringLiteral("MED")};
-              }),
+        {con<C>(
+             [](C& c) {
+                 c.detalle = true;
+                 c.prefijos = {QStringLiteral("0000"), QStringLiteral("MED")};
+             },
+             Consecutivo::Cronologico),
          "select * from rep_comprobantes_cxpagar(4,'S','2022/08/01','2022/09/30', '', 'N', 0) "
          "where PREF >= '0000' and PREF <= 'MED' order by fecha",
          2},
-        {ret([](T&) {}),
+        {con<T>([](T&) {}),
          " select * from rep_retencion_proveedor ('0','zz','00','zz','2022/08/01','2022/09/30',"
          "'N','C','N') order by  NIT",
          3},
-        {ret([](T& t) {
+        {con<T>([](T& t) {
              t.criterios.por_nombre = true;
              t.criterios.agrupacion = Agrupacion::Ciudad;
          }),
          " select * from rep_retencion_proveedor ('0','zz','00','zz','2022/08/01','2022/09/30',"
          "'N','N','C') order by  CODCIUD,  NOMBRE",
          3},
-        {ret([](T& t) {
+        {con<T>([](T& t) {
              t.detalle = true;
              t.criterios.grupos = {QStringLiteral("02"), QStringLiteral("02")};
              t.criterios.agrupacion = Agrupacion::Grupo;
@@ -334,52 +328,24 @@ TEST_F(ListadosImpresosTest, CriteriosHostilesONadaQueListar) {
 // layout names and the rows lack would stop it.
 TEST_F(ListadosImpresosTest, CadaReporteDeLosListadosSeImprime) {
     struct Caso {
-        std::function<std::unique_ptr<ReporteImpreso>()> cree;
+        Ajuste cree;
         QStringList esperado;
     } casos[] = {
-        {[this] {
-             auto d = reporte<DirectorioProveedores>();
-             d->agenda = true;
-             return d;
-         },
+        {con<D>([](D& d) { d.agenda = true; }),
          {"AGENDA DE PROVEEDORES", "facturas@transnorte.example", "Proveedores:  3"}},
-        {[this] {
-             auto d = reporte<DirectorioProveedores>();
-             d->criterios.agrupacion = Agrupacion::Ciudad;
-             return d;
-         },
+        {con<D>([](D& d) { d.criterios.agrupacion = Agrupacion::Ciudad; }),
          {"DIRECTORIO DE PROVEEDORES", "Ciudad: Medellín", "Carrera 50 No. 12-30", "4,14"}},
-        {[this] {
-             auto c = reporte<ListadoComprobantes>(Consecutivo::Consecutivo);
-             c->notas_debito = c->anulados = true;
-             return c;
-         },
-         // The annulled charge of 400 is marked and left out of the 500 of the other two.
+        // The annulled charge of 400 is marked and left out of the 500 of the other two.
+        {con<C>([](C& c) { c.notas_debito = c.anulados = true; }, Consecutivo::Consecutivo),
          {"COMPROBANTES EN ORDEN CONSECUTIVO", "ANULADO", "TOTAL GENERAL (sin anulados)",
           "Comprobantes:  3  500,00"}},
-        {[this] {
-             auto c = reporte<ListadoComprobantes>(Consecutivo::Consecutivo);
-             c->detalle = true;
-             return c;
-         },
+        {con<C>([](C& c) { c.detalle = true; }, Consecutivo::Consecutivo),
          {"CONSECUTIVO DETALLADO", "000201  -50,00", "000200  50,00"}},
-        {[this] {
-             auto c = reporte<ListadoComprobantes>(Consecutivo::Cronologico);
-             c->notas_credito = c->anticipos = true;
-             return c;
-         },
+        {con<C>([](C& c) { c.notas_credito = c.anticipos = true; }, Consecutivo::Cronologico),
          {"COMPROBANTES EN ORDEN CRONOLÓGICO", "000201", "000400", "1.050,00  0,00  26,00"}},
-        {[this] {
-             auto c = reporte<ListadoComprobantes>(Consecutivo::Cronologico);
-             c->detalle = true;
-             return c;
-         },
+        {con<C>([](C& c) { c.detalle = true; }, Consecutivo::Cronologico),
          {"CRONOLÓGICO DETALLADO", "000300"}},
-        {[this] {
-             auto r = reporte<RetencionProveedor>();
-             r->criterios.agrupacion = Agrupacion::Ciudad;
-             return r;
-         },
+        {con<T>([](T& t) { t.criterios.agrupacion = Agrupacion::Ciudad; }),
          {"RETENCIONES POR PROVEEDOR", "Total ciudad 05001", "TOTAL GENERAL"}},
     };
     int n = 0;
