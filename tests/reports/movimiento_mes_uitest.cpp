@@ -3,6 +3,7 @@
 // of one supplier.
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +52,7 @@ TEST_F(MovimientoMesVentanaTest, KeysHandOversAndChart) {
     EXPECT_EQ(v->parentWidget()->pos(), QPoint(6, 8));
     EXPECT_EQ(v->desde()->date(), QDate(2022, 9, 1));
     EXPECT_EQ(v->hasta()->date(), QDate(2022, 9, 30));
+    EXPECT_FALSE(v->moneda()->isVisibleTo(v));
 
     v->desde()->setDate(QDate(2022, 8, 1));
     tecla(v->desde(), Qt::Key_F2);
@@ -96,6 +98,19 @@ TEST_F(MovimientoMesVentanaTest, KeysHandOversAndChart) {
     tecla(v->grilla(), Qt::Key_Escape);
     libere();
     EXPECT_TRUE(v.isNull());
+
+    // The currency is chosen only where the company asks for it.
+    configure(QStringLiteral("PREGUNTAR TASA DE CAMBIO EN DOCUMENTOS DE CUENTAS POR PAGAR"),
+              QStringLiteral("SI"));
+    QPointer<Tfmovicuenxpagar> otra = abra();
+    EXPECT_TRUE(otra->moneda()->isVisibleTo(otra));
+    ASSERT_GT(otra->moneda()->count(), 1);
+    otra->moneda()->setCurrentIndex(1);
+    tecla(otra->grilla(), Qt::Key_F2);
+    EXPECT_TRUE(otra->logica().proveedores().commandText().endsWith(
+        QStringLiteral(",") + otra->moneda()->currentData().toString() + QStringLiteral(")")));
+    otra->close();
+    libere();
 }
 
 }  // namespace
