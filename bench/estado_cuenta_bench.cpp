@@ -1,0 +1,150 @@
+// One supplier's statement of account over a year with about 10,000
+// documents: the movement procedure's call as the statement window sends
+// it, read to the last row with the running balance worked out on the way,
+// and the report laid out over those rows for the page (not painted).
+// `BM_EstadoCuenta` is all of it; `BM_SoloConsulta` the statement and the
+// running balance alone, to tell the two apart.
+//
+// The database: LEDGRIX_BENCH_DB, an installation folder; by default
+// /tmp/ledgrix-estado-cuenta, generated on the first run with one supplier
+// and 30,000 documents over three years up to 2025-12-31 (the statement is
+// of 2025). Medians over repetitions (9 by default, aggregates only). The
+// answer is checked first: the last running balance must be the supplier's
+// balance at the period's end.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QPrinter>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "bench/base_generada.h"
+#include "bench/comun.h"
+#include "bench/sin_dialogos.h"
+#include "core/data/client_dataset.h"
+#include "core/services/clock.h"
+#include "core/sql/sqltext.h"
+#include "core/tfdm/tfdm.h"
+#include "reports/impresos/estado_cuenta.h"
+#include "reports/motor/reporte.h"
+
+namespace {
+
+using namespace ledgrix;
+
+const QDate kHasta(2025, 12, 31);
+const QDate kDesde(2025, 1, 1);
+
+bench::SinDialogos dialogos;
+std::unique_ptr<FixedClock> reloj;
+std::unique_ptr<Tfdm> dm;
+QString nit;
+
+std::unique_ptr<EstadoCuenta> estado() {
+    auto e = std::make_unique<EstadoCuenta>(*dm);
+    e->criterios.proveedores = {nit, nit};
+    e->criterios.desde = kDesde;
+    e->criterios.hasta = kHasta;
+    return e;
+}
+
+Currency ultimo(ClientDataset& f, const char* columna) {
+    return f.valueAt(f.recordCount() - 1, f.fieldByName(QString::fromLatin1(columna)).index())
+        .value<Currency>();
+}
+
+void BM_EstadoCuenta(benchmark::State& state) {
+    auto e = estado();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    int paginas = 0;
+    for (auto _ : state) {
+        if (!e->consulte()) {
+            state.SkipWithError("sin filas");
+            return;
+        }
+        std::optional<Reporte> r = e->reporte();
+        if (!r) {
+            state.SkipWithError("sin reporte");
+            return;
+        }
+        r->prepare_impresora(printer);
+        paginas = r->paginas(printer);
+        benchmark::DoNotOptimize(paginas);
+    }
+    state.counters["filas"] = e->filas().recordCount();
+    state.counters["paginas"] = paginas;
+}
+
+void BM_SoloConsulta(benchmark::State& state) {
+    auto e = estado();
+    for (auto _ : state) {
+        if (!e->consulte()) {
+            state.SkipWithError("sin filas");
+            return;
+        }
+        benchmark::DoNotOptimize(ultimo(e->filas(), "SALDOF"));
+    }
+    state.counters["filas"] = e->filas().recordCount();
+}
+
+BENCHMARK(BM_EstadoCuenta)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SoloConsulta)->Unit(benchmark::kMillisecond);
+
+bool prepare() {
+    const QString env = qEnvironmentVariable("LEDGRIX_BENCH_DB");
+    generador::Parametros p;
+    p.ubicacion = env.isEmpty() ? QStringLiteral("/tmp/ledgrix-estado-cuenta") : env;
+    p.proveedores = 1;
+    p.documentosPorProveedor = 30000;
+    p.hasta = kHasta;
+    if (!bench::base_generada(p))
+        return false;
+    reloj = std::make_unique<FixedClock>(QDateTime(kHasta, QTime(12, 0)));
+    dm = std::make_unique<Tfdm>(dialogos, *reloj);
+    if (!dm->conecte_compania(generador::baseEmpresa(p.ubicacion), QStringLiteral("ADMIN"), {})) {
+        std::fprintf(stderr, "%s\n", qPrintable(dialogos.ultimo));
+        return false;
+    }
+    dm->cargue_configuracion();
+    dm->ctx.usuario = QStringLiteral("ADMIN");
+    // The supplier with the most documents in the year: the generated one.
+    auto q = dm->sql().select(
+        QStringLiteral("select first 1 terc_nit, count(*) from movimiento_proveedor where "
+                       "mvpr_fecha between %1 and %2 group by terc_nit order by 2 desc")
+            .arg(sql::date(kDesde), sql::date(kHasta)));
+    if (!q || !q->next()) {
+        std::fprintf(stderr, "La base no tiene documentos en %d.\n", kHasta.year());
+        return false;
+    }
+    nit = q->value(0).toString().trimmed();
+    const int documentos = q->value(1).toInt();
+    auto e = estado();
+    if (!e->consulte()) {
+        std::fprintf(stderr, "%s\n", qPrintable(dialogos.ultimo));
+        return false;
+    }
+    const Currency saldof = ultimo(e->filas(), "SALDOF"), saldo = ultimo(e->filas(), "SALDO");
+    std::fprintf(stderr, "Proveedor %s: %d documentos y %d filas en %d; saldo %s\n",
+                 qPrintable(nit), documentos, e->filas().recordCount(), kHasta.year(),
+                 qPrintable(saldo.toString()));
+    if (saldof != saldo) {
+        std::fprintf(stderr, "El saldo corrido termina en %s y no en %s.\n",
+                     qPrintable(saldof.toString()), qPrintable(saldo.toString()));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Laying the report out measures text: fonts, but no screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (!bench::corra(argc, argv, prepare))
+        return 1;
+    dm.reset();
+    return 0;
+}
