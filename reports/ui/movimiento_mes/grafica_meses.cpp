@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QLineSeries>
 #include <QLocale>
+#include <QPen>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -26,6 +27,8 @@ GraficaMeses::GraficaMeses(QWidget* parent) : QChartView(parent) {
     barras_ = new QBarSeries(grafica);
     saldo_ = new QLineSeries(grafica);
     saldo_->setName(QStringLiteral("Saldo"));
+    // The balance stands apart from the bars of what moved it.
+    saldo_->setPen(QPen(QColor(0x8b, 0x1a, 0x1a), 2));
     grafica->addSeries(barras_);
     grafica->addSeries(saldo_);
     eje_x_ = new QBarCategoryAxis(grafica);
@@ -49,6 +52,9 @@ void GraficaMeses::muestre(const QString& titulo, const QList<MovimientoMes::Mes
     auto* cargos = new QBarSet(QStringLiteral("Cargos"));
     auto* descuentos = new QBarSet(QStringLiteral("Descuentos"));
     auto* abonos = new QBarSet(QStringLiteral("Abonos"));
+    cargos->setColor(QColor(0x2a, 0x7a, 0xc8));
+    descuentos->setColor(QColor(0xe8, 0x9a, 0x1c));
+    abonos->setColor(QColor(0x3a, 0xa0, 0x5a));
     const QLocale espanol(QLocale::Spanish, QLocale::Colombia);
     QStringList categorias;
     qreal menor = 0;

@@ -144,6 +144,7 @@ void Tfmovicuenxpagar::SBCalculaClick() {
         if (vista.isValid())
             grilla()->setCurrentIndex(vista);
     }
+    ajuste_columnas();
     muestre_totales();
     dibuje();
     grilla()->setFocus();
