@@ -251,6 +251,13 @@ class Maquetador {
     // Headers of the groups from `desde` inwards, kept on the page of the
     // first row they head.
     void abra_grupos(size_t desde, int fila) {
+        // A group that asks for a page of its own (a statement per supplier)
+        // leaves the page of the group before it.
+        for (size_t l = desde; fila > 0 && !vacia_ && l < niveles_.size(); ++l)
+            if (niveles_[l].encabezado >= 0 && banda(niveles_[l].encabezado).pagina_nueva) {
+                cambie_pagina(fila);
+                break;
+            }
         double alto = detalle_ >= 0 ? banda(detalle_).alto : 0;
         for (size_t l = desde; l < niveles_.size(); ++l)
             if (niveles_[l].encabezado >= 0)

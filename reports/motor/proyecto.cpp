@@ -206,7 +206,7 @@ Banda lea_banda(const QJsonValue& v, const QString& lugar, const FuenteTexto& fu
     const Objeto o(v, aqui,
                    {QStringLiteral("nombre"), QStringLiteral("tipo"), QStringLiteral("alto"),
                     QStringLiteral("campo"), QStringLiteral("grupo"), QStringLiteral("fuente"),
-                    QStringLiteral("elementos")});
+                    QStringLiteral("elementos"), QStringLiteral("pagina_nueva")});
     Banda b;
     b.nombre = o.texto(QStringLiteral("nombre"), {}, true);
     b.tipo = o.de_lista(QStringLiteral("tipo"), kTiposBanda, TipoBanda::Detalle, true);
@@ -215,6 +215,7 @@ Banda lea_banda(const QJsonValue& v, const QString& lugar, const FuenteTexto& fu
         o.falle(QStringLiteral("«alto» debe ser mayor que cero"));
     b.campos = o.textos(QStringLiteral("campo"), b.tipo == TipoBanda::EncabezadoGrupo);
     b.grupo = o.texto(QStringLiteral("grupo"), {}, b.tipo == TipoBanda::PieGrupo);
+    b.pagina_nueva = o.logico(QStringLiteral("pagina_nueva"), false);
     const FuenteTexto propia = lea_fuente(o, fuente);
     if (o.tiene(QStringLiteral("elementos"))) {
         const QJsonArray elementos = o.lista(QStringLiteral("elementos"));

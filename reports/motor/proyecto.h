@@ -60,6 +60,8 @@ struct Banda {
     double alto = 5;
     QStringList campos;  // encabezado_grupo: the columns whose change starts a group
     QString grupo;       // pie_grupo: the encabezado_grupo band it closes
+    // encabezado_grupo: every group after the first starts on a new page.
+    bool pagina_nueva = false;
     std::vector<Elemento> elementos;
 };
 

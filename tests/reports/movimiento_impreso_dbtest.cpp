@@ -246,9 +246,17 @@ TEST_F(MovimientoImpresoTest, EstadoDeCuentaImpresoYUnPdfPorProveedor) {
     }
     EXPECT_EQ(texto, lea(dorado));
 
-    // The batch: every supplier of the range on its own file, named by NIT and period.
+    // A range prints each supplier's statement on its own page.
     periodo(e, kImportadora, kTransportes);
     ASSERT_TRUE(e.consulte());
+    r = e.reporte();
+    ASSERT_TRUE(r.has_value() && r->escriba_pdf(pdf));
+    const QStringList paginas = prueba::paginas_pdf(pdf);
+    ASSERT_EQ(paginas.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(paginas[i].contains((QStringList{kImportadora, kPapeleria, kTransportes})[i]));
+
+    // The batch: every supplier of the range on its own file, named by NIT and period.
     const std::optional<QStringList> escritos = e.escriba_por_proveedor(tmp.path());
     ASSERT_TRUE(escritos.has_value()) << dialogs.lastError().toStdString();
     QStringList nombres;
