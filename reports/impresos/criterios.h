@@ -5,6 +5,8 @@
 
 namespace ledgrix {
 
+class Dialogs;
+
 // A "Desde"/"Hasta" pair as the user left it: both empty mean everything
 // between the two limits given; only "Desde" means that one code.
 struct Rango {
@@ -13,6 +15,9 @@ struct Rango {
 
     Rango efectivo(const QString& minimo, const QString& maximo) const;
 };
+
+// A period is two valid dates in order; otherwise the user is told which.
+bool valide_periodo(Dialogs& dialogs, const QDate& desde, const QDate& hasta);
 
 // "Agrupamiento" of the reports by supplier: none, the supplier's city or
 // its group.

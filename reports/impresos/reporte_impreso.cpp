@@ -144,16 +144,7 @@ QString ReporteImpreso::orden_agrupacion() const {
 }
 
 bool ReporteImpreso::valide_periodo() {
-    if (!criterios.desde.isValid() || !criterios.hasta.isValid()) {
-        dm_.dialogs().error(QStringLiteral("Las fechas del periodo no son válidas."));
-        return false;
-    }
-    if (criterios.hasta < criterios.desde) {
-        dm_.dialogs().error(
-            QStringLiteral("La fecha final del periodo es anterior a la fecha inicial."));
-        return false;
-    }
-    return true;
+    return ledgrix::valide_periodo(dm_.dialogs(), criterios.desde, criterios.hasta);
 }
 
 // Bands of a grouping not chosen print nothing; layouts without a city

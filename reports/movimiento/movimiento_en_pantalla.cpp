@@ -7,6 +7,7 @@
 #include "core/tfdm/tfdm.h"
 #include "parties/tfdmter.h"
 #include "reports/consulta/lectura_reporte.h"
+#include "reports/impresos/criterios.h"
 
 namespace ledgrix {
 
@@ -56,15 +57,8 @@ QString MovimientoEnPantalla::consulta() const {
 }
 
 bool MovimientoEnPantalla::calcule() {
-    if (!desde.isValid() || !hasta.isValid()) {
-        dm_.dialogs().error(QStringLiteral("Las fechas del periodo no son válidas."));
+    if (!valide_periodo(dm_.dialogs(), desde, hasta))
         return false;
-    }
-    if (hasta < desde) {
-        dm_.dialogs().error(
-            QStringLiteral("La fecha final del periodo es anterior a la fecha inicial."));
-        return false;
-    }
     if (!sql::admisible(nit_, 20)) {
         dm_.dialogs().error(QStringLiteral("No hay un proveedor válido para consultar."));
         return false;

@@ -7,6 +7,7 @@
 #include "core/tfdm/tfdm.h"
 #include "reports/analisis/entrega_proveedor.h"
 #include "reports/consulta/lectura_reporte.h"
+#include "reports/impresos/criterios.h"
 
 namespace ledgrix {
 
@@ -62,12 +63,9 @@ std::optional<QString> MovimientoMes::consulta() const {
 }
 
 bool MovimientoMes::calcule() {
-    const auto sql = consulta();
-    if (!sql) {
-        dm_.dialogs().error(
-            QStringLiteral("La fecha final del periodo es anterior a la fecha inicial."));
+    if (!valide_periodo(dm_.dialogs(), criterios_.desde, criterios_.hasta))
         return false;
-    }
+    const auto sql = consulta();
     const QString antes = nit_actual();
     const QString anterior = CProveedores->commandText();
     CProveedores->close();

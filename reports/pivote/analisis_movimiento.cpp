@@ -10,6 +10,7 @@
 #include "core/sql/sqltext.h"
 #include "core/tfdm/tfdm.h"
 #include "reports/consulta/consulta_cxpagar.h"
+#include "reports/impresos/criterios.h"
 #include "reports/pivote/plantilla.h"
 
 namespace ledgrix {
@@ -69,15 +70,8 @@ QString AnalisisMovimiento::consulta() const {
 }
 
 bool AnalisisMovimiento::calcule(const std::function<void(const QString&)>& aviso) {
-    if (!desde.isValid() || !hasta.isValid()) {
-        dm_.dialogs().error(QStringLiteral("Las fechas del periodo no son válidas."));
+    if (!valide_periodo(dm_.dialogs(), desde, hasta))
         return false;
-    }
-    if (hasta < desde) {
-        dm_.dialogs().error(
-            QStringLiteral("La fecha final del periodo es anterior a la fecha inicial."));
-        return false;
-    }
     if (aviso)
         aviso(kEspere);
     std::optional<QSqlQuery> q = dm_.sql().select(consulta());

@@ -1,24 +1,18 @@
 #pragma once
 
 #include "reports/listados/retencion_proveedor.h"
-#include "reports/ui/impresos/tfreporte_impreso.h"
+#include "reports/ui/impresos/tfreporte_periodo.h"
 
 namespace ledgrix {
 
 // "Retención Por Proveedor".
-class Tfreporelaprov : public TfReporteImpreso {
+class Tfreporelaprov : public TfReportePeriodo {
     Q_OBJECT
   public:
-    explicit Tfreporelaprov(Tfdm& dm, QWidget* parent = nullptr);
+    explicit Tfreporelaprov(Tfdm& dm, QWidget* parent = nullptr)
+        : TfReportePeriodo(dm, new RetencionProveedor(dm), QStringLiteral("Tfreporelaprov"),
+                           QStringLiteral("Retención Por Proveedor"), parent) {}
     RetencionProveedor& logica() const { return static_cast<RetencionProveedor&>(logica_base()); }
-
-  protected:
-    void agregue_propios(QVBoxLayout* caja) override;
-    void lea_propios() override;
-    QStringList agrupaciones() const override;
-
-  private:
-    QCheckBox* detalle_ = nullptr;
 };
 
 }  // namespace ledgrix
