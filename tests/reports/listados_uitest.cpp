@@ -55,7 +55,12 @@ TEST_F(ListadosVentanaTest, CadaVentanaCabeYEmpiezaEnSuPrimeraCaja) {
     auto b = abra<Tfreporelaprov>();
     revise(b, b->proveedor_desde());
     auto c = abra<Tfrepocrono>();
-    EXPECT_FALSE(c->proveedor_desde()->isVisible());
+    // Nothing about suppliers: ranges, order and grouping.
+    for (const char* caja : {"prov_desde", "grupo_desde", "por_nombre", "agrupa_0"}) {
+        auto* w = c->findChild<QWidget*>(QLatin1String(caja));
+        ASSERT_TRUE(w) << caja;
+        EXPECT_FALSE(w->isVisible()) << caja;
+    }
     revise(c, c->prefijo_desde());
 }
 

@@ -3,7 +3,9 @@
 // the analysis lists its rows with the running balance and opens the
 // consultation of the document under the cursor.
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 
 #include "core/data/client_dataset.h"
@@ -58,6 +60,26 @@ TEST_F(MovimientoVentanaTest, PeriodoAlRevesSeQuedaEnLaVentanaConElMensaje) {
         v->close();
         libere();
     }
+}
+
+TEST_F(MovimientoVentanaTest, EstadoDeCuentaPideNitsQueElDobleClicBusca) {
+    QPointer<Tfrepoestdocuentas> v = al_frente(new Tfrepoestdocuentas(*dm));
+    auto* rango = qobject_cast<QGroupBox*>(v->proveedor_desde()->parentWidget());
+    ASSERT_TRUE(rango);
+    EXPECT_EQ(rango->title(), QStringLiteral("Nit"));
+    for (QLineEdit* caja : {v->proveedor_desde(), v->proveedor_hasta()}) {
+        SCOPED_TRACE(caja->objectName().toStdString());
+        caja->setText(QStringLiteral("papel"));
+        dialogs.expectModal(QStringLiteral("Tfbuscprove"), 1);
+        QMouseEvent doble(QEvent::MouseButtonDblClick, QPointF(2, 2),
+                          caja->mapToGlobal(QPointF(2, 2)), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(caja, &doble);
+        EXPECT_TRUE(dialogs.allAnswered());
+        EXPECT_EQ(caja->text(), kPapeleria);
+    }
+    v->close();
+    libere();
 }
 
 TEST_F(MovimientoVentanaTest, MovimientoDelProveedorListaYConsultaElDocumento) {

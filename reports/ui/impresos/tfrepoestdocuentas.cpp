@@ -35,6 +35,7 @@ Tfrepoestdocuentas::Tfrepoestdocuentas(Tfdm& dm, QWidget* parent)
                        QStringLiteral("Estado de Cuenta"), parent) {
     construya();
     oculte_corte();
+    titule_proveedores(QStringLiteral("Nit"));
 }
 
 void Tfrepoestdocuentas::agregue_propios(QVBoxLayout* caja) {

@@ -80,10 +80,13 @@ void TfReporteImpreso::construya() {
 
     prov_desde_ = caja_codigo(this, "prov_desde", 40);
     prov_hasta_ = caja_codigo(this, "prov_hasta", 40);
-    caja->addWidget(rango(this, QStringLiteral("Rango De Proveedores"), prov_desde_, prov_hasta_));
+    caja_proveedores_ =
+        rango(this, QStringLiteral("Rango De Proveedores"), prov_desde_, prov_hasta_);
+    caja->addWidget(caja_proveedores_);
     grupo_desde_ = caja_codigo(this, "grupo_desde", 20);
     grupo_hasta_ = caja_codigo(this, "grupo_hasta", 20);
-    caja->addWidget(rango(this, QStringLiteral("Agrupamiento"), grupo_desde_, grupo_hasta_));
+    caja_grupos_ = rango(this, QStringLiteral("Agrupamiento"), grupo_desde_, grupo_hasta_);
+    caja->addWidget(caja_grupos_);
 
     auto* datos = new QGridLayout;
     etiqueta_corte_ = new QLabel(QStringLiteral("Corte:"), this);
@@ -91,30 +94,30 @@ void TfReporteImpreso::construya() {
     datos->addWidget(etiqueta_corte_, 0, 0);
     datos->addWidget(corte_, 0, 1);
 
-    auto* orden = new QGroupBox(QStringLiteral("Ordenamiento"), this);
-    auto* fila_orden = new QHBoxLayout(orden);
-    auto* por_nit = new QRadioButton(QStringLiteral("Nit"), orden);
-    por_nombre_ = new QRadioButton(QStringLiteral("Nombre"), orden);
+    caja_orden_ = new QGroupBox(QStringLiteral("Ordenamiento"), this);
+    auto* fila_orden = new QHBoxLayout(caja_orden_);
+    auto* por_nit = new QRadioButton(QStringLiteral("Nit"), caja_orden_);
+    por_nombre_ = new QRadioButton(QStringLiteral("Nombre"), caja_orden_);
     por_nombre_->setObjectName(QStringLiteral("por_nombre"));
     por_nit->setChecked(true);
     fila_orden->addWidget(por_nit);
     fila_orden->addWidget(por_nombre_);
-    datos->addWidget(orden, 1, 0, 1, 2);
+    datos->addWidget(caja_orden_, 1, 0, 1, 2);
 
-    auto* agrupa = new QGroupBox(QStringLiteral("Agrupamiento"), this);
-    auto* fila_agrupa = new QHBoxLayout(agrupa);
-    auto* grupo_botones = new QButtonGroup(agrupa);
+    caja_agrupa_ = new QGroupBox(QStringLiteral("Agrupamiento"), this);
+    auto* fila_agrupa = new QHBoxLayout(caja_agrupa_);
+    auto* grupo_botones = new QButtonGroup(caja_agrupa_);
     QStringList opciones{QStringLiteral("Ninguno")};
     opciones << agrupaciones();
     for (int i = 0; i < opciones.size(); ++i) {
-        auto* b = new QRadioButton(opciones[i], agrupa);
+        auto* b = new QRadioButton(opciones[i], caja_agrupa_);
         b->setObjectName(QStringLiteral("agrupa_%1").arg(i));
         b->setChecked(i == 0);
         grupo_botones->addButton(b, i);
         fila_agrupa->addWidget(b);
         agrupa_ << b;
     }
-    datos->addWidget(agrupa, 1, 2, 1, 2);
+    datos->addWidget(caja_agrupa_, 1, 2, 1, 2);
 
     moneda_ = new QComboBox(this);
     moneda_->setObjectName(QStringLiteral("moneda"));
@@ -218,6 +221,15 @@ void TfReporteImpreso::agregue_periodo(QVBoxLayout* caja) {
 void TfReporteImpreso::oculte_corte() {
     etiqueta_corte_->hide();
     corte_->hide();
+}
+
+void TfReporteImpreso::oculte_proveedores() {
+    for (QGroupBox* g : {caja_proveedores_, caja_grupos_, caja_orden_, caja_agrupa_})
+        g->hide();
+}
+
+void TfReporteImpreso::titule_proveedores(const QString& titulo) {
+    caja_proveedores_->setTitle(titulo);
 }
 
 bool TfReporteImpreso::lea() {

@@ -6,6 +6,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -51,6 +52,11 @@ class TfReporteImpreso : public QWidget {
     virtual void agrupacion_elegida(int indice);
     // The corte box is not used by every report.
     void oculte_corte();
+    // Listings that ask nothing about suppliers: the supplier and group
+    // ranges and the order and grouping choices.
+    void oculte_proveedores();
+    // The caption of the supplier range, for reports that name it otherwise.
+    void titule_proveedores(const QString& titulo);
     // "Fecha" Desde/Hasta of the reports over a period, read into the
     // criteria's period.
     void agregue_periodo(QVBoxLayout* caja);
@@ -80,6 +86,10 @@ class TfReporteImpreso : public QWidget {
     QLineEdit* prov_hasta_ = nullptr;
     QLineEdit* grupo_desde_ = nullptr;
     QLineEdit* grupo_hasta_ = nullptr;
+    QGroupBox* caja_proveedores_ = nullptr;
+    QGroupBox* caja_grupos_ = nullptr;
+    QGroupBox* caja_orden_ = nullptr;
+    QGroupBox* caja_agrupa_ = nullptr;
     QDateEdit* corte_ = nullptr;
     QDateEdit* periodo_desde_ = nullptr;
     QDateEdit* periodo_hasta_ = nullptr;

@@ -9,24 +9,13 @@
 
 namespace ledgrix {
 
-namespace {
-
-// The captions of the common boxes about suppliers, which these listings
-// do not use.
-const QStringList kDeProveedores{QStringLiteral("Rango De Proveedores"),
-                                 QStringLiteral("Agrupamiento"), QStringLiteral("Ordenamiento")};
-
-}  // namespace
-
 TfListadoComprobantes::TfListadoComprobantes(Tfdm& dm, ListadoComprobantes::Orden orden,
                                              const QString& clase, const QString& titulo,
                                              QWidget* parent)
     : TfReporteImpreso(dm, new ListadoComprobantes(dm, orden), clase, titulo, parent) {
     construya();
     oculte_corte();
-    for (QGroupBox* g : findChildren<QGroupBox*>())
-        if (kDeProveedores.contains(g->title()))
-            g->hide();
+    oculte_proveedores();
 }
 
 void TfListadoComprobantes::agregue_propios(QVBoxLayout* caja) {
