@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPointer>
 
 #include "core/money/formato_numero.h"
@@ -12,33 +10,19 @@
 #include "parties/tfdmter.h"
 #include "reports/ui/analisis/grafica_tramos.h"
 #include "reports/ui/analisis/tfanalisiscxp.h"
-#include "tests/support/documentos_fixture.h"
 #include "tests/support/teclado.h"
+#include "tests/support/ventana_mdi.h"
 
 namespace ledgrix::test {
 namespace {
 
-// The work area the main window leaves for its windows when maximised on a
-// 1366x768 screen (menu, panels, status line, taskbar and title bar).
-const QSize kAreaTrabajo(1247, 610);
-
-class AnalisisVentanaTest : public DocumentosTest {
+class AnalisisVentanaTest : public VentanaMdiTest {
   protected:
     void SetUp() override {
-        DocumentosTest::SetUp();
+        VentanaMdiTest::SetUp();
         cargo(200, QStringLiteral("000200"), kTransportes, QDate(2022, 8, 10),
               QStringLiteral("1234.56"));
         cargo(201, QStringLiteral("000201"), kPapeleria, QDate(2022, 6, 1), QStringLiteral("77"));
-        area.resize(kAreaTrabajo);
-        area.show();
-    }
-    Tfanalisiscxp* abra() {
-        auto* v = new Tfanalisiscxp(*dm);
-        area.addSubWindow(v)->setAttribute(Qt::WA_DeleteOnClose);
-        v->setAttribute(Qt::WA_DeleteOnClose);
-        v->show();
-        QApplication::setActiveWindow(&area);
-        return v;
     }
     // The amounts of a grid column as shown, read back in the installation's format.
     static QList<qreal> columna(Tfanalisiscxp* v, int fila_o_todas) {
@@ -53,12 +37,10 @@ class AnalisisVentanaTest : public DocumentosTest {
         }
         return out;
     }
-
-    QMdiArea area;
 };
 
 TEST_F(AnalisisVentanaTest, KeysChartAndPlace) {
-    QPointer<Tfanalisiscxp> v = abra();
+    QPointer<Tfanalisiscxp> v = abra<Tfanalisiscxp>();
     EXPECT_EQ(QApplication::focusWidget(), v->corte());
     EXPECT_EQ(v->corte()->date(), clock.today());
     // The window fills the work area less its margins.

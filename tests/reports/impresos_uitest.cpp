@@ -3,38 +3,19 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPointer>
 
 #include "core/ui/grid/ledgrix_grid.h"
 #include "reports/ui/impresos/tfrepdoc_prov.h"
 #include "reports/ui/impresos/tfrepoanalisi.h"
 #include "reports/ui/impresos/tfrepocxpaga.h"
-#include "tests/support/documentos_fixture.h"
 #include "tests/support/teclado.h"
+#include "tests/support/ventana_mdi.h"
 
 namespace ledgrix::test {
 namespace {
 
-// The work area the main window leaves on a 1366x768 screen.
-const QSize kAreaTrabajo(1247, 610);
-
-class ImpresosVentanaTest : public DocumentosTest {
-  protected:
-    template <class V>
-    QPointer<V> abra() {
-        area_.resize(kAreaTrabajo);
-        auto* v = new V(*dm);
-        area_.addSubWindow(v);
-        area_.show();
-        v->show();
-        QApplication::setActiveWindow(&area_);
-        QApplication::processEvents();
-        return v;
-    }
-    QMdiArea area_;
-};
+using ImpresosVentanaTest = VentanaMdiTest;
 
 TEST_F(ImpresosVentanaTest, CadaVentanaCabeYEmpiezaEnElProveedor) {
     const auto revise = [this](QWidget* v, QLineEdit* primero) {

@@ -11,23 +11,14 @@
 #include "reports/ui/listados/tflistado_comprobantes.h"
 #include "reports/ui/listados/tfrepoproveedor.h"
 #include "reports/ui/listados/tfreporelaprov.h"
-#include "tests/support/documentos_fixture.h"
 #include "tests/support/teclado.h"
+#include "tests/support/ventana_mdi.h"
 
 namespace ledgrix::test {
 namespace {
 
-// What the main window leaves for its children on a 1366x768 screen.
-const QSize kAreaTrabajo(1247, 610);
-
-class ListadosVentanaTest : public DocumentosTest {
+class ListadosVentanaTest : public VentanaMdiTest {
   protected:
-    template <class V>
-    QPointer<V> abra() {
-        QPointer<V> v = al_frente(new V(*dm));
-        QApplication::processEvents();
-        return v;
-    }
     // Space pressed and let go on a box, which is when a check box toggles.
     static void marque(QWidget* v, const char* nombre) {
         auto* c = v->findChild<QCheckBox*>(QLatin1String(nombre));

@@ -7,8 +7,6 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 
@@ -17,38 +15,26 @@
 #include "parties/tfdmter.h"
 #include "reports/ui/movimiento_mes/grafica_meses.h"
 #include "reports/ui/movimiento_mes/tfmovicuenxpagar.h"
-#include "tests/support/documentos_fixture.h"
 #include "tests/support/teclado.h"
+#include "tests/support/ventana_mdi.h"
 
 namespace ledgrix::test {
 namespace {
 
-class MovimientoMesVentanaTest : public DocumentosTest {
+class MovimientoMesVentanaTest : public VentanaMdiTest {
   protected:
     void SetUp() override {
-        DocumentosTest::SetUp();
+        VentanaMdiTest::SetUp();
         cargo(200, QStringLiteral("000200"), kTransportes, QDate(2022, 8, 10),
               QStringLiteral("1234.56"));
         cargo(201, QStringLiteral("000201"), kPapeleria, QDate(2022, 6, 1), QStringLiteral("77"));
-        area.resize(1200, 700);
-        area.show();
     }
-    Tfmovicuenxpagar* abra() {
-        auto* v = new Tfmovicuenxpagar(*dm);
-        area.addSubWindow(v)->setAttribute(Qt::WA_DeleteOnClose);
-        v->setAttribute(Qt::WA_DeleteOnClose);
-        v->show();
-        QApplication::setActiveWindow(&area);
-        return v;
-    }
-
-    QMdiArea area;
 };
 
 TEST_F(MovimientoMesVentanaTest, KeysHandOversAndChart) {
     // Another window is open: this one steps down and right of it.
     area.addSubWindow(new QWidget)->show();
-    QPointer<Tfmovicuenxpagar> v = abra();
+    QPointer<Tfmovicuenxpagar> v = abra<Tfmovicuenxpagar>();
     EXPECT_EQ(v->parentWidget()->pos(), QPoint(6, 8));
     EXPECT_EQ(v->desde()->date(), QDate(2022, 9, 1));
     EXPECT_EQ(v->hasta()->date(), QDate(2022, 9, 30));
@@ -102,7 +88,7 @@ TEST_F(MovimientoMesVentanaTest, KeysHandOversAndChart) {
     // The currency is chosen only where the company asks for it.
     configure(QStringLiteral("PREGUNTAR TASA DE CAMBIO EN DOCUMENTOS DE CUENTAS POR PAGAR"),
               QStringLiteral("SI"));
-    QPointer<Tfmovicuenxpagar> otra = abra();
+    QPointer<Tfmovicuenxpagar> otra = abra<Tfmovicuenxpagar>();
     EXPECT_TRUE(otra->moneda()->isVisibleTo(otra));
     ASSERT_GT(otra->moneda()->count(), 1);
     otra->moneda()->setCurrentIndex(1);
