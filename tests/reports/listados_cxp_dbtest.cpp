@@ -50,14 +50,8 @@ class ListadosCxpTest : public DocumentosTest {
         QStringList textos;
         for (const QString& c : columnas.split(QLatin1Char(',')))
             textos << QStringLiteral("coalesce(cast(%1 as varchar(60)), '')").arg(c.trimmed());
-        const QString sql = QStringLiteral("select %1 from %2")
-                                .arg(textos.join(QStringLiteral(" || '|' || ")), from);
-        auto q = dm->sql().select(sql);
-        EXPECT_TRUE(q.has_value()) << sql.toStdString();
-        QStringList out;
-        while (q && q->next())
-            out << q->value(0).toString();
-        return out;
+        return lineas(QStringLiteral("select %1 from %2")
+                          .arg(textos.join(QStringLiteral(" || '|' || ")), from));
     }
 };
 

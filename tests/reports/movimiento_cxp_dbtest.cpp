@@ -5,44 +5,23 @@
 // at both ends; annulled documents, documents outside the period and those
 // of another agency or currency are left out; the analysis lists exactly the
 // period's live documents.
-#include <QSqlRecord>
 #include <QStringList>
 
-#include "tests/support/documentos_fixture.h"
+#include "tests/reports/movimiento_fixture.h"
 
 namespace ledgrix::test {
 namespace {
 
-const QString kExterior = QStringLiteral("800987654");
-const QDate kJun1(2022, 6, 1), kAgo1(2022, 8, 1), kAgo10(2022, 8, 10), kAgo15(2022, 8, 15),
-    kAgo20(2022, 8, 20), kAgo25(2022, 8, 25), kAgo30(2022, 8, 30), kAgo31(2022, 8, 31),
+const QDate kJun1(2022, 6, 1), kAgo1(2022, 8, 1), kAgo10(2022, 8, 10), kAgo31(2022, 8, 31),
     kSep15(2022, 9, 15), kSep20(2022, 9, 20), kSep25(2022, 9, 25), kSep30(2022, 9, 30);
 
-class MovimientoCxpTest : public DocumentosTest {
+class MovimientoCxpTest : public MovimientoTest {
   protected:
-    // Transportes: invoice 100 (1,190, 25 to withhold at the payment) before every period, paid
-    // 500 + 25 withheld on Aug 25; charge 200 (357 with 13 withheld when recorded) and discount
-    // 201 (50 with 2 withheld) crossed for 48 on Sep 15; an annulled charge; a charge of an
-    // agency-2 series; a charge after the period. Papelería: an invoice after the period only.
-    // The foreign supplier: 100 dollars at 4,000.
+    // Besides Transportes' movement: the charge and the discount crossed for 48 on Sep 15; an
+    // annulled charge; a charge of an agency-2 series; a charge after the period. Papelería: an
+    // invoice after the period only. The foreign supplier: 100 dollars at 4,000.
     void SetUp() override {
-        DocumentosTest::SetUp();
-        configure(QStringLiteral("DESCONTAR RETENCIONES POR CAUSACION"), QStringLiteral("NO"));
-        factura(100, QStringLiteral("000100"), kTransportes, kJun1, QStringLiteral("1000"),
-                QStringLiteral("190"), QStringLiteral("25"));
-        configure(QStringLiteral("DESCONTAR RETENCIONES POR CAUSACION"), QStringLiteral("SI"));
-        run(QStringLiteral(
-            "insert into NOTAS_DEBITO_PROVEEDOR (NDPR_ID, PREF_PRE, NDPR_NUMERO, NDPR_FECHA, "
-            "TERC_NIT, NDPR_MONTO, NDPR_IVAMONTO, NDPR_RTFTEMONTO, NDPR_RTICAMONTO) values (200, "
-            "'0000', '000200', '2022/08/15', '900123456', 300, 57, 10, 3)"));
-        run(QStringLiteral(
-            "insert into NOTAS_CREDITO_PROVEEDOR (NCPR_ID, PREF_PRE, NCPR_NUMERO, NCPR_FECHA, "
-            "TERC_NIT, NCPR_MONTO, NCPR_RTFTEMONTO) values (201, '0000', '000201', '2022/08/20', "
-            "'900123456', 50, 2)"));
-        egreso(100, QStringLiteral("000100"), kTransportes, kAgo25);
-        run(QStringLiteral(
-            "insert into EGRESODETALLE (EGRE_ID, EGDE_ITEM, EGDE_TIPODOC, EGDE_IDDOC, EGDE_ABONO, "
-            "EGDE_RTFTE) values (100, 1, 21, 100, 500, 25)"));
+        MovimientoTest::SetUp();
         aplicacion(300, QStringLiteral("000300"), kTransportes, kSep15);
         aplicado(300, 1, 52, 201, QStringLiteral("-48"));
         aplicado(300, 2, 51, 200, QStringLiteral("48"));
@@ -61,28 +40,6 @@ class MovimientoCxpTest : public DocumentosTest {
                 QStringLiteral("0"), QStringLiteral("0"), 2, QStringLiteral("4000"));
     }
 
-    QList<QStringList> lee(const QString& sql) {
-        QList<QStringList> out;
-        auto q = dm->sql().select(sql);
-        EXPECT_TRUE(q.has_value()) << sql.toStdString() << "\n"
-                                   << dialogs.lastError().toStdString();
-        while (q && q->next()) {
-            QStringList cols;
-            for (int i = 0; i < q->record().count(); ++i)
-                cols << (q->value(i).isNull() ? QString() : q->value(i).toString());
-            out << cols;
-        }
-        return out;
-    }
-    // The relation's total for a supplier at a cut-off: what every period report must agree with.
-    double relacion(const QString& nit, const QDate& corte, int agencia, int moneda) {
-        return texto(QStringLiteral("select SALDO from rep_cxpagar_consolidadas(%1,%1,'0','zz',%2,"
-                                    "'C','N',%3,%4)")
-                         .arg(sql::quoted(nit), fecha(corte))
-                         .arg(agencia)
-                         .arg(moneda))
-            .toDouble();
-    }
     QList<QStringList> movimiento(const QString& nit, const QDate& desde, const QDate& hasta,
                                   const char* detalle, int agencia, int moneda) {
         return lee(QStringLiteral(

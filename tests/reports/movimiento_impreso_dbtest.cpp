@@ -16,40 +16,20 @@
 #include "reports/impresos/movimiento_proveedor.h"
 #include "reports/motor/reporte.h"
 #include "tests/reports/motor_apoyo.h"
-#include "tests/support/documentos_fixture.h"
+#include "tests/reports/movimiento_fixture.h"
 
 namespace ledgrix::test {
 namespace {
 
-const QString kImportadora = QStringLiteral("800987654");
-const QString kRetenciones = QStringLiteral("DESCONTAR RETENCIONES POR CAUSACION");
 const QDate kAgo1(2022, 8, 1), kSep20(2022, 9, 20);
 
-class MovimientoImpresoTest : public DocumentosTest {
+class MovimientoImpresoTest : public MovimientoTest {
   protected:
-    // Transportes: an invoice before the period (25 withheld when paid), paid 500 + 25 on
-    // Aug 25; a charge of 357 with 13 withheld when recorded and a discount of 50 with 2
-    // withheld, in the period. The importer, renamed to sort last by name, a charge in the
-    // period. Papelería: nothing before or in the period.
+    // Besides Transportes' movement: the importer, renamed to sort last by name, a charge in
+    // the period. Papelería: nothing before or in the period.
     void SetUp() override {
-        DocumentosTest::SetUp();
-        configure(kRetenciones, QStringLiteral("NO"));
-        factura(100, QStringLiteral("000100"), kTransportes, QDate(2022, 6, 1),
-                QStringLiteral("1000"), QStringLiteral("190"), QStringLiteral("25"));
-        configure(kRetenciones, QStringLiteral("SI"));
-        run(QStringLiteral(
-            "insert into NOTAS_DEBITO_PROVEEDOR (NDPR_ID, PREF_PRE, NDPR_NUMERO, NDPR_FECHA, "
-            "TERC_NIT, NDPR_MONTO, NDPR_IVAMONTO, NDPR_RTFTEMONTO, NDPR_RTICAMONTO) values (200, "
-            "'0000', '000200', '2022/08/15', '900123456', 300, 57, 10, 3)"));
-        run(QStringLiteral(
-            "insert into NOTAS_CREDITO_PROVEEDOR (NCPR_ID, PREF_PRE, NCPR_NUMERO, NCPR_FECHA, "
-            "TERC_NIT, NCPR_MONTO, NCPR_RTFTEMONTO) values (201, '0000', '000201', '2022/08/20', "
-            "'900123456', 50, 2)"));
-        egreso(100, QStringLiteral("000100"), kTransportes, QDate(2022, 8, 25));
-        run(QStringLiteral(
-            "insert into EGRESODETALLE (EGRE_ID, EGDE_ITEM, EGDE_TIPODOC, EGDE_IDDOC, EGDE_ABONO, "
-            "EGDE_RTFTE) values (100, 1, 21, 100, 500, 25)"));
-        cargo(202, QStringLiteral("000202"), kImportadora, QDate(2022, 9, 1), QStringLiteral("80"));
+        MovimientoTest::SetUp();
+        cargo(202, QStringLiteral("000202"), kExterior, QDate(2022, 9, 1), QStringLiteral("80"));
         run(
             QStringLiteral("update TERCEROS set TERC_NOM = 'Zeta Importadora' where TERC_NIT = "
                            "'800987654'"));
@@ -61,12 +41,6 @@ class MovimientoImpresoTest : public DocumentosTest {
         r.criterios.proveedores = {desde, hasta};
         r.criterios.desde = kAgo1;
         r.criterios.hasta = kSep20;
-    }
-    double relacion(const QString& nit) {
-        return texto(QStringLiteral("select SALDO from rep_cxpagar_consolidadas(%1,%1,'0','zz',"
-                                    "'2022/09/20','C','N',0,0)")
-                         .arg(sql::quoted(nit)))
-            .toDouble();
     }
     double aging(const QString& nit) {
         return texto(QStringLiteral("select sum(SALDO) from rep_analisis_cxpagar(%1,%1,'0','zz',"
@@ -111,7 +85,7 @@ TEST_F(MovimientoImpresoTest, SaldoCorridoTerminaEnElSaldoDeLaRelacion) {
             QStringList debitos;
             for (int i = 0; i < f.recordCount(); ++i) {
                 ultimo[columna(f, i, "NIT")] = monto(f, i, "SALDOF");
-                EXPECT_DOUBLE_EQ(monto(f, i, "SALDO"), relacion(columna(f, i, "NIT")));
+                EXPECT_DOUBLE_EQ(monto(f, i, "SALDO"), relacion(columna(f, i, "NIT"), kSep20));
                 if (columna(f, i, "TIPODOC") == u"51")
                     debitos << QString::number(monto(f, i, "DEBITO"));
             }
@@ -120,7 +94,7 @@ TEST_F(MovimientoImpresoTest, SaldoCorridoTerminaEnElSaldoDeLaRelacion) {
             ASSERT_EQ(ultimo.count(kTransportes), 1u);
             for (const auto& [nit, saldof] : ultimo) {
                 SCOPED_TRACE(nit.toStdString());
-                EXPECT_NEAR(saldof, relacion(nit), 0.001);
+                EXPECT_NEAR(saldof, relacion(nit, kSep20), 0.001);
                 EXPECT_NEAR(saldof, aging(nit), 0.001);
             }
             if (detalle) {
@@ -130,15 +104,15 @@ TEST_F(MovimientoImpresoTest, SaldoCorridoTerminaEnElSaldoDeLaRelacion) {
             ASSERT_TRUE(r.consulte());
             ClientDataset& g = r.filas();
             EXPECT_NEAR(monto(g, g.recordCount() - 1, "SALDOF"),
-                        relacion(columna(g, g.recordCount() - 1, "NIT")), 0.001);
+                        relacion(columna(g, g.recordCount() - 1, "NIT"), kSep20), 0.001);
         }
     }
-    EXPECT_EQ(relacion(kTransportes), 1190 - 525 + 344 - 48);
+    EXPECT_EQ(relacion(kTransportes, kSep20), 1190 - 525 + 344 - 48);
 }
 
 TEST_F(MovimientoImpresoTest, EstadoDeCuentaSiempreDetalladoYPorNit) {
     EstadoCuenta e(*dm);
-    periodo(e, kImportadora, kTransportes);
+    periodo(e, kExterior, kTransportes);
     e.criterios.por_nombre = true;
     e.criterios.agrupacion = Agrupacion::Grupo;
     e.criterios.grupos = {QStringLiteral("05"), QStringLiteral("05")};
@@ -151,7 +125,7 @@ TEST_F(MovimientoImpresoTest, EstadoDeCuentaSiempreDetalladoYPorNit) {
     for (int i = 0; i < e.filas().recordCount(); ++i)
         if (nits.isEmpty() || nits.last() != columna(e.filas(), i, "NIT"))
             nits << columna(e.filas(), i, "NIT");
-    EXPECT_EQ(nits, (QStringList{kImportadora, kPapeleria, kTransportes}));
+    EXPECT_EQ(nits, (QStringList{kExterior, kPapeleria, kTransportes}));
 
     MovimientoProveedor m(*dm);
     periodo(m, {}, {});
@@ -247,14 +221,14 @@ TEST_F(MovimientoImpresoTest, EstadoDeCuentaImpresoYUnPdfPorProveedor) {
     EXPECT_EQ(texto, lea(dorado));
 
     // A range prints each supplier's statement on its own page.
-    periodo(e, kImportadora, kTransportes);
+    periodo(e, kExterior, kTransportes);
     ASSERT_TRUE(e.consulte());
     r = e.reporte();
     ASSERT_TRUE(r.has_value() && r->escriba_pdf(pdf));
     const QStringList paginas = prueba::paginas_pdf(pdf);
     ASSERT_EQ(paginas.size(), 3);
     for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(paginas[i].contains((QStringList{kImportadora, kPapeleria, kTransportes})[i]));
+        EXPECT_TRUE(paginas[i].contains((QStringList{kExterior, kPapeleria, kTransportes})[i]));
 
     // The batch: every supplier of the range on its own file, named by NIT and period.
     const std::optional<QStringList> escritos = e.escriba_por_proveedor(tmp.path());
@@ -265,7 +239,7 @@ TEST_F(MovimientoImpresoTest, EstadoDeCuentaImpresoYUnPdfPorProveedor) {
         const QStringList paginas = prueba::paginas_pdf(ruta);
         ASSERT_EQ(paginas.size(), 1) << ruta.toStdString();
         const QString nit = QFileInfo(ruta).fileName().section(u' ', 0, 0);
-        for (const QString& otro : {kImportadora, kPapeleria, kTransportes})
+        for (const QString& otro : {kExterior, kPapeleria, kTransportes})
             EXPECT_EQ(paginas[0].contains(otro), otro == nit) << ruta.toStdString();
         EXPECT_TRUE(paginas[0].contains(QStringLiteral("ESTADO DE CUENTA")));
     }

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSqlRecord>
 
 #include "reports/pivote/analisis_movimiento.h"
 #include "reports/pivote/plantilla.h"
@@ -45,10 +44,8 @@ class AnalisisMovimientoTest : public DocumentosTest {
 
     std::map<QString, QString> mapa(const QString& sql) {
         std::map<QString, QString> out;
-        auto q = dm->sql().select(sql);
-        EXPECT_TRUE(q.has_value()) << sql.toStdString() << dialogs.lastError().toStdString();
-        while (q && q->next())
-            out[q->value(0).toString()] = q->value(1).toString();
+        for (const QStringList& fila : lee(sql))
+            out[fila[0]] = fila[1];
         return out;
     }
     // By supplier or by month: "amount|withheld|count" summed from the

@@ -4,7 +4,6 @@
 // registry, agency and currency filters, supplier ranges, and a key column
 // that is never pasted into SQL.
 #include <QSqlError>
-#include <QSqlRecord>
 #include <QStringList>
 
 #include "tests/support/documentos_fixture.h"
@@ -50,19 +49,6 @@ class ReportesCxpTest : public DocumentosTest {
     }
 
     // Every row of a statement, its columns joined by '|'.
-    QStringList lee(const QString& sql) {
-        QStringList out;
-        auto q = dm->sql().select(sql);
-        EXPECT_TRUE(q.has_value()) << sql.toStdString() << "\n"
-                                   << dialogs.lastError().toStdString();
-        while (q && q->next()) {
-            QStringList cols;
-            for (int i = 0; i < q->record().count(); ++i)
-                cols << (q->value(i).isNull() ? QString() : q->value(i).toString());
-            out << cols.join(QLatin1Char('|'));
-        }
-        return out;
-    }
     static QString montos(const QString& cols) {
         QStringList out;
         for (const QString& c : cols.split(QLatin1Char(',')))
@@ -70,7 +56,7 @@ class ReportesCxpTest : public DocumentosTest {
         return out.join(QLatin1Char(','));
     }
     QStringList relacion(const QString& nit, const QDate& corte, int agencia = 0, int moneda = 0) {
-        return lee(
+        return lineas(
             QStringLiteral(
                 "select TIPO, ID, %1, DIAS from rep_cxpagar_proveedor(%2,%2,'0','zz',%3,'C','N',%4,"
                 "'N',%5) order by TIPO, ID")
@@ -89,7 +75,7 @@ class ReportesCxpTest : public DocumentosTest {
     }
     QStringList analisis(const QString& nit, const QDate& corte, int ancho, const char* porVencer,
                          const char* detalle) {
-        return lee(
+        return lineas(
             QStringLiteral("select DIAS, %1 from "
                            "rep_analisis_cxpagar(%2,%2,'0','zz',%3,'%4','C','N',%5,0,'%6',0) "
                            "order by TIPO, ID")
@@ -130,7 +116,8 @@ TEST_F(ReportesCxpTest, PosicionesEnVariasFechasDeCorte) {
         EXPECT_EQ(filas, c.filas);
         // One supplier's consultation and the totals agree with the relation and the registry.
         EXPECT_EQ(
-            lee(QStringLiteral(
+            lineas(
+                QStringLiteral(
                     "select TIPO, ID, %1, DIAS from cxpagar_proveedor(%2, %3, 0) order by TIPO, ID")
                     .arg(montos(QStringLiteral("SALDO, RTFTE, DTOF")), sql::quoted(c.nit),
                          fecha(c.corte))),
@@ -200,29 +187,29 @@ TEST_F(ReportesCxpTest, AgenciaMonedaYRangosDeProveedores) {
         EXPECT_EQ(consolidado(kExterior, corte, 0, 0), QStringLiteral("400000.00"));
         EXPECT_EQ(consolidado(kTransportes, corte, 0, 2), QStringLiteral("0.00"));
     }
-    EXPECT_EQ(
-        lee(QStringLiteral("select %1 from rep_cxpagar_proveedor('800987654','800987654','0','zz',"
-                           "'2022/08/31','C','N',0,'S',0)")
-                .arg(montos(QStringLiteral("SALDO, SALDOME, TRM, DIFCMB")))),
-        QStringList{"400000.00|100.00|4000.0000|-4765.00"});
+    EXPECT_EQ(lineas(QStringLiteral(
+                         "select %1 from rep_cxpagar_proveedor('800987654','800987654','0','zz',"
+                         "'2022/08/31','C','N',0,'S',0)")
+                         .arg(montos(QStringLiteral("SALDO, SALDOME, TRM, DIFCMB")))),
+              QStringList{"400000.00|100.00|4000.0000|-4765.00"});
 
     // The windows' default ranges take every supplier, one row each.
     const int proveedores = filas(QStringLiteral("PROVEEDORES"));
     for (const char* rango : {"'0','zz'", "'','ñ'"})
         EXPECT_EQ(
-            lee(QStringLiteral("select NIT from "
-                               "rep_analisis_cxpagar(%1,'0','zz','2022/09/21','N','N','N',30,0,"
-                               "'N',0)")
-                    .arg(QLatin1String(rango)))
+            lineas(QStringLiteral("select NIT from "
+                                  "rep_analisis_cxpagar(%1,'0','zz','2022/09/21','N','N','N',30,0,"
+                                  "'N',0)")
+                       .arg(QLatin1String(rango)))
                 .size(),
             proveedores)
             << rango;
     EXPECT_EQ(
-        lee(QStringLiteral(
+        lineas(QStringLiteral(
             "select NIT from rep_cxpagar_consolidadas('0','zz','0','zz','2022/09/21','C','N',0,0) "
             "where SALDO <> 0 order by NIT")),
         (QStringList{kExterior, kPapeleria, kTransportes}));
-    EXPECT_EQ(lee(QStringLiteral(
+    EXPECT_EQ(lineas(QStringLiteral(
                   "select NIT from "
                   "rep_cxpagar_consolidadas('0','zz','02','02','2022/09/21','C','N',0,0)")),
               QStringList{kExterior});
@@ -231,7 +218,7 @@ TEST_F(ReportesCxpTest, AgenciaMonedaYRangosDeProveedores) {
 TEST_F(ReportesCxpTest, DocumentosPorProveedor) {
     const auto documentos = [&](int tipo, const QString& columna, const char* desde,
                                 const char* hasta, const char* detalle) {
-        return lee(
+        return lineas(
             QStringLiteral(
                 "select NIT, PREF, NUMERO, ITEM, TIPODOC, cast(ABONO as varchar(24)), "
                 "cast(TOTAL as varchar(24)), ANULADO from rep_documentos_proveedor(%1,'2022/08/01',"
