@@ -10,20 +10,14 @@
 #include "parties/tfdmter.h"
 #include "reports/ui/analisis/grafica_tramos.h"
 #include "reports/ui/analisis/tfanalisiscxp.h"
+#include "tests/reports/cargos_ventana.h"
 #include "tests/support/teclado.h"
-#include "tests/support/ventana_mdi.h"
 
 namespace ledgrix::test {
 namespace {
 
-class AnalisisVentanaTest : public VentanaMdiTest {
+class AnalisisVentanaTest : public CargosVentanaTest {
   protected:
-    void SetUp() override {
-        VentanaMdiTest::SetUp();
-        cargo(200, QStringLiteral("000200"), kTransportes, QDate(2022, 8, 10),
-              QStringLiteral("1234.56"));
-        cargo(201, QStringLiteral("000201"), kPapeleria, QDate(2022, 6, 1), QStringLiteral("77"));
-    }
     // The amounts of a grid column as shown, read back in the installation's format.
     static QList<qreal> columna(Tfanalisiscxp* v, int fila_o_todas) {
         QList<qreal> out;

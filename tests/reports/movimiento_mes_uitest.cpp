@@ -15,21 +15,13 @@
 #include "parties/tfdmter.h"
 #include "reports/ui/movimiento_mes/grafica_meses.h"
 #include "reports/ui/movimiento_mes/tfmovicuenxpagar.h"
+#include "tests/reports/cargos_ventana.h"
 #include "tests/support/teclado.h"
-#include "tests/support/ventana_mdi.h"
 
 namespace ledgrix::test {
 namespace {
 
-class MovimientoMesVentanaTest : public VentanaMdiTest {
-  protected:
-    void SetUp() override {
-        VentanaMdiTest::SetUp();
-        cargo(200, QStringLiteral("000200"), kTransportes, QDate(2022, 8, 10),
-              QStringLiteral("1234.56"));
-        cargo(201, QStringLiteral("000201"), kPapeleria, QDate(2022, 6, 1), QStringLiteral("77"));
-    }
-};
+using MovimientoMesVentanaTest = CargosVentanaTest;
 
 TEST_F(MovimientoMesVentanaTest, KeysHandOversAndChart) {
     // Another window is open: this one steps down and right of it.

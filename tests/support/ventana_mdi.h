@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -7,6 +8,7 @@
 
 #include "tests/support/area_trabajo.h"
 #include "tests/support/documentos_fixture.h"
+#include "tests/support/teclado.h"
 
 namespace ledgrix::test {
 
@@ -31,6 +33,18 @@ class VentanaMdiTest : public DocumentosTest {
     template <class Ventana>
     QPointer<Ventana> abra() {
         return abra_en_mdi(area, new Ventana(*dm));
+    }
+    // What every entry window promises when it opens: it fits the work
+    // area, the cursor is in its first box, and Esc closes it.
+    static void revise_apertura(QWidget* ventana, QWidget* primero) {
+        SCOPED_TRACE(ventana->objectName().toStdString());
+        QPointer<QWidget> abierta = ventana;
+        EXPECT_LE(ventana->sizeHint().height(), kAreaTrabajo.height());
+        EXPECT_LE(ventana->sizeHint().width(), kAreaTrabajo.width());
+        EXPECT_EQ(QApplication::focusWidget(), primero);
+        tecla(primero, Qt::Key_Escape);
+        libere();
+        EXPECT_TRUE(abierta.isNull());
     }
 
     QMdiArea area;
