@@ -2,8 +2,6 @@
 // list and its totals line, the months of the chart against the monthly
 // summary of each month (for the company and for one supplier), and a period
 // that runs backwards refused with the list left as it was.
-#include <QSqlRecord>
-
 #include "core/data/client_dataset.h"
 #include "reports/movimiento_mes/movimiento_mes.h"
 #include "tests/support/documentos_fixture.h"
@@ -46,12 +44,11 @@ class MovimientoMesTest : public DocumentosTest {
 
     // The amounts as the server adds them, "INICIAL|DEBITOS|CREDITOS|ABONOS|FINAL".
     QString cifras(const QString& sql) {
-        auto q = dm->sql().select(sql);
-        EXPECT_TRUE(q && q->next()) << sql.toStdString() << "\n"
-                                    << dialogs.lastError().toStdString();
+        const QList<QStringList> filas = lee(sql);
+        EXPECT_FALSE(filas.isEmpty()) << sql.toStdString();
         QStringList c;
-        for (int i = 0; q && q->isValid() && i < q->record().count(); ++i)
-            c << Currency::fromVariant(q->value(i)).toString(2);
+        for (const QString& v : filas.value(0))
+            c << Currency::fromVariant(v).toString(2);
         return c.join(QLatin1Char('|'));
     }
     static QString cifras(const MovimientoMes::Cifras& c) {
