@@ -46,6 +46,12 @@ bool EstadoCuenta::valide_propios() {
     return MovimientoProveedor::valide_propios();
 }
 
+QString EstadoCuenta::titulo_predeterminado() const {
+    const Rango p = proveedores();
+    return QStringLiteral("Fecha: %1 - %2  Nit: %3 - %4")
+        .arg(sql::dateText(criterios.desde), sql::dateText(criterios.hasta), p.desde, p.hasta);
+}
+
 QString EstadoCuenta::consulta() const {
     const Rango p = proveedores();
     return llamada({sql::quoted(p.desde), sql::quoted(p.hasta), QStringLiteral("'00'"),

@@ -17,6 +17,7 @@ class EstadoCuenta : public MovimientoProveedor {
     QString observaciones;  // printed on every statement
 
     QString consulta() const override;
+    QString titulo_predeterminado() const override;
     QString proyecto() const override { return QStringLiteral("repestcuenta"); }
     QString nombre_reporte() const override { return QStringLiteral("estadocuenta"); }
     QString archivo_exportacion() const override { return QStringLiteral("EstadoCuenta"); }

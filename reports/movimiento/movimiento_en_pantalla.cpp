@@ -1,11 +1,13 @@
 #include "reports/movimiento/movimiento_en_pantalla.h"
 
 #include "core/data/client_dataset.h"
+#include "core/money/formato_numero.h"
 #include "core/services/clock.h"
 #include "core/services/dialogs.h"
 #include "core/sql/sqltext.h"
 #include "core/tfdm/tfdm.h"
 #include "parties/tfdmter.h"
+#include "reports/consulta/consulta_cxpagar.h"
 #include "reports/consulta/lectura_reporte.h"
 #include "reports/impresos/criterios.h"
 
@@ -36,6 +38,19 @@ MovimientoEnPantalla::MovimientoEnPantalla(Tfdm& dm, QObject* parent)
     const QDate hoy = dm.clock().today();
     desde = dm.periodo_desde.isValid() ? dm.periodo_desde : QDate(hoy.year(), hoy.month(), 1);
     hasta = dm.periodo_hasta.isValid() ? dm.periodo_hasta : hoy;
+}
+
+QString MovimientoEnPantalla::saldos() const {
+    if (!filas_->active() || filas_->isEmpty())
+        return {};
+    // Every row carries the supplier's balances before and at the end of
+    // the period.
+    const auto monto = [this](const char* campo) {
+        return FormatoNumero::instalacion().escriba(
+            filas_->fieldByName(QString::fromLatin1(campo)).asCurrency());
+    };
+    return QStringLiteral("Saldo inicial: %1     Saldo final: %2")
+        .arg(monto("INICIAL"), monto("SALDO"));
 }
 
 QString MovimientoEnPantalla::consulta() const {
@@ -72,20 +87,13 @@ QString MovimientoEnPantalla::ventana_consulta() {
     if (!filas_->active() || filas_->recNo() < 0)
         return {};
     const int tipo = static_cast<int>(filas_->fieldByName(QStringLiteral("TIPODOC")).asInteger());
-    QString clase;
-    switch (tipo) {
-        case 51:
-            clase = QStringLiteral("Tfconsnotdbcxp");
-            break;
-        case 52:
-            clase = QStringLiteral("Tfconsnotcrcxp");
-            break;
-        case 54:
-            clase = QStringLiteral("Tfconsegreso");
-            break;
-        default:
-            return {};
-    }
+    // A settling row's document is the voucher, application or credit
+    // that holds the movement.
+    const QString clase = tipo == 54   ? QStringLiteral("Tfconsegreso")
+                          : tipo == 53 ? QStringLiteral("Tfconsaplicacion")
+                                       : ConsultaCxpagar::ventana_de(tipo);
+    if (clase.isEmpty())
+        return {};
     DocumentoSeleccionado d;
     d.tipo = tipo;
     d.id = filas_->fieldByName(QStringLiteral("IDDOC")).asInteger();

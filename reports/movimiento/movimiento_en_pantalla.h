@@ -28,6 +28,8 @@ class MovimientoEnPantalla : public QObject {
     // a failed statement is told and keeps the rows shown.
     bool calcule();
     ClientDataset& filas() const { return *filas_; }
+    // "Saldo inicial: ...   Saldo final: ..." of the rows read.
+    QString saldos() const;
 
     // The consultation window for the current row's document, after
     // leaving it in Tfdm::documento_consultado; empty when there is none

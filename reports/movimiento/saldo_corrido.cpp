@@ -35,6 +35,9 @@ Currency SaldoCorrido::siga(const Fila& f) {
 
 Field& SaldoCorrido::instale(ClientDataset& filas) {
     Field& saldof = filas.addCalculatedField(QStringLiteral("SALDOF"), Field::Type::Currency);
+    // What the balance took off a row for its withholdings, so that a
+    // printed statement shows why it moved less than the row's debit.
+    filas.addCalculatedField(QStringLiteral("RETENIDO"), Field::Type::Currency);
     // The first packet of a run starts the balance over; later packets of
     // the same run go on from where the previous one ended.
     auto antes = filas.beforeFetch;
@@ -54,7 +57,11 @@ Field& SaldoCorrido::instale(ClientDataset& filas) {
                      monto("CREDITO"),
                      monto("ABONO"),
                      monto("RTFTE") + monto("RTIVA") + monto("RTICA")};
-        ds.fieldByName(QStringLiteral("SALDOF")).setCurrency(siga(f));
+        const Currency antes = f.nit == nit_ && hay_anterior_ ? saldo_ : f.inicial;
+        const Currency despues = siga(f);
+        ds.fieldByName(QStringLiteral("SALDOF")).setCurrency(despues);
+        ds.fieldByName(QStringLiteral("RETENIDO"))
+            .setCurrency(antes + f.debito - f.credito - f.abono - despues);
     };
     return saldof;
 }

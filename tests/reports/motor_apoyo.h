@@ -1,7 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <vector>
@@ -51,6 +55,34 @@ inline QStringList paginas_pdf(const QString& ruta) {
     if (!paginas.isEmpty() && paginas.last().trimmed().isEmpty())
         paginas.removeLast();
     return paginas;
+}
+
+// A printed PDF's text against the stored one in tests/reports/golden/:
+// lines trimmed, runs of blanks as two, blank lines dropped, so that a
+// column nudged by a point does not count. LEDGRIX_GOLDEN_WRITE=1 writes
+// the stored text again.
+inline ::testing::AssertionResult como_el_dorado(const QString& pdf, const QString& nombre) {
+    QStringList lineas;
+    for (const QString& pagina : paginas_pdf(pdf))
+        for (const QString& l : pagina.split(QLatin1Char('\n')))
+            if (!l.trimmed().isEmpty())
+                lineas << l.trimmed().replace(QRegularExpression(QStringLiteral(" {2,}")),
+                                              QStringLiteral("  "));
+    const QString obtenido = lineas.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    QFile f(QStringLiteral(LEDGRIX_DB_DIR "/../tests/reports/golden/") + nombre);
+    if (qEnvironmentVariable("LEDGRIX_GOLDEN_WRITE") == u"1") {
+        if (!f.open(QIODevice::WriteOnly))
+            return ::testing::AssertionFailure() << "no se pudo escribir " << nombre.toStdString();
+        f.write(obtenido.toUtf8());
+        f.close();
+    }
+    if (!f.open(QIODevice::ReadOnly))
+        return ::testing::AssertionFailure() << "no existe " << f.fileName().toStdString();
+    const QString guardado = QString::fromUtf8(f.readAll());
+    if (obtenido == guardado)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << nombre.toStdString() << " difiere; impreso:\n"
+                                         << obtenido.toStdString();
 }
 
 }  // namespace ledgrix::prueba

@@ -4,6 +4,7 @@
 // consultation of the document under the cursor.
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
@@ -94,6 +95,8 @@ TEST_F(MovimientoVentanaTest, MovimientoDelProveedorListaYConsultaElDocumento) {
     const int saldof = f.fieldByName(QStringLiteral("SALDOF")).index();
     EXPECT_EQ(f.valueAt(0, saldof).value<Currency>(), Currency::fromInt(100));
     EXPECT_EQ(f.valueAt(1, saldof).value<Currency>(), Currency::fromInt(70));
+    const auto saldos = [&v] { return v->findChild<QLabel*>(QStringLiteral("saldos"))->text(); };
+    EXPECT_EQ(saldos(), QStringLiteral("Saldo inicial: 0,00     Saldo final: 70,00"));
 
     // F4 on the discount opens its consultation with the document left for it.
     v->grilla()->setCurrentIndex(v->grilla()->model()->index(1, 0));
@@ -109,6 +112,7 @@ TEST_F(MovimientoVentanaTest, MovimientoDelProveedorListaYConsultaElDocumento) {
     tecla(v->grilla(), Qt::Key_F2);
     ASSERT_EQ(f.recordCount(), 1);
     EXPECT_EQ(f.valueAt(0, saldof).value<Currency>(), Currency::fromInt(100));
+    EXPECT_EQ(saldos(), QStringLiteral("Saldo inicial: 0,00     Saldo final: 100,00"));
     // A reversed period keeps the rows and the dates typed.
     v->desde()->setDate(QDate(2022, 8, 20));
     tecla(v->grilla(), Qt::Key_F2);

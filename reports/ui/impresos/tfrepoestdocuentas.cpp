@@ -36,6 +36,8 @@ Tfrepoestdocuentas::Tfrepoestdocuentas(Tfdm& dm, QWidget* parent)
     construya();
     oculte_corte();
     titule_proveedores(QStringLiteral("Nit"));
+    // Every group, by NIT, never grouped: the boxes would change nothing.
+    oculte_seleccion();
 }
 
 void Tfrepoestdocuentas::agregue_propios(QVBoxLayout* caja) {

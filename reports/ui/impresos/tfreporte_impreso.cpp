@@ -224,7 +224,12 @@ void TfReporteImpreso::oculte_corte() {
 }
 
 void TfReporteImpreso::oculte_proveedores() {
-    for (QGroupBox* g : {caja_proveedores_, caja_grupos_, caja_orden_, caja_agrupa_})
+    caja_proveedores_->hide();
+    oculte_seleccion();
+}
+
+void TfReporteImpreso::oculte_seleccion() {
+    for (QGroupBox* g : {caja_grupos_, caja_orden_, caja_agrupa_})
         g->hide();
 }
 

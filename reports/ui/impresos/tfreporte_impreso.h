@@ -55,6 +55,9 @@ class TfReporteImpreso : public QWidget {
     // Listings that ask nothing about suppliers: the supplier and group
     // ranges and the order and grouping choices.
     void oculte_proveedores();
+    // The group range, "Ordenamiento" and "Agrupamiento", for a report
+    // that asks only for suppliers.
+    void oculte_seleccion();
     // The caption of the supplier range, for reports that name it otherwise.
     void titule_proveedores(const QString& titulo);
     // "Fecha" Desde/Hasta of the reports over a period, read into the

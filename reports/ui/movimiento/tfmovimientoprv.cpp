@@ -40,9 +40,13 @@ Tfmovimientoprv::Tfmovimientoprv(Tfdm& dm, QWidget* parent)
     hasta_ = caja_fecha(this, "hasta", logica_.hasta);
     criterios->addWidget(hasta_);
     criterios->addStretch(1);
+    saldos_ = new QLabel(this);
+    saldos_->setObjectName(QStringLiteral("saldos"));
+    criterios->addWidget(saldos_);
     static_cast<QVBoxLayout*>(layout())->insertLayout(0, criterios);
 
     logica_.calcule();
+    saldos_->setText(logica_.saldos());
     muestre(logica_.filas(), [this] { SBConsultarClick(); });
     agregue_tecla(Qt::Key_F2, QStringLiteral("F2:Calcula"), [this] { SBCalculaClick(); });
     agregue_tecla(Qt::Key_F4, QStringLiteral("F4: Consultar"), [this] { SBConsultarClick(); });
@@ -53,8 +57,10 @@ Tfmovimientoprv::Tfmovimientoprv(Tfdm& dm, QWidget* parent)
 void Tfmovimientoprv::SBCalculaClick() {
     logica_.desde = desde_->date();
     logica_.hasta = hasta_->date();
-    if (logica_.calcule())
+    if (logica_.calcule()) {
         ajuste_columnas();
+        saldos_->setText(logica_.saldos());
+    }
 }
 
 void Tfmovimientoprv::SBConsultarClick() {

@@ -4,6 +4,7 @@
 #include "reports/movimiento/movimiento_en_pantalla.h"
 
 class QDateEdit;
+class QLabel;
 
 namespace ledgrix {
 
@@ -27,6 +28,7 @@ class Tfmovimientoprv : public Tflista {
     MovimientoEnPantalla logica_;
     QDateEdit* desde_;
     QDateEdit* hasta_;
+    QLabel* saldos_ = nullptr;
 };
 
 }  // namespace ledgrix

@@ -186,7 +186,12 @@ void Tfmovicuenxpagar::showEvent(QShowEvent* e) {
     ubicada_ = true;
     if (auto* marco = qobject_cast<QMdiSubWindow*>(parentWidget()); marco && marco->mdiArea()) {
         const auto abiertas = static_cast<int>(marco->mdiArea()->subWindowList().size()) - 1;
-        marco->move(kPasoIzquierda * abiertas, kPasoArriba * abiertas);
+        const QPoint lugar(kPasoIzquierda * abiertas, kPasoArriba * abiertas);
+        // Wide enough for every column and the twelve months' names, tall
+        // enough for a screenful of suppliers above the chart.
+        const QSize area = marco->mdiArea()->viewport()->size() - QSize(lugar.x(), lugar.y());
+        marco->resize(QSize(1100, 700).boundedTo(area));
+        marco->move(lugar);
     }
     desde_->setFocus();
 }
