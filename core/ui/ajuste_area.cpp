@@ -17,4 +17,13 @@ void ajuste_al_area(QWidget* ventana) {
     centre_en_area(ventana, 0, 0);
 }
 
+void ajuste_al_area(QWidget* ventana, int ancho, int alto, int x, int y) {
+    auto* marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget());
+    if (!marco || !marco->mdiArea())
+        return;
+    const QSize area = marco->mdiArea()->viewport()->size() - QSize(x, y);
+    marco->resize(QSize(ancho, alto).boundedTo(area));
+    marco->move(x, y);
+}
+
 }  // namespace ledgrix

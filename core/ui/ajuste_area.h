@@ -10,4 +10,8 @@ namespace ledgrix {
 // work area (a test, a modal) is left as it is.
 void ajuste_al_area(QWidget* ventana);
 
+// A list window's frame at the size it wants (`ancho` x `alto`, the frame
+// included), from `lugar` in the work area and never beyond it.
+void ajuste_al_area(QWidget* ventana, int ancho, int alto, int x, int y);
+
 }  // namespace ledgrix

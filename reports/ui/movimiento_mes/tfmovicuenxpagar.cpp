@@ -18,6 +18,7 @@
 #include "core/data/client_dataset.h"
 #include "core/money/formato_numero.h"
 #include "core/tfdm/tfdm.h"
+#include "core/ui/ajuste_area.h"
 #include "core/ui/grid/grid_filter_proxy.h"
 #include "core/ui/grid/ledgrix_grid.h"
 #include "core/ui/ventanas_externas.h"
@@ -38,7 +39,6 @@ Tfmovicuenxpagar::Tfmovicuenxpagar(Tfdm& dm, QWidget* parent)
     : Tflista(dm, QStringLiteral("Tfmovicuenxpagar"),
               QStringLiteral("Movimiento Cuentas por Pagar Mensual"), parent),
       logica_(dm, this) {
-    resize(960, 600);
     grilla()->setExportTitle(QStringLiteral("MoviMes"));
     const MovimientoMes::Criterios& c = logica_.criterios();
 
@@ -186,12 +186,9 @@ void Tfmovicuenxpagar::showEvent(QShowEvent* e) {
     ubicada_ = true;
     if (auto* marco = qobject_cast<QMdiSubWindow*>(parentWidget()); marco && marco->mdiArea()) {
         const auto abiertas = static_cast<int>(marco->mdiArea()->subWindowList().size()) - 1;
-        const QPoint lugar(kPasoIzquierda * abiertas, kPasoArriba * abiertas);
         // Wide enough for every column and the twelve months' names, tall
         // enough for a screenful of suppliers above the chart.
-        const QSize area = marco->mdiArea()->viewport()->size() - QSize(lugar.x(), lugar.y());
-        marco->resize(QSize(1100, 700).boundedTo(area));
-        marco->move(lugar);
+        ajuste_al_area(this, 1100, 700, kPasoIzquierda * abiertas, kPasoArriba * abiertas);
     }
     desde_->setFocus();
 }

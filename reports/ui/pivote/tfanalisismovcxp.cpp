@@ -17,6 +17,7 @@
 
 #include "core/services/dialogs.h"
 #include "core/tfdm/tfdm.h"
+#include "core/ui/ajuste_area.h"
 #include "core/ui/grid/ledgrix_grid.h"
 #include "reports/ui/pivote/tfdetalle_analisis.h"
 
@@ -26,7 +27,6 @@ Tfanalisismovcxp::Tfanalisismovcxp(Tfdm& dm, QWidget* parent)
     : Tflista(dm, QStringLiteral("Tfanalisismovcxp"),
               QStringLiteral("Análisis de movimiento de cuentas por pagar"), parent),
       logica_(dm) {
-    resize(1100, 560);
     grilla()->setExportTitle(QStringLiteral("Analisismovcxp"));
     grilla()->setSelectionBehavior(QAbstractItemView::SelectItems);
     grilla()->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -284,6 +284,15 @@ void Tfanalisismovcxp::abra_detalle() {
     auto* lista = new Tfdetalleanalisis(dm(), logica_, std::move(documentos), this);
     lista->setWindowFlag(Qt::Dialog);
     lista->show();
+}
+
+void Tfanalisismovcxp::showEvent(QShowEvent* event) {
+    Tflista::showEvent(event);
+    if (ubicada_)
+        return;
+    ubicada_ = true;
+    // The layout lists on the left leave the pivot most of the width.
+    ajuste_al_area(this, 1200, 700, 0, 0);
 }
 
 }  // namespace ledgrix

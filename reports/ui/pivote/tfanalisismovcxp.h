@@ -38,8 +38,10 @@ class Tfanalisismovcxp : public Tflista {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    bool ubicada_ = false;
     void muestre_disposicion();
     void aplique_disposicion();
     void aplique_luego();
