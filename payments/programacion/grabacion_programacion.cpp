@@ -3,10 +3,12 @@
 // unit of work or not at all.
 #include "payments/programacion/grabacion_programacion.h"
 
+#include <QSqlError>
 #include <vector>
 
 #include "accounting/contabilizacion/contabilizacion.h"
 #include "accounting/interfaces/interfaces.h"
+#include "core/errors/error_translator.h"
 #include "core/numeracion/numeracion.h"
 #include "core/services/dialogs.h"
 #include "core/sql/runner.h"
@@ -175,12 +177,19 @@ qint64 GrabacionProgramacion::grabe(Programacion& p) {
                          sql::date(p.fecha_egresos) +
                          S(", prpg_egreso = 'S' where prpg_egreso = 'N' and prpg_id = ") + id))
             return deshaga();
-        auto generados = sql.select(S("select ID from GENERE_EGRESOS_PROGRAMACION(") + id + S(")"));
+        auto generados =
+            sql.select(S("select EGRE_ID from GENERE_EGRESOS_PROGRAMACION(") + id + S(")"));
         if (!generados)
             return deshaga();
         std::vector<qint64> ids;
         while (generados->next())
             ids.push_back(generados->value(0).toLongLong());
+        // The procedure runs as its rows are fetched: a refusal arrives here.
+        if (generados->lastError().isValid()) {
+            Transaccion::falle(dm_.Ledgrix());
+            dm_.traductor().ENoManejada(&dm_, generados->lastError().databaseText());
+            return deshaga();
+        }
         generados.reset();
         for (const qint64 egreso : ids) {
             if (!sql.execute(S("update egresos set egre_idinter = ") + sql::number(interfaz) +
