@@ -172,7 +172,15 @@ qint64 GrabacionProgramacion::grabe(Programacion& p) {
             return deshaga();
     }
     std::vector<std::pair<qint64, Contabilizado>> egresos;
-    if (p.confirmada) {
+    // A confirmed schedule stored again generates only what it still lacks;
+    // one without any line is refused by the generation itself.
+    const QString lineas = S("select 1 from programacion_pagos where prpg_id = ") + id;
+    const bool pendiente =
+        p.confirmada &&
+        sql.scalar(S("select 1 from rdb$database where not exists (") + lineas +
+                   S(") or exists (") + lineas + S(" and coalesce(prpg_idegre, 0) = 0)"))
+            .isValid();
+    if (pendiente) {
         if (!sql.execute(S("update programacion_pagos set prpg_fecegr = ") +
                          sql::date(p.fecha_egresos) +
                          S(", prpg_egreso = 'S' where prpg_egreso = 'N' and prpg_id = ") + id))

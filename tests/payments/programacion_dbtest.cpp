@@ -124,6 +124,10 @@ TEST_P(ProgramacionConfirmada, PaysThroughPostedVouchers) {
                        "DINERO_DISPONIBLE(current_date, 0)")),
               (QStringList{S("CAJA|1|1999600.00"), S("CAJA|2|500000.00"), S("BANCO|BCOLAH|0.00"),
                            S("BANCO|BOGCTE|-3300.00")}));
+    // Stored again, it pays nothing twice.
+    ASSERT_EQ(grabe(p), p.id) << dialogs.lastError().toStdString();
+    EXPECT_EQ(cuenta("EGRESOS"), c.egresos);
+    EXPECT_EQ(cuenta("PROGRAMACION_PAGOS"), 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Egresos, ProgramacionConfirmada,
