@@ -1,5 +1,6 @@
 #include "output/ui/impresion/tfimpresion.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 
 #include "core/services/dialogs.h"
 #include "core/tfdm/tfdm.h"
+#include "output/correo/correo_documento.h"
 
 namespace ledgrix {
 
@@ -42,7 +44,21 @@ Tfimpresion::Tfimpresion(Tfdm& dm, const MiembroImpresion& miembro, qint64 id, Q
     connect(cancelar, &QPushButton::clicked, this, &QWidget::close);
     connect(correo, &QPushButton::clicked, this, &Tfimpresion::SBEmailClick);
     setFocusPolicy(Qt::StrongFocus);
+
+    if (CorreoDocumento::admite(miembro.tipo)) {
+        correo_ = std::make_unique<CorreoDocumento>(dm_, logica_);
+        envie_correo = EnvioSmtp{this};
+    }
 }
+
+void Tfimpresion::EnvioSmtp::operator()(const QString& ruta) const {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString error = ventana->correo_->transmita(ruta);
+    QApplication::restoreOverrideCursor();
+    ventana->correo_->informe(error);
+}
+
+Tfimpresion::~Tfimpresion() = default;
 
 void Tfimpresion::SBImprimirClick() {
     const std::optional<Formato> formato = logica_.formato();
@@ -81,6 +97,10 @@ void Tfimpresion::imprima(const Formato& formato) {
 }
 
 void Tfimpresion::SBEmailClick() {
+    // The user's account is checked before anything is written; another
+    // sender put in place of ours brings its own.
+    if (envie_correo.target<EnvioSmtp>() && !correo_->prepare())
+        return;
     const QString ruta = logica_.imprima_pdf();
     if (!ruta.isEmpty() && envie_correo)
         envie_correo(ruta);

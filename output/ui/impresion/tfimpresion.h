@@ -2,12 +2,13 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "output/impresion/impresion_documento.h"
 
-
 namespace ledgrix {
 
+class CorreoDocumento;
 class Tfdm;
 
 // The body of every voucher print window: loads the document's print data on
@@ -20,15 +21,19 @@ class Tfimpresion : public QWidget {
     Q_OBJECT
   public:
     Tfimpresion(Tfdm& dm, const MiembroImpresion& miembro, qint64 id, QWidget* parent = nullptr);
+    ~Tfimpresion() override;
 
     ImpresionDocumento& logica() { return logica_; }
 
     // F2.
     void SBImprimirClick();
-    // F12: writes the PDF and hands its path to `envie_correo`.
+    // F12: checks the user's mail account (nothing is written without one),
+    // writes the PDF and hands its path to `envie_correo`.
     void SBEmailClick();
 
-    // Sends the written PDF by e-mail; the e-mail dispatch installs it.
+    // Sends the written PDF by e-mail. The windows of charges, discounts,
+    // payment vouchers and credits install the sending through the user's
+    // SMTP account, which holds the window (wait cursor) until it ends.
     std::function<void(const QString& ruta)> envie_correo;
 
   protected:
@@ -40,6 +45,11 @@ class Tfimpresion : public QWidget {
 
     Tfdm& dm_;
     ImpresionDocumento logica_;
+    std::unique_ptr<CorreoDocumento> correo_;
+    struct EnvioSmtp {
+        Tfimpresion* ventana;
+        void operator()(const QString& ruta) const;
+    };
 };
 
 // Charges (51): sends the support document when it opens.
