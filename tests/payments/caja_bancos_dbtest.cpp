@@ -294,8 +294,8 @@ TEST_F(CajaBancosTest, CajaBancoYGravamenSeContabilizanEnSusCuentasEnAmbosLibros
             const int tipoerr =
                 QLatin1String(procedimiento).endsWith(QLatin1String("NIIF")) ? 1062 : 62;
             EXPECT_EQ(errores(dm->sql(), tipoerr, id), QString()) << procedimiento << " " << id;
-            EXPECT_EQ(lineas(dm->sql(), idc, false), esperado) << procedimiento << " " << id;
-            EXPECT_EQ(lineas(dm->sql(), idc, true), en_niif(esperado))
+            EXPECT_EQ(test::lineas(dm->sql(), idc, false), esperado) << procedimiento << " " << id;
+            EXPECT_EQ(test::lineas(dm->sql(), idc, true), en_niif(esperado))
                 << procedimiento << " " << id;
         }
     }
