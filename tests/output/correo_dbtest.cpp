@@ -2,15 +2,18 @@
 // real SMTP server (tests/support/smtp_prueba.py) on loopback: what arrives,
 // read back by another mail reader, and what the user is told when the
 // account, the certificate or the server fail.
+#include <QApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QKeyEvent>
 
 #include "output/correo/correo_documento.h"
 #include "output/correo/mensaje_correo.h"
 #include "output/impresion/familia.h"
 #include "output/impresion/impresion_documento.h"
+#include "output/ui/impresion/tfimpresion.h"
 #include "tests/electronic/servicio/entorno_prueba.h"
 #include "tests/support/documentos_fixture.h"
 
@@ -260,6 +263,32 @@ TEST_F(CorreoTest, SinCuentaNadaSeImprimeNiSeEnvia) {
         EXPECT_EQ(dialogs.errors(), QStringList{c.mensaje});
     }
     EXPECT_TRUE(servidor.recibidos().isEmpty());
+
+    // F12 on the charge's print window checks the account before writing the PDF.
+    dialogs.clear();
+    cuenta({});
+    QFile::remove(dm->directorio() + QStringLiteral("/Cargo por pagar No 0000000012.PDF"));
+    Tfimprnotadbp ventana(*dm, 501);
+    QKeyEvent f12(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
+    QApplication::sendEvent(&ventana, &f12);
+    EXPECT_EQ(dialogs.errors(), QStringList{usuario});
+    EXPECT_FALSE(
+        QFileInfo::exists(dm->directorio() + QStringLiteral("/Cargo por pagar No 0000000012.PDF")));
+}
+
+// With the account in place, F12 sends through the window.
+TEST_F(CorreoTest, LaVentanaDelCargoEnviaConF12) {
+    ServidorSmtp servidor(ServidorSmtp::Tls::no, carpeta(QStringLiteral("ventana")));
+    ASSERT_GT(servidor.puerto(), 0);
+    configure(QStringLiteral("PUERTO TCP PARA ENVIO DE CORREO ELECTRONICO"),
+              QString::number(servidor.puerto()));
+    configure(QStringLiteral("USAR SSL PARA ENVIO DE CORREO ELECTRONICO"), QStringLiteral("NO"));
+    Tfimprnotadbp ventana(*dm, 501);
+    QKeyEvent f12(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
+    QApplication::sendEvent(&ventana, &f12);
+    EXPECT_EQ(dialogs.errors(), QStringList());
+    EXPECT_EQ(servidor.recibidos().size(), 1);
+    EXPECT_FALSE(QApplication::overrideCursor());
 }
 
 }  // namespace
