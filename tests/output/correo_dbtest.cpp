@@ -29,7 +29,7 @@ const QString kClave = QStringLiteral("s3creta-Ñ");
 // The SMTP server of one case, stopped when it goes out of scope.
 class ServidorSmtp {
   public:
-    enum class Tls { no, propio, ajeno };
+    enum class Tls { no, propio, ajeno, corte };  // corte: plain, drops the connection at DATA
     ServidorSmtp(Tls tls, const QString& carpeta) : carpeta_(carpeta) {
         const prueba::Certificados& c = prueba::certificados();
         QStringList args{prueba::raiz_fuentes() + QStringLiteral("/tests/support/smtp_prueba.py"),
@@ -39,7 +39,9 @@ class ServidorSmtp {
                          QStringLiteral("cxp"),
                          QStringLiteral("--clave"),
                          kClave};
-        if (tls != Tls::no)
+        if (tls == Tls::corte)
+            args << QStringLiteral("--corte");
+        else if (tls != Tls::no)
             args << QStringLiteral("--cert") << (tls == Tls::propio ? c.servidor_pem : c.ajeno_pem)
                  << QStringLiteral("--key") << (tls == Tls::propio ? c.servidor_key : c.ajeno_key);
         p_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -192,6 +194,7 @@ TEST_F(CorreoTest, ComoTerminaElEnvio) {
         {"certificado de nadie", Tls::ajeno, "SI", kClave, true, "no es de confianza", false},
         {"TLS pedido a un servidor sin TLS", Tls::no, "SI", kClave, true,
          "no ofrece conexión segura", false},
+        {"conexion cortada", Tls::corte, "NO", kClave, true, "Se perdió la conexión", false},
         {"servidor que no escucha", Tls::no, "NO", kClave, false, "No se pudo conectar", false},
     };
     for (const Caso& c : casos) {

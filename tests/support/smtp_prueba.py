@@ -6,7 +6,8 @@ refuses mail before it; with --usuario/--clave it asks for AUTH (PLAIN or
 LOGIN) and refuses any other password. Every message it accepts is written
 to --carpeta as <n>.eml (as received), <n>.json (envelope, decoded headers
 and body, whether it came over TLS and signed in) and <n>.pdf (the first PDF
-attached), parsed by Python's own mail reader.
+attached), parsed by Python's own mail reader. With --corte it drops the
+connection when the message arrives.
 """
 import argparse
 import asyncio
@@ -21,11 +22,16 @@ from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
 
 
 class Buzon:
-    def __init__(self, carpeta):
+    def __init__(self, carpeta, corte):
         self.carpeta = carpeta
+        self.corte = corte
         self.n = 0
 
     async def handle_DATA(self, server, session, envelope):
+        if self.corte:
+            # The connection drops in the middle of the dialogue.
+            server.transport.abort()
+            return "421 closing"
         self.n += 1
         base = os.path.join(self.carpeta, str(self.n))
         with open(base + ".eml", "wb") as f:
@@ -66,6 +72,7 @@ def main():
     a.add_argument("--key")
     a.add_argument("--usuario")
     a.add_argument("--clave")
+    a.add_argument("--corte", action="store_true", help="drop the connection at DATA")
     o = a.parse_args()
 
     contexto = None
@@ -80,7 +87,7 @@ def main():
         # Not handled: the server itself answers 235 or 535.
         return AuthResult(success=ok, handled=False)
 
-    buzon = Buzon(o.carpeta)
+    buzon = Buzon(o.carpeta, o.corte)
 
     def sesion():
         return SMTP(buzon, hostname="prueba.local", tls_context=contexto,
