@@ -133,6 +133,30 @@ TEST_F(ProgramacionLogicaTest, SeveralRowsTakeTheirBalancesAndSavingOverTheMoney
     EXPECT_TRUE(dialogs.allAnswered());
 }
 
+TEST_F(ProgramacionLogicaTest, OneVoucherScheduleKeepsTheFirstSourceForEveryPayment) {
+    configure(S("GENERAR UN SOLO EGRESO POR PROGRAMACION DE PAGOS SI SE PERMITEN VARIOS "
+                "PROVEEDORES POR EGRESO"),
+              S("SI"));
+    cargo_que_vence(741, kTransportes, -1, "90");
+    cargo_que_vence(742, kPapeleria, -1, "10");
+    auto p = nueva();
+    ASSERT_TRUE(p->datos().un_egreso);
+    p->calcule();
+    EXPECT_EQ(p->tipos_banco(S("BOGCTE")), (QStringList{S("CHEQUE"), S("RETIRO")}));
+    std::optional<PanelPago> primero = p->pague(filas_de(*p, {741}));
+    ASSERT_TRUE(primero);
+    EXPECT_FALSE(primero->fuente_fija);
+    *primero = {M("90"), S("B"), S("BOGCTE"), S("CHEQUE"), S("CH")};
+    ASSERT_TRUE(p->confirme(*primero)) << dialogs.lastError().toStdString();
+    std::optional<PanelPago> segundo = p->pague(filas_de(*p, {742}));
+    ASSERT_TRUE(segundo);
+    EXPECT_TRUE(segundo->fuente_fija);
+    EXPECT_EQ(QStringList({segundo->cob, segundo->idcaja, segundo->tipo_banco, segundo->prefbco}),
+              QStringList({S("B"), S("BOGCTE"), S("CHEQUE"), S("CH")}));
+    ASSERT_TRUE(p->confirme(*segundo));
+    EXPECT_EQ(p->datos().pagos.last().tipobco, 72);
+}
+
 TEST_F(ProgramacionLogicaTest, DocumentInAnotherLiveScheduleIsRefusedButItsOwnIsEdited) {
     cargo_que_vence(721, kTransportes, -2, "500");
     cargo_que_vence(722, kTransportes, -2, "80");

@@ -113,12 +113,13 @@ Tfprogpagos::Tfprogpagos(Tfdm& dm, qint64 id, QWidget* parent)
     setMaximumSize(1366, 700);
     resize(1280, 660);
     ajuste_al_area(this);
-    if (logica_->solo_lectura()) {
+    // A stored schedule shows its documents at once.
+    if (id != 0 && abierta_)
         SBCalculaClick();
+    if (logica_->solo_lectura())
         documentos_->setFocus();
-    } else {
+    else
         concepto_->setFocus();
-    }
 }
 
 Tfprogpagos::~Tfprogpagos() = default;
