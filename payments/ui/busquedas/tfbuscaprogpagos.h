@@ -14,7 +14,7 @@ namespace ledgrix {
 class BusquedaProgramaciones;
 
 // "Busca programación de pagos": the stored schedules. F5 opens a new one
-// (with the right to create), F4 or a double click opens the selected one,
+// (with the right to create), F4 opens the selected one,
 // F3 annuls a live one or deletes an annulled one (administrators), F9
 // writes the bank disbursement file of the selected one.
 class Tfbuscaprogpagos : public Tfbusquedadocumentos {

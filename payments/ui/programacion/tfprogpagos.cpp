@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/tfdm/tfdm.h"
@@ -61,6 +62,9 @@ Tfprogpagos::Tfprogpagos(Tfdm& dm, qint64 id, QWidget* parent)
     setObjectName(S("Tfprogpagos"));
     setWindowTitle(S("Programación de Cuentas x pagar"));
     abierta_ = logica_->abra(id);
+    // Refused (the user was told why): the window does not stay empty.
+    if (!abierta_)
+        QTimer::singleShot(0, this, &QWidget::close);
 
     auto* caja = new QVBoxLayout(this);
     caja->addLayout(arme_encabezado());
