@@ -72,7 +72,8 @@ TEST_F(ProgramacionVentanaTest, F8PaysTheSelectedRowsAndEscWithChangesAsks) {
     EXPECT_LE(v->frameGeometry().height(), 768);
     EXPECT_EQ(QApplication::focusWidget(), v->findChild<QLineEdit*>(S("concepto")));
 
-    tecla(v, Qt::Key_F2);
+    // F2 where the user is typing: the concept box.
+    tecla(v->findChild<QLineEdit*>(S("concepto")), Qt::Key_F2);
     ASSERT_EQ(v->documentos()->rowCount(), 2) << dialogs.lastError().toStdString();
     v->documentos()->selectAll();
     tecla(v, Qt::Key_F8);
@@ -81,8 +82,9 @@ TEST_F(ProgramacionVentanaTest, F8PaysTheSelectedRowsAndEscWithChangesAsks) {
     ASSERT_GT(v->caja()->count(), 0);
     v->SBAceptarClick();
     EXPECT_FALSE(v->panel_pago()->isVisible());
-    EXPECT_EQ(v->total_pagos()->text(), M("200.50").toDisplay());
-    EXPECT_EQ(v->documentos()->item(1, 11)->text(), M("80.50").toDisplay());
+    // Amounts in the installation's format.
+    EXPECT_EQ(v->total_pagos()->text(), S("200,50"));
+    EXPECT_EQ(v->documentos()->item(1, 11)->text(), S("80,50"));
 
     for (bool salir : {false, true}) {
         dialogs.expectQuestion(S("Esta seguro de salir sin grabar los cambios?"), salir);

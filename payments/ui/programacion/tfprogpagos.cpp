@@ -20,13 +20,20 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/money/formato_numero.h"
 #include "core/tfdm/tfdm.h"
 #include "core/ui/ajuste_area.h"
+#include "core/ui/campos/campo_monto.h"
 #include "payments/ui/comun/boton_tecla.h"
 
 namespace ledgrix {
 
 namespace {
+
+// Amounts as the installation writes them.
+QString monto(const Currency& valor) {
+    return FormatoNumero::instalacion().escriba(valor);
+}
 
 QString S(const char* s) {
     return QString::fromUtf8(s);
@@ -201,7 +208,7 @@ void Tfprogpagos::arme_panel() {
     panel_->setObjectName(S("panel_pago"));
     auto* fila = new QHBoxLayout(panel_);
     fila->addWidget(new QLabel(S("Valor a pagar:"), panel_));
-    valor_ = new QLineEdit(panel_);
+    valor_ = new CampoMonto(dm_.dialogs(), panel_);
     valor_->setObjectName(S("valor"));
     fila->addWidget(valor_);
     fila->addWidget(new QLabel(S("Pagar de:"), panel_));
@@ -250,7 +257,7 @@ void Tfprogpagos::muestre() {
         celdas(documentos_, f,
                {d.nit, d.nombre, d.tiponom, d.prefijo, d.numero, d.numprov, d.concepto,
                 d.fecdoc.toString(S("yyyy/MM/dd")), d.vence.toString(S("yyyy/MM/dd")),
-                QString::number(d.dias), d.saldo.toDisplay(), d.pago.toDisplay()},
+                QString::number(d.dias), monto(d.saldo), monto(d.pago)},
                9);
         documentos_->item(f, 0)->setData(Qt::UserRole, visibles.at(f));
     }
@@ -258,11 +265,11 @@ void Tfprogpagos::muestre() {
     dinero_->setRowCount(static_cast<int>(dinero.size()));
     for (int f = 0; f < dinero.size(); ++f) {
         const DineroDisponible& d = dinero.at(f);
-        celdas(dinero_, f, {d.cob, d.idcaja, d.ctabco, d.nrobco, d.nombre, d.saldo.toDisplay()}, 5);
+        celdas(dinero_, f, {d.cob, d.idcaja, d.ctabco, d.nrobco, d.nombre, monto(d.saldo)}, 5);
     }
-    total_pagos_->setText(logica_->total_pagos().toDisplay());
-    total_disponible_->setText(logica_->total_disponible().toDisplay());
-    diferencia_->setText(logica_->diferencia().toDisplay());
+    total_pagos_->setText(monto(logica_->total_pagos()));
+    total_disponible_->setText(monto(logica_->total_disponible()));
+    diferencia_->setText(monto(logica_->diferencia()));
 }
 
 void Tfprogpagos::SBCalculaClick() {
@@ -313,7 +320,7 @@ void Tfprogpagos::SBPagarClick() {
     if (!panel)
         return;
     pendiente_ = *panel;
-    valor_->setText(panel->varios ? QString() : panel->valor.toString(2));
+    valor_->muestre(panel->varios ? std::nullopt : std::optional<Currency>(panel->valor));
     valor_->setEnabled(!panel->varios);
     origen_->setCurrentIndex(panel->cob == S("B") ? 1 : 0);
     llene_cajas();
@@ -332,8 +339,13 @@ void Tfprogpagos::SBPagarClick() {
 
 void Tfprogpagos::SBAceptarClick() {
     PanelPago p = pendiente_;
-    if (!p.varios)
-        p.valor = Currency::parse(valor_->text().trimmed()).value_or(Currency());
+    if (!p.varios) {
+        // Typed in the installation's format; a text that does not follow
+        // it is told and the panel stays.
+        if (!valor_->acepte())
+            return;
+        p.valor = valor_->valor().value_or(Currency());
+    }
     p.cob = origen_->currentData().toString();
     p.idcaja = caja_->currentData().toString();
     p.tipo_banco = tipo_banco_->currentText();

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "core/ui/campos/campo_monto.h"
 #include "payments/programacion/programacion.h"
 
 class QCheckBox;
@@ -36,7 +37,7 @@ class Tfprogpagos : public QWidget {
     QTableWidget* documentos() const { return documentos_; }
     QTableWidget* dinero() const { return dinero_; }
     QGroupBox* panel_pago() const { return panel_; }
-    QLineEdit* valor() const { return valor_; }
+    CampoMonto* valor() const { return valor_; }
     QComboBox* origen() const { return origen_; }
     QComboBox* caja() const { return caja_; }
     QComboBox* tipo_banco() const { return tipo_banco_; }
@@ -87,7 +88,7 @@ class Tfprogpagos : public QWidget {
     QLabel* total_disponible_ = nullptr;
     QLabel* diferencia_ = nullptr;
     QGroupBox* panel_ = nullptr;
-    QLineEdit* valor_ = nullptr;
+    CampoMonto* valor_ = nullptr;
     QComboBox* origen_ = nullptr;
     QComboBox* caja_ = nullptr;
     QComboBox* tipo_banco_ = nullptr;
