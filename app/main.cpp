@@ -15,10 +15,13 @@
 #include "app/ui/registro_cxp.h"
 #include "app/ui/registro_descuentos.h"
 #include "app/ui/registro_evaluacion.h"
+#include "app/ui/registro_importacion.h"
 #include "app/ui/registro_listados.h"
 #include "app/ui/registro_movimiento.h"
 #include "app/ui/registro_movimiento_mes.h"
 #include "app/ui/registro_pagos.h"
+#include "app/ui/registro_procedimientos.h"
+#include "app/ui/registro_recalculo.h"
 #include "app/ui/registro_reportes.h"
 #include "app/ui/registro_salida.h"
 #include "app/ui/registro_terceros.h"
@@ -63,6 +66,9 @@ int main(int argc, char** argv) {
     ledgrix::registre_ventanas_listados();
     ledgrix::registre_ventanas_movimiento_mes();
     ledgrix::registre_ventanas_analisis_movimiento();
+    ledgrix::registre_ventanas_recalculo();
+    ledgrix::registre_ventanas_importacion();
+    ledgrix::registre_ventanas_procedimientos();
     ledgrix::Tfprincipal principal(dm, args);
     principal.aplique_color(160, 0);
     dialogs.setParent(&principal);

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace ledgrix {
+
+void registre_ventanas_procedimientos();
+
+}  // namespace ledgrix
