@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFile>
 #include <QIODevice>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -54,8 +56,9 @@ class LectorArchivo {
 
   private:
     struct LineaCruda;
+    bool llene_bloque();
     bool lea_cruda(LineaCruda& cruda);
-    std::variant<Linea, Rechazo> corte(const LineaCruda& cruda) const;
+    std::variant<Linea, Rechazo> corte(const LineaCruda& cruda);
 
     FormatoArchivo formato_;
     QList<ColumnaDato> columnas_;
@@ -66,6 +69,11 @@ class LectorArchivo {
     qint64 leidos_ = 0;
     qint64 numero_ = 0;
     qint64 omitidas_ = 0;
+    QStringDecoder decodificador_;
+    bool utf8_ = false;
+    QByteArray bloque_;
+    qsizetype pos_ = 0;
+    bool fin_ = false;
     bool encabezado_pendiente_ = false;
     bool cr_pendiente_ = false;
 };
