@@ -28,8 +28,8 @@ class RecalculoSaldos {
 
     // The repaired documents (empty: everything was right). nullopt when the
     // range is incomplete or the database refused, after telling the user.
-    std::optional<QList<ErrorSaldo>> recalcule(const QString& nit_inicial,
-                                               const QString& nit_final, Progreso& progreso);
+    std::optional<QList<ErrorSaldo>> recalcule(const QString& nit_inicial, const QString& nit_final,
+                                               Progreso& progreso);
 
   private:
     Tfdm& dm_;

@@ -179,7 +179,7 @@ TEST_F(BusquedaNotasTest, AnnulledWithItsReasonAndVoucherThenDeletedOnlyByTheAdm
     EXPECT_EQ(filas(S("NOTAS_DEBITO_PROVEEDOR")), 0);
     EXPECT_EQ(razon(51, id, "D"), S("Sobraba"));
     EXPECT_EQ(razon(51, id, "A"), S("Duplicado"));
-    EXPECT_EQ(filas(S("CHEQUEO_SALDOS_DOC_CXPAGAR")), 0);
+    EXPECT_EQ(filas(S("CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")), 0);
     EXPECT_TRUE(dialogs.allAnswered());
 }
 
