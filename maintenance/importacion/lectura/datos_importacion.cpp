@@ -1,5 +1,6 @@
 #include "maintenance/importacion/lectura/datos_importacion.h"
 
+#include <QHash>
 #include <array>
 
 namespace ledgrix::importacion {
@@ -80,11 +81,16 @@ unsigned bit(Clase clase) {
     return 0;
 }
 
+// Looked up once per value of every line imported: by hash, not by walking
+// the table.
 const Dato* busque(const QString& dato) {
-    for (const Dato& d : kDatos)
-        if (dato == QLatin1String(d.nombre))
-            return &d;
-    return nullptr;
+    static const QHash<QString, const Dato*> indice = [] {
+        QHash<QString, const Dato*> h;
+        for (const Dato& d : kDatos)
+            h.insert(QString::fromLatin1(d.nombre), &d);
+        return h;
+    }();
+    return indice.value(dato, nullptr);
 }
 
 }  // namespace
@@ -124,6 +130,11 @@ QStringList requeridos(Clase clase) {
         if (d.requerido & bit(clase))
             r.append(QString::fromLatin1(d.nombre));
     return r;
+}
+
+bool es_de(Clase clase, const QString& dato) {
+    const Dato* d = busque(dato);
+    return d && (d->clases & bit(clase));
 }
 
 bool es_requerido(Clase clase, const QString& dato) {

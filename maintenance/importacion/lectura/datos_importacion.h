@@ -33,6 +33,9 @@ QString nombrado(const QString& dato);
 // are not stored as text.
 int largo_maximo(const QString& dato);
 
+// Whether the kind brings the item.
+bool es_de(Clase clase, const QString& dato);
+
 // Items a line of the kind cannot do without.
 QStringList requeridos(Clase clase);
 bool es_requerido(Clase clase, const QString& dato);

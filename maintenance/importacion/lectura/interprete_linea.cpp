@@ -211,14 +211,9 @@ std::variant<Registro, Rechazo> interprete(const Linea& linea, Clase clase,
                                            const QList<ColumnaDato>& columnas,
                                            const FormatoArchivo& formato) {
     const auto rechazo = [&](const QString& motivo) { return Rechazo{linea.numero, motivo}; };
-    const QList<ColumnaDato> datos = datos_de(clase);
-    const auto de_la_clase = [&](const QString& dato) {
-        return std::any_of(datos.begin(), datos.end(),
-                           [&](const ColumnaDato& d) { return d.dato == dato; });
-    };
     Registro registro{linea.numero, {}};
     for (const ColumnaDato& c : columnas) {
-        if (!c.importar || c.columna < 1 || !de_la_clase(c.dato) ||
+        if (!c.importar || c.columna < 1 || !es_de(clase, c.dato) ||
             registro.valores.contains(c.dato))
             continue;
         const QString valor = linea.columnas.value(c.columna - 1).trimmed();
