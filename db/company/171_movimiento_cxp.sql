@@ -99,14 +99,60 @@ BEGIN
     RETURN ROUND(VALOR / TRM, 2);
 END^
 
-/* One supplier's balance at the end of CORTE, as the relation adds it up. */
+/* One supplier's balance at the end of CORTE in local currency over every
+   agency, straight from the ledger (rules in the header), by whichever way
+   reads less of it: forward ('D') over what was recorded and settled up to
+   CORTE, or back ('A') from today's open positions over what was recorded
+   and settled after it. Both give the balance the relation adds up
+   position by position; SENTIDO forces one, NULL chooses by how far CORTE
+   lies from the supplier's first document and from today. */
+CREATE OR ALTER PROCEDURE CXP_SALDO_LOCAL_PROVEEDOR (NIT VARCHAR(20), CORTE DATE, SENTIDO VARCHAR(1))
+RETURNS (SALDO NUMERIC(15,2))
+AS
+DECLARE PRIMERA DATE;
+BEGIN
+    IF (SENTIDO IS NULL) THEN
+    BEGIN
+        SELECT MIN(MVPR_FECHA) FROM MOVIMIENTO_PROVEEDOR WHERE TERC_NIT = :NIT INTO :PRIMERA;
+        SENTIDO = IIF(CORTE - COALESCE(PRIMERA, CORTE) >= CURRENT_DATE - CORTE, 'A', 'D');
+    END
+    IF (SENTIDO = 'A') THEN
+        SELECT (SELECT COALESCE(SUM(P.MVPR_SALDO), 0) FROM POSICIONES_ABIERTAS P
+                WHERE P.TERC_NIT = :NIT AND P.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57))
+             - (SELECT COALESCE(SUM(M.MVPR_SALDO), 0) FROM MOVIMIENTO_PROVEEDOR M
+                WHERE M.TERC_NIT = :NIT AND M.MVPR_FECHA > :CORTE AND M.MVPR_SALDO <> 0
+                  AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57))
+             + (SELECT COALESCE(SUM(A.ABPR_VALOR), 0) FROM ABONOS_PROVEEDOR A
+                JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
+                WHERE A.TERC_NIT = :NIT AND A.ABPR_FECHA > :CORTE AND M.MVPR_FECHA + 0 <= :CORTE
+                  AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57))
+        FROM RDB$DATABASE INTO :SALDO;
+    ELSE
+        SELECT (SELECT COALESCE(SUM(M.MVPR_VALOR), 0) FROM MOVIMIENTO_PROVEEDOR M
+                WHERE M.TERC_NIT = :NIT AND M.MVPR_FECHA <= :CORTE AND M.MVPR_ANULADO = 'N'
+                  AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57))
+             - (SELECT COALESCE(SUM(A.ABPR_VALOR), 0) FROM ABONOS_PROVEEDOR A
+                JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
+                WHERE A.TERC_NIT = :NIT AND A.ABPR_FECHA <= :CORTE AND M.MVPR_FECHA + 0 <= :CORTE
+                  AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57))
+        FROM RDB$DATABASE INTO :SALDO;
+    SUSPEND;
+END^
+
+/* One supplier's balance at the end of CORTE, as the relation adds it up.
+   In local currency over every agency the ledger's sums give it without
+   going through each position; an agency or a foreign currency needs each
+   position's series and rate. */
 CREATE OR ALTER PROCEDURE CXP_SALDO_PROVEEDOR_CORTE (NIT VARCHAR(20), CORTE DATE, AGENCIA INTEGER,
     MONEDA INTEGER)
 RETURNS (SALDO NUMERIC(15,2))
 AS
 BEGIN
-    SELECT COALESCE(SUM(SALDO), 0) FROM CXP_POSICIONES_CORTE(:NIT, :CORTE, :AGENCIA, :MONEDA)
-    INTO :SALDO;
+    IF (COALESCE(AGENCIA, 0) = 0 AND COALESCE(MONEDA, 0) IN (0, 1)) THEN
+        SELECT SALDO FROM CXP_SALDO_LOCAL_PROVEEDOR(:NIT, :CORTE, NULL) INTO :SALDO;
+    ELSE
+        SELECT COALESCE(SUM(SALDO), 0) FROM CXP_POSICIONES_CORTE(:NIT, :CORTE, :AGENCIA, :MONEDA)
+        INTO :SALDO;
     SUSPEND;
 END^
 
@@ -114,9 +160,15 @@ END^
    in the header). ES_ABONO 0: a document, VALOR its MVPR_VALOR and
    RTFTE..RTICA the withholdings its recording took; 1: a settling movement,
    VALOR its ABPR_VALOR and RTFTE..RTICA what it withheld. Amounts in the
-   currency asked. The documents' texts and figures and the settling
-   vouchers' numbers come by joins, not a call per row: a year of a busy
-   supplier is tens of thousands of rows. */
+   currency asked.
+   A year of a busy supplier is tens of thousands of rows, so nothing is
+   sorted and nothing is joined that the row does not need: the documents
+   and the period's settling movements come in date order through the
+   (NIT, date) indexes and are merged here (a day's documents before its
+   movements), after the few movements dated before their own document;
+   each row then reads its one document or voucher by key. Joining every
+   row to all six document tables probed each table for every row whatever
+   its type, and sorting the period cost as much as reading it. */
 CREATE OR ALTER PROCEDURE CXP_MOVIMIENTOS_PERIODO (NIT VARCHAR(20), DESDE DATE, HASTA DATE,
     AGENCIA INTEGER, MONEDA INTEGER)
 RETURNS (
@@ -133,84 +185,181 @@ RETURNS (
     RTICA    NUMERIC(15,2)
 )
 AS
-DECLARE PREF_DOC VARCHAR(4);
 DECLARE TIPO INTEGER;
+DECLARE ID INTEGER;
+DECLARE PREF_DOC VARCHAR(4);
+DECLARE NUM_DOC VARCHAR(8);
 DECLARE MONEDADOC INTEGER;
 DECLARE TRM NUMERIC(15,4);
+DECLARE ORIGEN VARCHAR(1);
+DECLARE RETUVO INTEGER;
+DECLARE RTCREE NUMERIC(15,2);
+DECLARE SIGNO INTEGER;
 DECLARE TODO INTEGER;
-DECLARE LOCAL INTEGER;
+/* The next row of each stream; HAY_* 0 once it is exhausted. */
+DECLARE HAY_ANTES INTEGER;
+DECLARE HAY_DOC INTEGER;
+DECLARE HAY_PAGO INTEGER;
+DECLARE D_TIPO INTEGER;
+DECLARE D_ID INTEGER;
+DECLARE D_PREF VARCHAR(4);
+DECLARE D_NUM VARCHAR(8);
+DECLARE D_FECHA DATE;
+DECLARE D_MONEDA INTEGER;
+DECLARE D_TRM NUMERIC(15,4);
+DECLARE D_VALOR NUMERIC(15,2);
+DECLARE D_RETUVO INTEGER;
+DECLARE P_TIPO INTEGER;
+DECLARE P_ID INTEGER;
+DECLARE P_PREF VARCHAR(4);
+DECLARE P_NUM VARCHAR(8);
+DECLARE P_FECHA DATE;
+DECLARE P_MONEDA INTEGER;
+DECLARE P_TRM NUMERIC(15,4);
+DECLARE P_VALOR NUMERIC(15,2);
+DECLARE P_ORIGEN VARCHAR(1);
+DECLARE P_RTFTE NUMERIC(15,2);
+DECLARE P_RTIVA NUMERIC(15,2);
+DECLARE P_RTICA NUMERIC(15,2);
+DECLARE ANTES CURSOR FOR (
+    SELECT M.MVPR_TIPOREF, A.ABPR_IDORI, M.MVPR_PREFIJO, M.MVPR_NUMERO, A.ABPR_FECHA, M.MVPR_MONEDA, M.MVPR_TRM,
+           A.ABPR_VALOR, A.ABPR_ORIGEN, A.ABPR_RTFTE, A.ABPR_RTIVA, A.ABPR_RTICA + A.ABPR_RCREE AS RTICA
+    FROM MOVIMIENTO_PROVEEDOR M
+    JOIN ABONOS_PROVEEDOR A ON A.ABPR_TIPOREF = M.MVPR_TIPOREF AND A.ABPR_IDREF = M.MVPR_IDREF
+    WHERE M.TERC_NIT = :NIT AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA AND A.ABPR_FECHA + 0 < :DESDE
+      AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+    ORDER BY A.ABPR_FECHA);
+DECLARE DOCS CURSOR FOR (
+    SELECT M.MVPR_TIPOREF, M.MVPR_IDREF, M.MVPR_PREFIJO, M.MVPR_NUMERO, M.MVPR_FECHA, M.MVPR_MONEDA, M.MVPR_TRM,
+           M.MVPR_VALOR, IIF(M.MVPR_RETCAUSA = 'S' AND M.MVPR_TOTAL <> M.MVPR_VALOR, 1, 0) AS RETUVO
+    FROM MOVIMIENTO_PROVEEDOR M
+    WHERE M.TERC_NIT = :NIT AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA AND M.MVPR_ANULADO = 'N'
+      AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+    ORDER BY M.TERC_NIT, M.MVPR_FECHA);
+DECLARE PAGOS CURSOR FOR (
+    SELECT M.MVPR_TIPOREF, A.ABPR_IDORI, M.MVPR_PREFIJO, M.MVPR_NUMERO, A.ABPR_FECHA, M.MVPR_MONEDA, M.MVPR_TRM,
+           A.ABPR_VALOR, A.ABPR_ORIGEN, A.ABPR_RTFTE, A.ABPR_RTIVA, A.ABPR_RTICA + A.ABPR_RCREE AS RTICA
+    FROM ABONOS_PROVEEDOR A
+    JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
+    WHERE A.TERC_NIT = :NIT AND A.ABPR_FECHA BETWEEN :DESDE AND :HASTA AND M.MVPR_FECHA + 0 <= :HASTA
+      AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+    ORDER BY A.TERC_NIT, A.ABPR_FECHA);
 BEGIN
     AGENCIA = COALESCE(AGENCIA, 0);
     MONEDA = COALESCE(MONEDA, 0);
-    LOCAL = IIF(MONEDA IN (0, 1), 1, 0);
     /* Every agency in local currency: nothing to choose among the rows. */
-    TODO = IIF(AGENCIA = 0 AND LOCAL = 1, 1, 0);
-    FOR SELECT 0, M.MVPR_TIPOREF, M.MVPR_IDREF, M.MVPR_PREFIJO, M.MVPR_NUMERO, M.MVPR_TIPOREF, M.MVPR_PREFIJO,
-               M.MVPR_FECHA, M.MVPR_MONEDA, M.MVPR_TRM, M.MVPR_VALOR,
-               COALESCE(F.FACO_CONC, D.DECO_CONC, ND.NDPR_CONC, NC.NCPR_CONC, AN.ANPR_CONC, CR.CRCX_CONC),
-               /* The withholdings its recording took, signed like the document. */
-               IIF(M.MVPR_RETCAUSA = 'S' AND M.MVPR_TOTAL <> M.MVPR_VALOR, IIF(M.MVPR_TIPOREF IN (24, 52, 55), -1, 1) *
-                   COALESCE(F.FACO_RTFTEMONTO, D.DECO_RTFTEMONTO, ND.NDPR_RTFTEMONTO, NC.NCPR_RTFTEMONTO,
-                            AN.ANPR_RTFTEMONTO, 0), 0),
-               IIF(M.MVPR_RETCAUSA = 'S' AND M.MVPR_TOTAL <> M.MVPR_VALOR, IIF(M.MVPR_TIPOREF IN (24, 52, 55), -1, 1) *
-                   COALESCE(F.FACO_RTIVAMONTO, D.DECO_RTIVAMONTO, ND.NDPR_RTIVAMONTO, NC.NCPR_RTIVAMONTO,
-                            AN.ANPR_RTIVAMONTO, 0), 0),
-               IIF(M.MVPR_RETCAUSA = 'S' AND M.MVPR_TOTAL <> M.MVPR_VALOR, IIF(M.MVPR_TIPOREF IN (24, 52, 55), -1, 1) *
-                   (COALESCE(F.FACO_RTICAMONTO, D.DECO_RTICAMONTO, ND.NDPR_RTICAMONTO, NC.NCPR_RTICAMONTO,
-                             AN.ANPR_RTICAMONTO, 0) +
-                    COALESCE(F.FACO_RTCREEM, D.DECO_RTCREEM, ND.NDPR_RTCREEM, NC.NCPR_RTCREEM, 0)), 0)
-        FROM MOVIMIENTO_PROVEEDOR M
-        LEFT JOIN FACTURAS_COMPRA F ON M.MVPR_TIPOREF = 21 AND F.FACO_ID = M.MVPR_IDREF
-        LEFT JOIN DEVOLUCIONES_COMPRAS D ON M.MVPR_TIPOREF = 24 AND D.DECO_ID = M.MVPR_IDREF
-        LEFT JOIN NOTAS_DEBITO_PROVEEDOR ND ON M.MVPR_TIPOREF = 51 AND ND.NDPR_ID = M.MVPR_IDREF
-        LEFT JOIN NOTAS_CREDITO_PROVEEDOR NC ON M.MVPR_TIPOREF = 52 AND NC.NCPR_ID = M.MVPR_IDREF
-        LEFT JOIN ANTICIPOS_PROVEEDOR AN ON M.MVPR_TIPOREF = 55 AND AN.ANPR_ID = M.MVPR_IDREF
-        LEFT JOIN CREDITO_CXPAGAR CR ON M.MVPR_TIPOREF = 57 AND CR.CRCX_ID = M.MVPR_IDREF
-        WHERE M.TERC_NIT = :NIT AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA AND M.MVPR_ANULADO = 'N'
-          AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
-        UNION ALL
-        SELECT 1, IIF(X.ABPR_ORIGEN IN ('E', 'C'), 54, IIF(X.ABPR_ORIGEN = 'A', 53, 57)), X.ABPR_IDORI,
-               COALESCE(E.PREF_PRE, AP.PREF_PRE, CR.CRCX_PREF),
-               COALESCE(E.EGRE_NUMERO, AP.APPR_NUMERO, CR.CRCX_NUMERO), X.MVPR_TIPOREF, X.MVPR_PREFIJO,
-               X.ABPR_FECHA, X.MVPR_MONEDA, X.MVPR_TRM, X.ABPR_VALOR,
-               CAST('Abono a ' || COALESCE(TRIM(X.MVPR_PREFIJO), '') || '-' || COALESCE(X.MVPR_NUMERO, '')
-                    AS VARCHAR(60)),
-               X.ABPR_RTFTE, X.ABPR_RTIVA, X.ABPR_RTICA + X.ABPR_RCREE
-        FROM (SELECT A.ABPR_ORIGEN, A.ABPR_IDORI, A.ABPR_FECHA, A.ABPR_VALOR, A.ABPR_RTFTE, A.ABPR_RTIVA,
-                     A.ABPR_RTICA, A.ABPR_RCREE, M.MVPR_TIPOREF, M.MVPR_PREFIJO, M.MVPR_NUMERO,
-                     M.MVPR_MONEDA, M.MVPR_TRM
-              FROM ABONOS_PROVEEDOR A
-              JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
-              WHERE A.TERC_NIT = :NIT AND A.ABPR_FECHA BETWEEN :DESDE AND :HASTA AND M.MVPR_FECHA + 0 <= :HASTA
-                AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
-              UNION ALL
-              /* Entered with a date before the document it settles. */
-              SELECT A.ABPR_ORIGEN, A.ABPR_IDORI, A.ABPR_FECHA, A.ABPR_VALOR, A.ABPR_RTFTE, A.ABPR_RTIVA,
-                     A.ABPR_RTICA, A.ABPR_RCREE, M.MVPR_TIPOREF, M.MVPR_PREFIJO, M.MVPR_NUMERO,
-                     M.MVPR_MONEDA, M.MVPR_TRM
-              FROM MOVIMIENTO_PROVEEDOR M
-              JOIN ABONOS_PROVEEDOR A ON A.ABPR_TIPOREF = M.MVPR_TIPOREF AND A.ABPR_IDREF = M.MVPR_IDREF
-              WHERE M.TERC_NIT = :NIT AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA AND A.ABPR_FECHA + 0 < :DESDE
-                AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)) X
-        LEFT JOIN EGRESOS E ON X.ABPR_ORIGEN IN ('E', 'C') AND E.EGRE_ID = X.ABPR_IDORI
-        LEFT JOIN APLICACION_PROVEDOR AP ON X.ABPR_ORIGEN = 'A' AND AP.APPR_ID = X.ABPR_IDORI
-        LEFT JOIN CREDITO_CXPAGAR CR ON X.ABPR_ORIGEN NOT IN ('E', 'C', 'A') AND CR.CRCX_ID = X.ABPR_IDORI
-        ORDER BY 8, 1
-        INTO :ES_ABONO, :TIPODOC, :IDDOC, :PREFIJO, :NUMERO, :TIPO, :PREF_DOC, :FECHA, :MONEDADOC, :TRM, :VALOR,
-             :CONCEPTO, :RTFTE, :RTIVA, :RTICA
-    DO
+    TODO = IIF(AGENCIA = 0 AND MONEDA IN (0, 1), 1, 0);
+    OPEN ANTES;
+    OPEN DOCS;
+    OPEN PAGOS;
+    FETCH ANTES INTO :P_TIPO, :P_ID, :P_PREF, :P_NUM, :P_FECHA, :P_MONEDA, :P_TRM, :P_VALOR, :P_ORIGEN, :P_RTFTE,
+                     :P_RTIVA, :P_RTICA;
+    HAY_ANTES = ROW_COUNT;
+    HAY_PAGO = HAY_ANTES;
+    IF (HAY_ANTES = 0) THEN
     BEGIN
-        IF (TODO = 1) THEN
-            SUSPEND;
-        ELSE IF (CXP_DOC_EN_SELECCION(TIPO, PREF_DOC, MONEDADOC, AGENCIA, MONEDA) = 1) THEN
+        FETCH PAGOS INTO :P_TIPO, :P_ID, :P_PREF, :P_NUM, :P_FECHA, :P_MONEDA, :P_TRM, :P_VALOR, :P_ORIGEN,
+                         :P_RTFTE, :P_RTIVA, :P_RTICA;
+        HAY_PAGO = ROW_COUNT;
+    END
+    FETCH DOCS INTO :D_TIPO, :D_ID, :D_PREF, :D_NUM, :D_FECHA, :D_MONEDA, :D_TRM, :D_VALOR, :D_RETUVO;
+    HAY_DOC = ROW_COUNT;
+    WHILE (HAY_DOC = 1 OR HAY_PAGO = 1) DO
+    BEGIN
+        IF (HAY_ANTES = 0 AND HAY_DOC = 1 AND (HAY_PAGO = 0 OR D_FECHA <= P_FECHA)) THEN
         BEGIN
-            VALOR = CXP_MONTO_EN(VALOR, TRM, MONEDA);
-            RTFTE = CXP_MONTO_EN(RTFTE, TRM, MONEDA);
-            RTIVA = CXP_MONTO_EN(RTIVA, TRM, MONEDA);
-            RTICA = CXP_MONTO_EN(RTICA, TRM, MONEDA);
+            ES_ABONO = 0; TIPO = D_TIPO; ID = D_ID; PREF_DOC = D_PREF; NUM_DOC = D_NUM; FECHA = D_FECHA;
+            MONEDADOC = D_MONEDA; TRM = D_TRM; VALOR = D_VALOR; RETUVO = D_RETUVO;
+            FETCH DOCS INTO :D_TIPO, :D_ID, :D_PREF, :D_NUM, :D_FECHA, :D_MONEDA, :D_TRM, :D_VALOR, :D_RETUVO;
+            HAY_DOC = ROW_COUNT;
+        END
+        ELSE
+        BEGIN
+            ES_ABONO = 1; TIPO = P_TIPO; ID = P_ID; PREF_DOC = P_PREF; NUM_DOC = P_NUM; FECHA = P_FECHA;
+            MONEDADOC = P_MONEDA; TRM = P_TRM; VALOR = P_VALOR; ORIGEN = P_ORIGEN;
+            RTFTE = P_RTFTE; RTIVA = P_RTIVA; RTICA = P_RTICA;
+            IF (HAY_ANTES = 1) THEN
+            BEGIN
+                FETCH ANTES INTO :P_TIPO, :P_ID, :P_PREF, :P_NUM, :P_FECHA, :P_MONEDA, :P_TRM, :P_VALOR, :P_ORIGEN,
+                                 :P_RTFTE, :P_RTIVA, :P_RTICA;
+                HAY_ANTES = ROW_COUNT;
+            END
+            IF (HAY_ANTES = 0) THEN
+            BEGIN
+                FETCH PAGOS INTO :P_TIPO, :P_ID, :P_PREF, :P_NUM, :P_FECHA, :P_MONEDA, :P_TRM, :P_VALOR, :P_ORIGEN,
+                                 :P_RTFTE, :P_RTIVA, :P_RTICA;
+                HAY_PAGO = ROW_COUNT;
+            END
+        END
+        IF (TODO = 1 OR CXP_DOC_EN_SELECCION(TIPO, PREF_DOC, MONEDADOC, AGENCIA, MONEDA) = 1) THEN
+        BEGIN
+            IF (ES_ABONO = 0) THEN
+            BEGIN
+                TIPODOC = TIPO; IDDOC = ID; PREFIJO = PREF_DOC; NUMERO = NUM_DOC;
+                CONCEPTO = NULL; RTCREE = 0;
+                /* A credit payable withholds nothing of its own. */
+                IF (TIPO = 21) THEN
+                    SELECT FACO_CONC, FACO_RTFTEMONTO, FACO_RTIVAMONTO, FACO_RTICAMONTO, FACO_RTCREEM
+                    FROM FACTURAS_COMPRA WHERE FACO_ID = :ID
+                    INTO :CONCEPTO, :RTFTE, :RTIVA, :RTICA, :RTCREE;
+                ELSE IF (TIPO = 24) THEN
+                    SELECT DECO_CONC, DECO_RTFTEMONTO, DECO_RTIVAMONTO, DECO_RTICAMONTO, DECO_RTCREEM
+                    FROM DEVOLUCIONES_COMPRAS WHERE DECO_ID = :ID
+                    INTO :CONCEPTO, :RTFTE, :RTIVA, :RTICA, :RTCREE;
+                ELSE IF (TIPO = 51) THEN
+                    SELECT NDPR_CONC, NDPR_RTFTEMONTO, NDPR_RTIVAMONTO, NDPR_RTICAMONTO, NDPR_RTCREEM
+                    FROM NOTAS_DEBITO_PROVEEDOR WHERE NDPR_ID = :ID
+                    INTO :CONCEPTO, :RTFTE, :RTIVA, :RTICA, :RTCREE;
+                ELSE IF (TIPO = 52) THEN
+                    SELECT NCPR_CONC, NCPR_RTFTEMONTO, NCPR_RTIVAMONTO, NCPR_RTICAMONTO, NCPR_RTCREEM
+                    FROM NOTAS_CREDITO_PROVEEDOR WHERE NCPR_ID = :ID
+                    INTO :CONCEPTO, :RTFTE, :RTIVA, :RTICA, :RTCREE;
+                ELSE IF (TIPO = 55) THEN
+                    SELECT ANPR_CONC, ANPR_RTFTEMONTO, ANPR_RTIVAMONTO, ANPR_RTICAMONTO
+                    FROM ANTICIPOS_PROVEEDOR WHERE ANPR_ID = :ID
+                    INTO :CONCEPTO, :RTFTE, :RTIVA, :RTICA;
+                ELSE
+                    SELECT CRCX_CONC FROM CREDITO_CXPAGAR WHERE CRCX_ID = :ID INTO :CONCEPTO;
+                IF (RETUVO = 1) THEN
+                BEGIN
+                    /* Signed like the document. */
+                    SIGNO = IIF(TIPO IN (24, 52, 55), -1, 1);
+                    RTFTE = SIGNO * COALESCE(RTFTE, 0);
+                    RTIVA = SIGNO * COALESCE(RTIVA, 0);
+                    RTICA = SIGNO * (COALESCE(RTICA, 0) + COALESCE(RTCREE, 0));
+                END
+                ELSE
+                BEGIN
+                    RTFTE = 0; RTIVA = 0; RTICA = 0;
+                END
+            END
+            ELSE
+            BEGIN
+                TIPODOC = IIF(ORIGEN IN ('E', 'C'), 54, IIF(ORIGEN = 'A', 53, 57));
+                IDDOC = ID; PREFIJO = NULL; NUMERO = NULL;
+                IF (TIPODOC = 54) THEN
+                    SELECT PREF_PRE, EGRE_NUMERO FROM EGRESOS WHERE EGRE_ID = :ID INTO :PREFIJO, :NUMERO;
+                ELSE IF (TIPODOC = 53) THEN
+                    SELECT PREF_PRE, APPR_NUMERO FROM APLICACION_PROVEDOR WHERE APPR_ID = :ID
+                    INTO :PREFIJO, :NUMERO;
+                ELSE
+                    SELECT CRCX_PREF, CRCX_NUMERO FROM CREDITO_CXPAGAR WHERE CRCX_ID = :ID INTO :PREFIJO, :NUMERO;
+                CONCEPTO = CAST('Abono a ' || COALESCE(TRIM(PREF_DOC), '') || '-' || COALESCE(NUM_DOC, '')
+                                AS VARCHAR(60));
+            END
+            IF (TODO = 0) THEN
+            BEGIN
+                VALOR = CXP_MONTO_EN(VALOR, TRM, MONEDA);
+                RTFTE = CXP_MONTO_EN(RTFTE, TRM, MONEDA);
+                RTIVA = CXP_MONTO_EN(RTIVA, TRM, MONEDA);
+                RTICA = CXP_MONTO_EN(RTICA, TRM, MONEDA);
+            END
             SUSPEND;
         END
     END
+    CLOSE ANTES;
+    CLOSE DOCS;
+    CLOSE PAGOS;
 END^
 
 CREATE OR ALTER PROCEDURE REP_MOVIMIENTO_PROVEEDOR (PROV_DESDE VARCHAR(60), PROV_HASTA VARCHAR(60),
@@ -251,8 +400,6 @@ DECLARE VALOR NUMERIC(15,2);
 DECLARE W_RTFTE NUMERIC(15,2);
 DECLARE W_RTIVA NUMERIC(15,2);
 DECLARE W_RTICA NUMERIC(15,2);
-DECLARE MOVIDO NUMERIC(15,2);
-DECLARE FILAS INTEGER;
 BEGIN
     AGENCIA = COALESCE(AGENCIA, 0);
     MONEDA = COALESCE(MONEDA, 0);
@@ -271,56 +418,54 @@ BEGIN
     BEGIN
         SELECT SALDO FROM CXP_SALDO_PROVEEDOR_CORTE(:NIT, :FECHA_DESDE - 1, :AGENCIA, :MONEDA) INTO :INICIAL;
         SELECT SALDO FROM CXP_SALDO_PROVEEDOR_CORTE(:NIT, :FECHA_HASTA, :AGENCIA, :MONEDA) INTO :SALDO;
-        FILAS = 0;
         TIPODOC = NULL; IDDOC = NULL; PREFIJO = NULL; NUMERO = NULL; FECHA = NULL; CONCEPTO = NULL;
         DEBITO = 0; CREDITO = 0; RTFTE = 0; RTIVA = 0; RTICA = 0;
         ABONO = 0; ARTFTE = 0; ARTIVA = 0; ARTICA = 0;
-        FOR SELECT ES_ABONO, TIPODOC, IDDOC, PREFIJO, NUMERO, FECHA, CONCEPTO, VALOR, RTFTE, RTIVA, RTICA
-            FROM CXP_MOVIMIENTOS_PERIODO(:NIT, :FECHA_DESDE, :FECHA_HASTA, :AGENCIA, :MONEDA)
-            INTO :ES_ABONO, :TIPODOC, :IDDOC, :PREFIJO, :NUMERO, :FECHA, :CONCEPTO, :VALOR, :W_RTFTE,
-                 :W_RTIVA, :W_RTICA
-        DO
-        BEGIN
-            IF (DETALLE = 'S') THEN
+        IF (DETALLE = 'S') THEN
+            /* Each row's figures are worked out by the statement itself:
+               a year of a busy supplier is tens of thousands of rows, and
+               every assignment made here per row counts. A row always has
+               a date, so FECHA left NULL says no row came. */
+            FOR SELECT P.TIPODOC, P.IDDOC, P.PREFIJO, P.NUMERO, P.FECHA, P.CONCEPTO,
+                       IIF(P.MOVIDO >= 0, P.MOVIDO, 0), IIF(P.MOVIDO < 0, -P.MOVIDO, 0),
+                       IIF(P.ES_ABONO = 0, P.RTFTE, 0), IIF(P.ES_ABONO = 0, P.RTIVA, 0),
+                       IIF(P.ES_ABONO = 0, P.RTICA, 0), IIF(P.ES_ABONO = 1, P.VALOR, 0),
+                       IIF(P.ES_ABONO = 1, P.RTFTE, 0), IIF(P.ES_ABONO = 1, P.RTIVA, 0),
+                       IIF(P.ES_ABONO = 1, P.RTICA, 0)
+                FROM (SELECT ES_ABONO, TIPODOC, IDDOC, PREFIJO, NUMERO, FECHA, CONCEPTO, VALOR, RTFTE, RTIVA, RTICA,
+                             /* What a document moved the balance by, before the
+                                withholdings the window takes off it. */
+                             IIF(ES_ABONO = 0, VALOR + IIF(:CAUSADAS = 1, RTFTE + RTIVA + RTICA, 0), 0) AS MOVIDO
+                      FROM CXP_MOVIMIENTOS_PERIODO(:NIT, :FECHA_DESDE, :FECHA_HASTA, :AGENCIA, :MONEDA)) P
+                INTO :TIPODOC, :IDDOC, :PREFIJO, :NUMERO, :FECHA, :CONCEPTO, :DEBITO, :CREDITO, :RTFTE, :RTIVA,
+                     :RTICA, :ABONO, :ARTFTE, :ARTIVA, :ARTICA
+            DO
+                SUSPEND;
+        ELSE
+            FOR SELECT ES_ABONO, VALOR, RTFTE, RTIVA, RTICA
+                FROM CXP_MOVIMIENTOS_PERIODO(:NIT, :FECHA_DESDE, :FECHA_HASTA, :AGENCIA, :MONEDA)
+                INTO :ES_ABONO, :VALOR, :W_RTFTE, :W_RTIVA, :W_RTICA
+            DO
             BEGIN
-                DEBITO = 0; CREDITO = 0; RTFTE = 0; RTIVA = 0; RTICA = 0;
-                ABONO = 0; ARTFTE = 0; ARTIVA = 0; ARTICA = 0;
                 IF (ES_ABONO = 1) THEN
                 BEGIN
-                    ABONO = VALOR; ARTFTE = W_RTFTE; ARTIVA = W_RTIVA; ARTICA = W_RTICA;
+                    ABONO = ABONO + VALOR; ARTFTE = ARTFTE + W_RTFTE; ARTIVA = ARTIVA + W_RTIVA;
+                    ARTICA = ARTICA + W_RTICA;
                 END
+                ELSE IF (VALOR >= 0) THEN
+                    DEBITO = DEBITO + VALOR;
                 ELSE
-                BEGIN
-                    RTFTE = W_RTFTE; RTIVA = W_RTIVA; RTICA = W_RTICA;
-                    MOVIDO = VALOR + IIF(CAUSADAS = 1, RTFTE + RTIVA + RTICA, 0);
-                    IF (MOVIDO >= 0) THEN DEBITO = MOVIDO; ELSE CREDITO = -MOVIDO;
-                END
-                FILAS = FILAS + 1;
-                SUSPEND;
+                    CREDITO = CREDITO - VALOR;
             END
-            ELSE IF (ES_ABONO = 1) THEN
-            BEGIN
-                ABONO = ABONO + VALOR; ARTFTE = ARTFTE + W_RTFTE; ARTIVA = ARTIVA + W_RTIVA;
-                ARTICA = ARTICA + W_RTICA;
-            END
-            ELSE IF (VALOR >= 0) THEN
-                DEBITO = DEBITO + VALOR;
-            ELSE
-                CREDITO = CREDITO - VALOR;
-        END
-        IF (DETALLE IS DISTINCT FROM 'S' OR FILAS = 0) THEN
+        /* A supplier with nothing in the period still gets its balances;
+           without detail, the one row of sums is dated at the period's end. */
+        IF (DETALLE IS DISTINCT FROM 'S') THEN
         BEGIN
-            IF (DETALLE = 'S') THEN
-            BEGIN
-                TIPODOC = NULL; IDDOC = NULL; PREFIJO = NULL; NUMERO = NULL; FECHA = NULL; CONCEPTO = NULL;
-            END
-            ELSE
-            BEGIN
-                TIPODOC = NULL; IDDOC = NULL; PREFIJO = NULL; NUMERO = NULL; CONCEPTO = NULL;
-                FECHA = FECHA_HASTA;
-            END
+            FECHA = FECHA_HASTA;
             SUSPEND;
         END
+        ELSE IF (FECHA IS NULL) THEN
+            SUSPEND;
     END
 END^
 

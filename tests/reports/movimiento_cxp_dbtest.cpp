@@ -19,7 +19,8 @@ class MovimientoCxpTest : public MovimientoTest {
   protected:
     // Besides Transportes' movement: the charge and the discount crossed for 48 on Sep 15; an
     // annulled charge; a charge of an agency-2 series; a charge after the period. Papelería: an
-    // invoice after the period only. The foreign supplier: 100 dollars at 4,000.
+    // invoice after the period only, paid in part by a voucher dated before it (inside the
+    // period). The foreign supplier: 100 dollars at 4,000.
     void SetUp() override {
         MovimientoTest::SetUp();
         aplicacion(300, QStringLiteral("000300"), kTransportes, kSep15);
@@ -36,6 +37,8 @@ class MovimientoCxpTest : public MovimientoTest {
             "TERC_NIT, NDPR_MONTO) values (210, 'MED', '000001', '2022/08/30', '900123456', 70)"));
         cargo(203, QStringLiteral("000203"), kTransportes, kSep25, QStringLiteral("90"));
         factura(101, QStringLiteral("000101"), kPapeleria, kSep25, QStringLiteral("2000"));
+        egreso(101, QStringLiteral("000101"), kPapeleria, kSep15);
+        pago(101, 1, 21, 101, QStringLiteral("300"));
         factura(102, QStringLiteral("000102"), kExterior, kAgo1, QStringLiteral("400000"),
                 QStringLiteral("0"), QStringLiteral("0"), 2, QStringLiteral("4000"));
     }
@@ -79,6 +82,13 @@ TEST_F(MovimientoCxpTest, MovimientoVaDelSaldoInicialAlFinalComoLaRelacion) {
         {kTransportes, kSep20.addDays(1), kSep30, 0, 0, {"51|203|90|0|0|0|0"}},
         {kExterior, kAgo1, kSep20, 0, 2, {"21|102|100|0|0|0|0"}},
         {kPapeleria, kAgo1, kSep20, 0, 0, {"||0|0|0|0|0"}},
+        // The payment dated before its invoice counts in the invoice's period, first.
+        {kPapeleria,
+         kSep20.addDays(1),
+         kSep30,
+         0,
+         0,
+         {"54|101|0|0|300|0|0", "21|101|2000|0|0|0|0"}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nit.toStdString() + " " + c.desde.toString(Qt::ISODate).toStdString() + " " +
@@ -144,7 +154,7 @@ TEST_F(MovimientoCxpTest, MovimientoMensualCuadraConLaRelacion) {
         {kSep20.addDays(1),
          kSep30,
          0,
-         {"800987654|0|0|0", "860045678|2000|0|0", "900123456|90|0|0"}},
+         {"800987654|0|0|0", "860045678|2000|0|300", "900123456|90|0|0"}},
         {kAgo1, kSep20, 2, {"800987654|100|0|0"}},
     };
     for (const Caso& c : casos) {
@@ -176,7 +186,8 @@ TEST_F(MovimientoCxpTest, MovimientoMensualCuadraConLaRelacion) {
 
 // Every supplier's balance at a day, walked back from today's open book or
 // forward from the ledger's start: both ways, on days before, inside and
-// after the settlements, equal the relation's.
+// after the settlements, equal the relation's; so does one supplier's local
+// balance summed from the ledger either way.
 TEST_F(MovimientoCxpTest, SaldosFinalesIgualesEnAmbosSentidos) {
     for (const QDate& corte : {kJun1.addDays(-1), kAgo31, kSep15, kSep20, kSep30})
         for (const int moneda : {0, 2})
@@ -197,6 +208,15 @@ TEST_F(MovimientoCxpTest, SaldosFinalesIgualesEnAmbosSentidos) {
                 for (const QString& nit : {kTransportes, kPapeleria, kExterior}) {
                     if (!vistos.contains(nit)) {
                         EXPECT_EQ(relacion(nit, corte, 0, moneda), 0.0) << nit.toStdString();
+                    }
+                    if (moneda == 0) {
+                        EXPECT_DOUBLE_EQ(
+                            texto(QStringLiteral("select SALDO from "
+                                                 "CXP_SALDO_LOCAL_PROVEEDOR(%1, %2, %3)")
+                                      .arg(sql::quoted(nit), fecha(corte), QLatin1String(sentido)))
+                                .toDouble(),
+                            relacion(nit, corte))
+                            << nit.toStdString();
                     }
                 }
             }
