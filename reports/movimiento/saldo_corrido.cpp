@@ -39,29 +39,33 @@ Field& SaldoCorrido::instale(ClientDataset& filas) {
     // printed statement shows why it moved less than the row's debit.
     filas.addCalculatedField(QStringLiteral("RETENIDO"), Field::Type::Currency);
     // The first packet of a run starts the balance over; later packets of
-    // the same run go on from where the previous one ended.
+    // the same run go on from where the previous one ended. The run's
+    // columns are found then, once: a statement brings tens of thousands
+    // of rows, and each run makes its columns anew.
     auto antes = filas.beforeFetch;
     filas.beforeFetch = [this, antes](ClientDataset& ds) {
-        if (ds.recordCount() == 0)
+        if (ds.recordCount() == 0) {
             reinicie();
+            const auto f = [&ds](const char* c) { return &ds.fieldByName(QString::fromLatin1(c)); };
+            c_ = {f("NIT"),   f("INICIAL"), f("DEBITO"), f("CREDITO"), f("ABONO"),
+                  f("RTFTE"), f("RTIVA"),   f("RTICA"),  f("SALDOF"),  f("RETENIDO")};
+        }
         if (antes)
             antes(ds);
     };
-    filas.onCalcFields = [this](ClientDataset& ds) {
-        const auto monto = [&ds](const char* c) {
-            return ds.fieldByName(QString::fromLatin1(c)).asCurrency();
-        };
-        const Fila f{ds.fieldByName(QStringLiteral("NIT")).asString(),
-                     monto("INICIAL"),
-                     monto("DEBITO"),
-                     monto("CREDITO"),
-                     monto("ABONO"),
-                     monto("RTFTE") + monto("RTIVA") + monto("RTICA")};
+    filas.onCalcFields = [this](ClientDataset&) {
+        if (!c_.nit)
+            return;  // a row made before any was read
+        const Fila f{c_.nit->asString(),
+                     c_.inicial->asCurrency(),
+                     c_.debito->asCurrency(),
+                     c_.credito->asCurrency(),
+                     c_.abono->asCurrency(),
+                     c_.rtfte->asCurrency() + c_.rtiva->asCurrency() + c_.rtica->asCurrency()};
         const Currency antes = f.nit == nit_ && hay_anterior_ ? saldo_ : f.inicial;
         const Currency despues = siga(f);
-        ds.fieldByName(QStringLiteral("SALDOF")).setCurrency(despues);
-        ds.fieldByName(QStringLiteral("RETENIDO"))
-            .setCurrency(antes + f.debito - f.credito - f.abono - despues);
+        c_.saldof->setCurrency(despues);
+        c_.retenido->setCurrency(antes + f.debito - f.credito - f.abono - despues);
     };
     return saldof;
 }

@@ -37,7 +37,13 @@ class SaldoCorrido {
     Field& instale(ClientDataset& filas);
 
   private:
+    // The columns a row's balance reads and writes, for the run being read.
+    struct Columnas {
+        Field *nit, *inicial, *debito, *credito, *abono, *rtfte, *rtiva, *rtica, *saldof, *retenido;
+    };
+
     bool descuenta_;
+    Columnas c_{};
     bool hay_anterior_ = false;
     QString nit_;
     Currency saldo_;
