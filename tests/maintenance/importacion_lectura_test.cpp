@@ -136,7 +136,7 @@ TEST(LectorArchivo, CortaYRechazaLineas) {
         {"nulo",
          QByteArray("a\0b,c\nd", 7),
          delimitado(),
-         {S("1!La línea contiene un carácter nulo"), S("2:d")}},
+         {S("1!La línea contiene un carácter nulo en la posición 2."), S("2:d")}},
         {"basura binaria",
          "\x01\x02\xFE\xFF\x7F\n\x1B[0m",
          delimitado(',', '"', "ISO-8859-1"),
@@ -202,6 +202,14 @@ TEST(LectorArchivo, ArchivoQueNoAbreYVistaPrevia) {
     EXPECT_EQ(lector.error(),
               S("Error al abrir el archivo, asegúrece que el nombre sea correcto y que no esté "
                 "abierto en otra aplicación en este momento."));
+
+    FormatoArchivo sin_anchos;
+    sin_anchos.tipo = TipoArchivo::AnchoFijo;
+    LectorArchivo fijo(sin_anchos, datos_de(Clase::Grupos));
+    QBuffer vacio;
+    vacio.open(QIODevice::ReadOnly);
+    EXPECT_FALSE(fijo.abra(&vacio));
+    EXPECT_EQ(fijo.error(), S("Indique el ancho de cada columna: el archivo es de ancho fijo."));
 
     QTemporaryDir dir;
     QFile f(dir.filePath(S("grupos.csv")));

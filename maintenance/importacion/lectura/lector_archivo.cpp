@@ -61,6 +61,12 @@ bool LectorArchivo::abra(QIODevice* dispositivo) {
         return false;
     }
     utf8_ = decodificador_.name() == QLatin1String("UTF-8");
+    if (formato_.tipo == TipoArchivo::AnchoFijo &&
+        std::none_of(columnas_.begin(), columnas_.end(),
+                     [](const ColumnaDato& c) { return c.ancho > 0; })) {
+        error_ = QStringLiteral("Indique el ancho de cada columna: el archivo es de ancho fijo.");
+        return false;
+    }
     dispositivo_ = dispositivo;
     tamano_ = dispositivo->isSequential() ? 0 : dispositivo->size();
     leidos_ = 0;
@@ -171,10 +177,11 @@ std::variant<Linea, Rechazo> LectorArchivo::corte(const LineaCruda& cruda) {
                            .arg(formato_.codificacion));
     const bool tab_separa =
         formato_.tipo == TipoArchivo::Delimitado && formato_.separador == QLatin1Char('\t');
-    for (const QChar c : texto)
-        if (es_control(c.unicode(), tab_separa))
-            return rechazo(
-                QStringLiteral("La línea contiene %1.").arg(nombre_caracter(c.unicode())));
+    for (qsizetype i = 0; i < texto.size(); ++i)
+        if (es_control(texto.at(i).unicode(), tab_separa))
+            return rechazo(QStringLiteral("La línea contiene %1 en la posición %2.")
+                               .arg(nombre_caracter(texto.at(i).unicode()))
+                               .arg(i + 1));
 
     Linea linea{cruda.numero, {}};
     if (formato_.tipo == TipoArchivo::AnchoFijo) {
