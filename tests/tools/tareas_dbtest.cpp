@@ -62,10 +62,16 @@ class TareasTest : public ::testing::Test {
         ASSERT_TRUE(inst_);
         const dbsetup::Result r = historia::agregue(inst_->location(), kDia);
         ASSERT_TRUE(r.ok) << r.message.toStdString();
-        // The installation's folder, as the module finds it.
+        // The installation's folder, as the module finds it; the other
+        // tests of this program find the variable as they left it.
+        directorio_previo_ = qgetenv("LEDGRIX_DIR");
         qputenv("LEDGRIX_DIR", inst_->dir().toLocal8Bit());
     }
     static void TearDownTestSuite() {
+        if (directorio_previo_.isEmpty())
+            qunsetenv("LEDGRIX_DIR");
+        else
+            qputenv("LEDGRIX_DIR", directorio_previo_);
         delete inst_;
         inst_ = nullptr;
     }
@@ -117,9 +123,11 @@ class TareasTest : public ::testing::Test {
     }
 
     static TestInstallation* inst_;
+    static QByteArray directorio_previo_;
     std::unique_ptr<QTemporaryDir> carpeta_;
 };
 TestInstallation* TareasTest::inst_ = nullptr;
+QByteArray TareasTest::directorio_previo_;
 
 TEST_F(TareasTest, AgingAndRelationWriteTheSupplierAndItsBalanceToPdfAndSpreadsheet) {
     // The supplier owing most at the cut-off, and its balance as the ledger
@@ -355,6 +363,32 @@ TEST_F(TareasTest, SupportDocumentsOfARangeGoOutAndARejectionFailsTheRun) {
                       "NDPR_NUMERO in ('%1', '%2') and char_length(NDPR_NRONDE) = 96")
                         .arg(numeros[0], numeros[1])),
               QStringList{QStringLiteral("2")});
+}
+
+TEST_F(TareasTest, RecalculationRepairsABalanceChangedByHandAndListsItInTheCsv) {
+    const QStringList doc =
+        filas(S("select first 1 MVPR_TIPOREF, MVPR_IDREF, MVPR_NUMERO, TERC_NIT from "
+                "MOVIMIENTO_PROVEEDOR where MVPR_SALDO <> 0 order by MVPR_IDREF"));
+    ASSERT_EQ(doc.size(), 1);
+    const QStringList d = doc.front().split(u'|');
+    ejecute(S("update MOVIMIENTO_PROVEEDOR set MVPR_SALDO = MVPR_SALDO + 7 where MVPR_TIPOREF = "
+              "%1 and MVPR_IDREF = %2")
+                .arg(d[0], d[1]));
+    const QString csv = archivo(QStringLiteral("errores.csv"));
+    const auto recalcule = [&] {
+        return corra({QStringLiteral("recalculo"), QStringLiteral("--desde"), d[3],
+                      QStringLiteral("--hasta"), d[3], QStringLiteral("--salida"), csv});
+    };
+    const Corrida r = recalcule();
+    ASSERT_EQ(r.codigo, 0) << r.errores.toStdString();
+    EXPECT_TRUE(r.salida.contains(S("1 documentos corregidos"))) << r.salida.toStdString();
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString contenido = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(contenido.contains(d[2]) && contenido.contains(S("Saldo guardado")))
+        << contenido.toStdString();
+    // Repaired once, right the second time.
+    EXPECT_TRUE(recalcule().salida.contains(S("0 documentos corregidos")));
 }
 
 // The program itself, on an installation no other process has open (the
