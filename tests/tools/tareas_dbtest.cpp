@@ -247,6 +247,13 @@ TEST_F(TareasTest, BadArgumentsStopBeforeLoggingInAndRefusalsSayWhy) {
     EXPECT_EQ(sin_carpeta.codigo, 1);
     EXPECT_TRUE(sin_carpeta.errores.contains(S("no existe"))) << sin_carpeta.errores.toStdString();
 
+    const Corrida moneda = corra({QStringLiteral("vencimientos"), QStringLiteral("--corte"),
+                                  QStringLiteral("2025-11-28"), QStringLiteral("--moneda"),
+                                  QStringLiteral("XYZ"), QStringLiteral("--salida"), pdf});
+    EXPECT_EQ(moneda.codigo, 1);
+    EXPECT_TRUE(moneda.errores.contains(S("la moneda «XYZ» no existe")))
+        << moneda.errores.toStdString();
+
     const Corrida ayuda = corra({QStringLiteral("dispersion"), QStringLiteral("--help")});
     EXPECT_EQ(ayuda.codigo, 0);
     EXPECT_TRUE(ayuda.salida.contains(QStringLiteral("--programacion")))
