@@ -48,7 +48,6 @@ struct Pago {
     QList<DocumentoSeleccionado> documentos;
 };
 
-QString ubicacion;
 QString base;  // the run's copy of the company database
 // No review, no recovery: every question answered No.
 bench::SinDialogos dialogos;
@@ -115,27 +114,17 @@ BENCHMARK(BM_GrabeEgreso50_servidor)->Unit(benchmark::kMillisecond)->Iterations(
 // Suppliers with at least 50 open debt documents in local currency, and
 // those documents.
 bool prepare() {
-    const QString env = qEnvironmentVariable("LEDGRIX_BENCH_DB");
-    ubicacion = env.isEmpty() ? QStringLiteral("/tmp/ledgrix-bench-egresos") : env;
     reloj = std::make_unique<FixedClock>(QDateTime::currentDateTime());
     generador::Parametros p;
-    p.ubicacion = ubicacion;
+    p.ubicacion = QStringLiteral("/tmp/ledgrix-bench-egresos");
     p.proveedores = 2000;
     p.documentosPorProveedor = 120;
     p.partePagada = 0.3;
     p.parteExtranjera = 0;
     p.hasta = reloj->today();
-    if (env.isEmpty() && !bench::base_generada(p))
+    base = bench::copia_de_trabajo(p, QStringLiteral("corrida"));
+    if (base.isEmpty())
         return false;
-    // The run's own copy of the company database, next to the original.
-    const QString original = generador::baseEmpresa(ubicacion);
-    const QString copia = original + QStringLiteral(".corrida");
-    QFile::remove(copia);
-    if (!QFile::copy(original, copia)) {
-        std::fprintf(stderr, "No se pudo copiar %s\n", qPrintable(original));
-        return false;
-    }
-    base = copia;
     Tfdm dm(dialogos, *reloj);
     if (!dm.conecte_compania(base, QStringLiteral("ADMIN"), {})) {
         std::fprintf(stderr, "%s\n", qPrintable(dialogos.ultimo));

@@ -3,7 +3,11 @@
 // unit of work or not at all.
 #include "payments/programacion/grabacion_programacion.h"
 
+#include <QSet>
+#include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
+#include <algorithm>
 #include <vector>
 
 #include "accounting/contabilizacion/contabilizacion.h"
@@ -30,15 +34,16 @@ QString sn(bool si) {
 constexpr int kTipoProgramacion = 56;
 constexpr int kTipoEgreso = 62;
 
-// The live schedule (other than `propia`) that already pays the document, 0: none.
-qint64 otra_programacion(const SqlRunner& sql, const PagoProgramado& l, qint64 propia) {
-    const QVariant v = sql.scalar(
-        S("select first 1 l.prpg_id from programacion_pagos l join programacion_pagos_enc e on "
-          "e.prpg_id = l.prpg_id where l.prpg_iddoc = ") +
-        sql::number(l.iddoc) + S(" and l.prpg_tipodoc = ") + sql::number(l.tipodoc) +
-        S(" and l.prpg_anulado = 'N' and e.prpg_anulado = 'N' and l.prpg_id <> ") +
-        sql::number(propia));
-    return v.isValid() ? v.toLongLong() : 0;
+// Whether a line of schedule `id` pays a document that a line of another
+// live schedule pays too: one statement for the whole schedule.
+bool en_otra_programacion(const SqlRunner& sql, const QString& id) {
+    return sql
+        .scalar(S("select first 1 1 from programacion_pagos l join programacion_pagos o on "
+                  "o.prpg_tipodoc = l.prpg_tipodoc and o.prpg_iddoc = l.prpg_iddoc and "
+                  "o.prpg_id <> l.prpg_id and o.prpg_anulado = 'N' join programacion_pagos_enc "
+                  "e on e.prpg_id = o.prpg_id and e.prpg_anulado = 'N' where l.prpg_id = ") +
+                id)
+        .isValid();
 }
 
 // The number proposed by the window may have been taken by another station
@@ -75,17 +80,50 @@ QString encabezado(const Programacion& p, const QString& usuario) {
            sql::quoted(usuario) + S(") matching (prpg_id)");
 }
 
-QString linea(const Programacion& p, int item, const PagoProgramado& l) {
-    const bool banco = l.cob == S("B");
-    return S("insert into programacion_pagos (prpg_id, prpg_item, prpg_fecha, prpg_tipodoc, "
-             "prpg_iddoc, prpg_abono, prpg_cob, prpg_idcaja, prpg_tipobco, prpg_prefbco, "
-             "prpg_pref) values (") +
-           sql::number(p.id) + S(", ") + sql::number(item) + S(", ") + sql::date(p.fecha) +
-           S(", ") + sql::number(l.tipodoc) + S(", ") + sql::number(l.iddoc) + S(", ") +
-           l.abono.toString(2) + S(", ") + (banco ? S("'B'") : S("'C'")) + S(", ") +
-           sql::quoted(l.idcaja) + S(", ") + (banco ? sql::number(l.tipobco) : S("null")) +
-           S(", ") + (banco ? sql::quoted(l.prefbco) : S("null")) + S(", ") +
-           sql::quoted(p.prefijo_egresos) + S(")");
+// The schedule's new lines through one prepared statement: a week's
+// schedule holds thousands. Lines whose document already has its voucher
+// are left as they are. False after the user was told the database's reason.
+bool inserte_lineas(Tfdm& dm, const Programacion& p) {
+    const QString id = sql::number(p.id);
+    QSet<QPair<int, qint64>> generados;
+    int item = 0;
+    if (auto q = dm.sql().select(S("select prpg_tipodoc, prpg_iddoc, prpg_item from "
+                                   "programacion_pagos where prpg_id = ") +
+                                 id)) {
+        while (q->next()) {
+            generados.insert({q->value(0).toInt(), q->value(1).toLongLong()});
+            item = std::max(item, q->value(2).toInt());
+        }
+    } else {
+        return false;
+    }
+    QSqlQuery q(QSqlDatabase::database(dm.Ledgrix(), false));
+    q.prepare(
+        S("insert into programacion_pagos (prpg_id, prpg_item, prpg_fecha, prpg_tipodoc, "
+          "prpg_iddoc, prpg_abono, prpg_cob, prpg_idcaja, prpg_tipobco, prpg_prefbco, "
+          "prpg_pref) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const PagoProgramado& l : p.pagos) {
+        if (generados.contains({l.tipodoc, l.iddoc}))
+            continue;
+        const bool banco = l.cob == S("B");
+        q.addBindValue(p.id);
+        q.addBindValue(++item);
+        q.addBindValue(p.fecha);
+        q.addBindValue(l.tipodoc);
+        q.addBindValue(l.iddoc);
+        q.addBindValue(l.abono.toString(2));
+        q.addBindValue(banco ? S("B") : S("C"));
+        q.addBindValue(l.idcaja);
+        q.addBindValue(banco ? QVariant(l.tipobco) : QVariant(QMetaType::fromType<int>()));
+        q.addBindValue(banco ? QVariant(l.prefbco) : QVariant(QMetaType::fromType<QString>()));
+        q.addBindValue(p.prefijo_egresos);
+        if (!q.exec()) {
+            Transaccion::falle(dm.Ledgrix());
+            dm.traductor().ENoManejada(&dm, q.lastError().databaseText());
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -100,12 +138,6 @@ qint64 GrabacionProgramacion::grabe(Programacion& p) {
     if (p.prefijo_egresos.isEmpty()) {
         dialogos.error(S("Indique antes el prefijo del egreso a utilizar."));
         return 0;
-    }
-    for (const PagoProgramado& l : p.pagos) {
-        if (otra_programacion(sql, l, p.id) != 0) {
-            dialogos.error(S("El documento se encuentra en otra programación de pagos."));
-            return 0;
-        }
     }
     Transaccion unidad(dm_.Ledgrix());
     Contabilizacion conta(dm_);
@@ -137,14 +169,6 @@ qint64 GrabacionProgramacion::grabe(Programacion& p) {
         p.numero = numero_antes;
         return qint64{0};
     };
-    // Checked again under the lock: another station may have scheduled the
-    // same document since.
-    for (const PagoProgramado& l : p.pagos) {
-        if (otra_programacion(sql, l, p.id) != 0) {
-            dialogos.error(S("El documento se encuentra en otra programación de pagos."));
-            return deshaga();
-        }
-    }
     p.numero = numero_libre(sql, p);
     if (p.id == 0) {
         const QVariant nuevo = sql.scalar(S("select ID from CAMBIE_ID_PROGPAGO"));
@@ -159,17 +183,13 @@ qint64 GrabacionProgramacion::grabe(Programacion& p) {
     if (!sql.execute(S("delete from programacion_pagos where prpg_id = ") + id +
                      S(" and coalesce(prpg_idegre, 0) = 0")))
         return deshaga();
-    int item = sql.scalar(S("select coalesce(max(prpg_item), 0) from programacion_pagos where "
-                            "prpg_id = ") +
-                          id)
-                   .toInt();
-    for (const PagoProgramado& l : p.pagos) {
-        const bool generado = sql.scalar(S("select 1 from programacion_pagos where prpg_id = ") +
-                                         id + S(" and prpg_tipodoc = ") + sql::number(l.tipodoc) +
-                                         S(" and prpg_iddoc = ") + sql::number(l.iddoc))
-                                  .isValid();
-        if (!generado && !sql.execute(linea(p, ++item, l)))
-            return deshaga();
+    if (!inserte_lineas(dm_, p))
+        return deshaga();
+    // Checked once every line is in, under the lock: another station may
+    // have scheduled the same document while the window was open.
+    if (en_otra_programacion(sql, id)) {
+        dialogos.error(S("El documento se encuentra en otra programación de pagos."));
+        return deshaga();
     }
     std::vector<std::pair<qint64, Contabilizado>> egresos;
     // A confirmed schedule stored again generates only what it still lacks;
