@@ -149,6 +149,12 @@ Lectura lea_monto(const QString& dato, const QString& valor, const FormatoNumero
     if (monto->units() % 100 != 0)
         return QStringLiteral("%1 «%2» tiene más de dos decimales.")
             .arg(mayuscula_inicial(nombrado(dato)), muestra(valor));
+    // NUMERIC(15,2): thirteen whole digits; a larger amount would stop the
+    // import at its insert.
+    constexpr qint64 kTope = 10'000'000'000'000LL * Currency::kScale;
+    if (monto->units() >= kTope || monto->units() <= -kTope)
+        return QStringLiteral("%1 «%2» es demasiado grande: caben trece cifras enteras.")
+            .arg(mayuscula_inicial(nombrado(dato)), muestra(valor));
     // Whether an opening balance raises or lowers the debt is said by its
     // document type, never by a sign.
     if (monto->isNegative())

@@ -67,6 +67,15 @@ bool LectorArchivo::abra(QIODevice* dispositivo) {
         error_ = QStringLiteral("Indique el ancho de cada columna: el archivo es de ancho fijo.");
         return false;
     }
+    // Spreadsheets save "Unicode text" as UTF-16: every line would be refused
+    // for its zero bytes; better to say what the file is once.
+    const QByteArray inicio = dispositivo->peek(2);
+    if (inicio == QByteArray("\xFF\xFE") || inicio == QByteArray("\xFE\xFF")) {
+        error_ = QStringLiteral(
+            "El archivo está escrito en UTF-16; guárdelo como UTF-8 o como "
+            "ISO-8859-1 y vuelva a intentarlo.");
+        return false;
+    }
     dispositivo_ = dispositivo;
     tamano_ = dispositivo->isSequential() ? 0 : dispositivo->size();
     leidos_ = 0;
