@@ -4,7 +4,8 @@
 // and the report laid out over those rows for the page (not painted).
 // `BM_EstadoCuenta` is all of it; `BM_SoloConsulta` the statement and the
 // running balance alone, `BM_SoloMaqueta` the layout over rows already
-// read, to tell the parts apart.
+// read, `BM_SoloDriver` the statement's rows read with the driver alone
+// (every value fetched, no dataset), to tell the parts apart.
 //
 // The database: LEDGRIX_BENCH_DB, an installation folder; by default
 // /tmp/ledgrix-estado-cuenta, generated on the first run with one supplier
@@ -16,6 +17,8 @@
 
 #include <QGuiApplication>
 #include <QPrinter>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -112,9 +115,29 @@ void BM_SoloConsulta(benchmark::State& state) {
     state.counters["filas"] = e->filas().recordCount();
 }
 
+void BM_SoloDriver(benchmark::State& state) {
+    const QString sentencia = estado()->consulta();
+    int filas = 0;
+    for (auto _ : state) {
+        QSqlQuery q(dm->ledgrix());
+        q.setForwardOnly(true);
+        q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+        if (!q.exec(sentencia)) {
+            state.SkipWithError("sin filas");
+            return;
+        }
+        const int columnas = q.record().count();
+        for (filas = 0; q.next(); ++filas)
+            for (int c = 0; c < columnas; ++c)
+                benchmark::DoNotOptimize(q.value(c));
+    }
+    state.counters["filas"] = filas;
+}
+
 BENCHMARK(BM_EstadoCuenta)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoloConsulta)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoloMaqueta)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SoloDriver)->Unit(benchmark::kMillisecond);
 
 bool prepare() {
     const QString env = qEnvironmentVariable("LEDGRIX_BENCH_DB");

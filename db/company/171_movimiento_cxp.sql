@@ -56,9 +56,13 @@
    against a credit document are negative). FINAL = INICIAL + DEBITOS -
    CREDITOS - ABONOS.
 
-   Speed: one supplier's period is two probes of the (NIT, date) indexes of
-   the ledger and of its movements. The summary and the analysis read the
-   period by IX_MOVIMIENTO_PROVEEDOR_FECHA and IX_ABONOS_PROVEEDOR_FECHA;
+   Speed: one supplier's period is two date-ordered reads of the (NIT,
+   date) indexes of the ledger and of its movements, merged, with one read
+   by key of each row's document or voucher; its balances in local
+   currency are sums over the same indexes, back from today's open
+   positions or forward from its first document, whichever is nearer.
+   The summary and the analysis read the period by
+   IX_MOVIMIENTO_PROVEEDOR_FECHA and IX_ABONOS_PROVEEDOR_FECHA;
    the summary takes today's per-supplier totals of the relation (one
    grouped read of the open book), goes back to "date to" through what was
    recorded or settled after it (the same two indexes), and to the day
