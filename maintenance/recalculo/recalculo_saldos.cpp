@@ -1,5 +1,8 @@
 #include "maintenance/recalculo/recalculo_saldos.h"
 
+#include <QSqlError>
+
+#include "core/errors/error_translator.h"
 #include "core/services/dialogs.h"
 #include "core/sql/sqltext.h"
 #include "core/sql/transaccion.h"
@@ -33,6 +36,13 @@ std::optional<QList<ErrorSaldo>> RecalculoSaldos::recalcule(const QString& nit_i
     while (q->next())
         errores.append({q->value(0).toInt(), q->value(1).toInt(), q->value(2).toString(),
                         q->value(3).toString(), q->value(4).toString()});
+    // The procedure does its work as the rows are fetched: a refusal arrives
+    // here, and nothing of the run may stay.
+    if (q->lastError().isValid()) {
+        Transaccion::falle(dm_.Ledgrix());
+        dm_.traductor().ENoManejada(&dm_, q->lastError().databaseText());
+        return std::nullopt;
+    }
     q->finish();
     if (!unidad.confirme())
         return std::nullopt;

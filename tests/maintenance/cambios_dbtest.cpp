@@ -1,14 +1,12 @@
 // The bulk withholding change and the due-date change of a charge on a real
 // company database: what each statement touches, typed values that must not
 // reach the database, and the aging reading the new due date.
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <map>
 
 #include "maintenance/cambios/cambio_retenciones.h"
 #include "maintenance/cambios/cambio_vencimiento.h"
 #include "maintenance/progreso.h"
+#include "tests/maintenance/como_propietario.h"
 #include "tests/support/documentos_fixture.h"
 
 namespace ledgrix::test {
@@ -92,19 +90,9 @@ TEST_F(CambiosTest, ANonNumberIsRefusedBeforeAnythingRunsAndAFailureKeepsEarlier
     // Each statement on its own: the VAT rate a rule of the database refuses
     // fails after the income-tax rate was already changed, and the CREE pair
     // after it is not reached.
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), QStringLiteral("propietario"));
-        db.setDatabaseName(inst->companyDatabase());
-        db.setUserName(QStringLiteral("SYSDBA"));
-        ASSERT_TRUE(db.open()) << db.lastError().text().toStdString();
-        QSqlQuery q(db);
-        ASSERT_TRUE(
-            q.exec(QStringLiteral("alter table PROVEEDORES add constraint CK_PRUEBA_RTEIVA "
-                                  "check (PROV_RTEIVA <= 100)")))
-            << q.lastError().text().toStdString();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("propietario"));
+    como_propietario(inst->companyDatabase(),
+                     QStringLiteral("alter table PROVEEDORES add constraint CK_PRUEBA_RTEIVA "
+                                    "check (PROV_RTEIVA <= 100)"));
     cambio.pares[Par::Ica] = {};
     cambio.pares[Par::Iva] = {"15", "150"};
     cambio.pares[Par::Cree] = {"0,4", "0,9"};

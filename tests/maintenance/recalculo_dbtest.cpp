@@ -5,6 +5,7 @@
 
 #include "maintenance/progreso.h"
 #include "maintenance/recalculo/recalculo_saldos.h"
+#include "tests/maintenance/como_propietario.h"
 #include "tests/support/documentos_fixture.h"
 
 namespace ledgrix::test {
@@ -138,6 +139,22 @@ TEST_F(RecalculoTest, TheRangeIsTextInUpperCaseLikeTheSupplierSearch) {
                   QStringList{"Ingrese un rango de proveedores para realizar el procedimiento."});
     }
     EXPECT_EQ(filas(QStringLiteral("MOVIMIENTO_PROVEEDOR where MVPR_IDREF = 901")), 1);
+}
+
+TEST_F(RecalculoTest, ARepairTheDatabaseRefusesLeavesTheWholeRunUndone) {
+    cargo(610, QStringLiteral("000610"), kTransportes, kSep1, QStringLiteral("100"));
+    cargo(611, QStringLiteral("000611"), kTransportes, kSep1, QStringLiteral("123.45"));
+    run(
+        QStringLiteral("update MOVIMIENTO_PROVEEDOR set MVPR_SALDO = 1 where MVPR_TIPOREF = 51 "
+                       "and MVPR_IDREF in (610, 611)"));
+    // The second balance cannot be written back.
+    como_propietario(inst->companyDatabase(),
+                     QStringLiteral("alter table MOVIMIENTO_PROVEEDOR add constraint CK_PRUEBA "
+                                    "check (MVPR_SALDO <> 123.45)"));
+    EXPECT_FALSE(recalcule(kTransportes, kTransportes));
+    EXPECT_FALSE(dialogs.errors().isEmpty());
+    EXPECT_EQ(guardado(51, 610), QStringLiteral("1.00"));
+    EXPECT_EQ(guardado(51, 611), QStringLiteral("1.00"));
 }
 
 }  // namespace
