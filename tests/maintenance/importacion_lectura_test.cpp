@@ -221,6 +221,9 @@ TEST(LectorArchivo, ArchivoQueNoAbreYVistaPrevia) {
     EXPECT_TRUE(lector_utf16.error().startsWith(S("El archivo está escrito en UTF-16")));
 
     QTemporaryDir dir;
+    LectorArchivo carpeta(delimitado(), {});
+    EXPECT_FALSE(carpeta.abra(dir.path()));
+    EXPECT_EQ(carpeta.error(), lector.error());
     QFile f(dir.filePath(S("grupos.csv")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("COD,NOMBRE\n01,Nacionales\n\"02,Importados\n03,Servicios\n04,Fletes\n");
