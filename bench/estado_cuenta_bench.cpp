@@ -169,7 +169,9 @@ bool prepare() {
     const int documentos = q->value(1).toInt();
     auto e = estado();
     if (!e->consulte()) {
-        std::fprintf(stderr, "%s\n", qPrintable(dialogos.ultimo));
+        // A database made before the procedures changed may lack one.
+        std::fprintf(stderr, "%s\n%s\n", qPrintable(dialogos.ultimo),
+                     qPrintable(e->filas().lastError().message));
         return false;
     }
     const Currency saldof = ultimo(e->filas(), "SALDOF"), saldo = ultimo(e->filas(), "SALDO");
@@ -190,8 +192,8 @@ int main(int argc, char** argv) {
     // Laying the report out measures text: fonts, but no screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (!bench::corra(argc, argv, prepare))
-        return 1;
+    const bool corrio = bench::corra(argc, argv, prepare);
+    // The connection goes before the application, also when preparing failed.
     dm.reset();
-    return 0;
+    return corrio ? 0 : 1;
 }
