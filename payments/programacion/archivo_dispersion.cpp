@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 
 #include "core/errors/error_translator.h"
+#include "core/money/formato_numero.h"
 #include "core/services/clock.h"
 #include "core/services/dialogs.h"
 #include "core/sql/runner.h"
@@ -13,6 +14,33 @@
 #include "core/tfdm/tfdm.h"
 
 namespace ledgrix {
+
+QStringList ArchivoDispersion::formatos() const {
+    QStringList usuales{QStringLiteral("PAB"), QStringLiteral("MANUAL"), QStringLiteral("BCOBTA"),
+                        QStringLiteral("BCO CAJA SOCIAL"), QStringLiteral("BCO BBVA")};
+    QStringList otros;
+    QStringList definidos;
+    if (auto q = dm_.sql().select(QStringLiteral(
+            "select ARBF_FORMATO from ARCHIVO_BANCO_FORMATOS order by ARBF_FORMATO")))
+        while (q->next())
+            definidos << q->value(0).toString();
+    for (const QString& f : definidos)
+        if (!usuales.contains(f))
+            otros << f;
+    QStringList lista;
+    for (const QString& f : usuales)
+        if (definidos.contains(f))
+            lista << f;
+    return lista + otros;
+}
+
+QString ArchivoDispersion::aviso(const Resumen& resumen) {
+    return QStringLiteral("Archivo generado: %1\n%2 %3 por %4.")
+        .arg(resumen.ruta)
+        .arg(resumen.pagos)
+        .arg(resumen.pagos == 1 ? QStringLiteral("pago") : QStringLiteral("pagos"),
+             FormatoNumero::instalacion().escriba(resumen.total));
+}
 
 QString ArchivoDispersion::con_extension(const QString& ruta) {
     return QFileInfo(ruta).suffix().isEmpty() ? ruta + QStringLiteral(".txt") : ruta;

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "core/money/currency.h"
@@ -30,6 +31,15 @@ class ArchivoDispersion {
     // (the database's refusal, or the file that could not be written).
     std::optional<Resumen> exporte(int id, const QDate& fecha_dispersion, const QString& secuencia,
                                    const QString& formato, const QString& ruta);
+
+    // The formats the panel offers: the banks' usual five in their usual
+    // order, then any a technician added to the layout tables.
+    QStringList formatos() const;
+
+    // What the user reads once the file is written: where, how many
+    // payments and for how much, so it can be checked against the bank's
+    // portal before it is sent.
+    static QString aviso(const Resumen& resumen);
 
     // The chosen path with ".txt" when the user gave no extension.
     static QString con_extension(const QString& ruta);

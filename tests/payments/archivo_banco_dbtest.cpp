@@ -258,6 +258,8 @@ TEST_F(ArchivoBancoTest, WriterLeavesTheWholeFileOrNone) {
     EXPECT_EQ(r->ruta, dir.filePath(S("pago.txt")));
     EXPECT_EQ(r->pagos, 3);
     EXPECT_EQ(r->total, Currency::fromText(S("3734668.39")));
+    EXPECT_EQ(ArchivoDispersion::aviso(*r),
+              S("Archivo generado: ") + r->ruta + S("\n3 pagos por 3.734.668,39."));
     QFile f(r->ruta);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromLatin1(f.readAll()), archivo("PAB").join(S("\r\n")) + S("\r\n"));
@@ -274,6 +276,18 @@ TEST_F(ArchivoBancoTest, WriterLeavesTheWholeFileOrNone) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{S("pago.txt")});
 
     EXPECT_EQ(ArchivoDispersion::con_extension(S("/x/pago.dat")), S("/x/pago.dat"));
+}
+
+// A format a technician defines in the layout tables is offered after the
+// banks' usual five; one removed is not offered.
+TEST_F(ArchivoBancoTest, PanelOffersTheFormatsTheLayoutTablesDefine) {
+    run(
+        S("insert into ARCHIVO_BANCO_FORMATOS (ARBF_FORMATO, ARBF_LONGITUD) values ('AV VILLAS', "
+          "0)"));
+    run(S("delete from ARCHIVO_BANCO_FORMATOS where ARBF_FORMATO = 'BCOBTA'"));
+    EXPECT_EQ(
+        ArchivoDispersion(*dm).formatos(),
+        (QStringList{S("PAB"), S("MANUAL"), S("BCO CAJA SOCIAL"), S("BCO BBVA"), S("AV VILLAS")}));
 }
 
 }  // namespace

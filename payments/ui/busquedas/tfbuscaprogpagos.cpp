@@ -63,7 +63,7 @@ Tfbuscaprogpagos::Tfbuscaprogpagos(Tfdm& dm, QWidget* parent)
     fila->addWidget(secuencia_);
     fila->addWidget(new QLabel(S("Formato:"), panel_archivo_));
     formato_ = new QComboBox(panel_archivo_);
-    formato_->addItems({S("PAB"), S("MANUAL"), S("BCOBTA"), S("BCO CAJA SOCIAL"), S("BCO BBVA")});
+    formato_->addItems(ArchivoDispersion(dm).formatos());
     fila->addWidget(formato_);
     auto* generar = new QPushButton(S("Generar"), panel_archivo_);
     fila->addWidget(generar);
@@ -135,7 +135,7 @@ void Tfbuscaprogpagos::SBGenerarClick() {
         formato_->currentText(), ArchivoDispersion::con_extension(elegido));
     if (!resumen)
         return;
-    dm().dialogs().information(S("Archivo generado: ") + resumen->ruta);
+    dm().dialogs().information(ArchivoDispersion::aviso(*resumen));
     panel_archivo_->hide();
 }
 
