@@ -6,65 +6,17 @@
 #include "core/data/client_dataset.h"
 #include "core/data/dataset_model.h"
 #include "maintenance/procedimientos/procedimientos_usuario.h"
+#include "tests/maintenance/procedimientos_prueba.h"
 #include "tests/support/documentos_fixture.h"
-#include "tools/admin/dbsetup/scripts.h"
 
 namespace ledgrix::test {
 namespace {
-
-// PRUEBA_ECO answers one row with the arguments it received; PRUEBA_FILAS
-// answers N rows (and fails at row FALLA when given) with an integer, an
-// amount that a sum through doubles would not keep to the cent, a text and
-// a date.
-const char* const kProcedimientos = R"(
-CREATE EXCEPTION E_PRUEBA_FILAS 'El procedimiento se detuvo a mitad de camino.';
-SET TERM ^ ;
-CREATE PROCEDURE PRUEBA_ECO (DESDE DATE, HASTA DATE, P1 VARCHAR(60), P2 VARCHAR(60))
-RETURNS (RECIBIDO VARCHAR(200))
-AS
-BEGIN
-    RECIBIDO = DESDE || '|' || HASTA || '|' || P1 || '|' || P2;
-    SUSPEND;
-END^
-CREATE PROCEDURE PRUEBA_FILAS (DESDE DATE, HASTA DATE, N VARCHAR(10), FALLA VARCHAR(10))
-RETURNS (FILA INTEGER, VALOR NUMERIC(15,2), NOMBRE VARCHAR(20), FECHA DATE)
-AS
-BEGIN
-    FILA = 1;
-    WHILE (FILA <= CAST(N AS INTEGER)) DO
-    BEGIN
-        IF (FILA = CAST(FALLA AS INTEGER)) THEN
-            EXCEPTION E_PRUEBA_FILAS;
-        VALOR = IIF(MOD(FILA, 2) = 0, 9999999999.99, 0.01);
-        NOMBRE = 'Fila ' || FILA;
-        FECHA = DESDE;
-        SUSPEND;
-        FILA = FILA + 1;
-    END
-END^
-SET TERM ; ^
-GRANT EXECUTE ON PROCEDURE PRUEBA_ECO TO PUBLIC;
-GRANT EXECUTE ON PROCEDURE PRUEBA_FILAS TO PUBLIC;
-GRANT USAGE ON EXCEPTION E_PRUEBA_FILAS TO PUBLIC;
-INSERT INTO PROCEDIMIENTOS_USUARIO (PRUS_NOMBRE, PRUS_SP, PRUS_PARAM1, PRUS_PARAM3, PRUS_MODULO)
-VALUES ('Eco', 'PRUEBA_ECO', 'Primero', 'Tercero', 'C. X PAGAR');
-INSERT INTO PROCEDIMIENTOS_USUARIO (PRUS_NOMBRE, PRUS_SP, PRUS_PARAM1, PRUS_PARAM2, PRUS_MODULO)
-VALUES ('Filas', 'PRUEBA_FILAS', 'Cuántas', 'Falla en', 'C. X PAGAR');
-INSERT INTO PROCEDIMIENTOS_USUARIO (PRUS_NOMBRE, PRUS_SP, PRUS_PARAM1, PRUS_MODULO)
-VALUES ('Inexistente', 'NO_EXISTE', 'Algo', 'C. X PAGAR');
-INSERT INTO PROCEDIMIENTOS_USUARIO (PRUS_NOMBRE, PRUS_SP, PRUS_PARAM1, PRUS_MODULO)
-VALUES ('Existencias', 'INV_EXISTENCIAS', 'Bodega', 'INVENTARIOS');
-COMMIT;
-)";
 
 class ProcedimientosTest : public DocumentosTest {
   protected:
     void SetUp() override {
         ModuleTest::SetUp();
-        // The engine is embedded: the script runs before this process attaches.
-        const auto r =
-            dbsetup::scripts::runText(inst->companyDatabase(), QString::fromUtf8(kProcedimientos));
-        ASSERT_TRUE(r.ok) << r.message.toStdString();
+        instale_procedimientos_prueba(*inst);
         conecte();
     }
 

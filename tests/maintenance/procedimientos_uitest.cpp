@@ -14,6 +14,7 @@
 #include "core/ui/grid/ledgrix_grid.h"
 #include "maintenance/ui/procedimientos/pie_sumas.h"
 #include "maintenance/ui/procedimientos/tfprocusr.h"
+#include "tests/maintenance/procedimientos_prueba.h"
 #include "tests/support/ventana_mdi.h"
 
 namespace ledgrix::test {
@@ -21,6 +22,12 @@ namespace {
 
 class ProcedimientosVentanaTest : public VentanaMdiTest {
   protected:
+    void SetUp() override {
+        ModuleTest::SetUp();
+        instale_procedimientos_prueba(*inst);
+        conecte();
+    }
+
     // The grid's column showing a field.
     static int columna(Tfprocusr* v, const QString& campo) {
         const auto* modelo = qobject_cast<const DatasetModel*>(v->grilla()->sourceModel());
@@ -39,9 +46,9 @@ TEST_F(ProcedimientosVentanaTest, OpensOnTheProcedureAndEscCloses) {
 
 TEST_F(ProcedimientosVentanaTest, KeysRunShowSumsAndSave) {
     const QDate d(2022, 9, 10);
-    factura(1, QStringLiteral("000001"), kTransportes, d, QStringLiteral("1000.00"),
+    factura(901, QStringLiteral("000901"), kTransportes, d, QStringLiteral("1000.00"),
             QStringLiteral("190.00"));
-    factura(2, QStringLiteral("000002"), kPapeleria, d, QStringLiteral("500.00"));
+    factura(902, QStringLiteral("000902"), kPapeleria, d, QStringLiteral("500.00"));
     QPointer<Tfprocusr> v = abra<Tfprocusr>();
 
     // The captions of the chosen procedure; boxes it does not take are skipped.
@@ -104,6 +111,38 @@ TEST_F(ProcedimientosVentanaTest, KeysRunShowSumsAndSave) {
     tecla(v->grilla(), Qt::Key_Escape);
     libere();
     EXPECT_TRUE(v.isNull());
+}
+
+TEST_F(ProcedimientosVentanaTest, ManyRowsArriveWhileTheWindowStaysAlive) {
+    QPointer<Tfprocusr> v = abra<Tfprocusr>();
+    v->procedimiento()->setCurrentIndex(v->procedimiento()->findText(QStringLiteral("Filas")));
+    EXPECT_EQ(v->rotulo(1)->text(), QStringLiteral("Falla en"));
+    EXPECT_TRUE(v->parametro(1)->isEnabled());
+    EXPECT_FALSE(v->parametro(2)->isEnabled());
+    v->parametro(0)->setText(QStringLiteral("2500"));
+    v->parametro(1)->setText(QStringLiteral("0"));
+
+    // The first screen at once, the waiting text while the rest comes.
+    tecla(v->parametro(0), Qt::Key_F5);
+    EXPECT_EQ(v->grilla()->model()->rowCount(), 1000);
+    EXPECT_TRUE(v->espera()->isVisible());
+    EXPECT_EQ(v->espera()->text(),
+              QStringLiteral("Ejecutando procedimiento. espere un momento ..."));
+    for (int vueltas = 0; v->espera()->isVisible() && vueltas < 100; ++vueltas)
+        QApplication::processEvents();
+    EXPECT_FALSE(v->espera()->isVisible());
+    EXPECT_EQ(v->grilla()->model()->rowCount(), 2500);
+    EXPECT_EQ(v->pie()->texto(columna(v, QStringLiteral("VALOR"))),
+              QStringLiteral("12.500.000.000.000,00"));
+    EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.lastError().toStdString();
+
+    // Leaving in the middle of the rows stops the reading with the window.
+    tecla(v->parametro(0), Qt::Key_F5);
+    EXPECT_TRUE(v->espera()->isVisible());
+    tecla(v->grilla(), Qt::Key_Escape);
+    libere();
+    EXPECT_TRUE(v.isNull());
+    QApplication::processEvents();
 }
 
 }  // namespace

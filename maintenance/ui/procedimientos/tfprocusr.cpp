@@ -111,9 +111,14 @@ Tfprocusr::Tfprocusr(Tfdm& dm, QWidget* parent)
     connect(&carga_, &QTimer::timeout, this, &Tfprocusr::siguiente_paquete);
     suma_.setSingleShot(true);
     connect(&suma_, &QTimer::timeout, this, &Tfprocusr::sume);
-    // Rows arriving, filters typed and sorting all change what the footer sums.
+    // Filters typed and sorting change what the footer sums; while rows
+    // still arrive it waits for the last packet instead of adding up every
+    // partial list.
     QAbstractItemModel* vista = grilla()->filterProxy();
-    const auto resuma = [this] { suma_.start(0); };
+    const auto resuma = [this] {
+        if (logica_.completo())
+            suma_.start(0);
+    };
     connect(vista, &QAbstractItemModel::rowsInserted, &suma_, resuma);
     connect(vista, &QAbstractItemModel::rowsRemoved, &suma_, resuma);
     connect(vista, &QAbstractItemModel::modelReset, &suma_, resuma);
@@ -166,10 +171,12 @@ void Tfprocusr::SBGenerarClick() {
     }
     ajuste_columnas();
     grilla()->setFocus();
-    if (logica_.completo())
+    if (logica_.completo()) {
         termine_carga();
-    else
+    } else {
+        pie_->muestre({});
         carga_.start(0);
+    }
     cuenta_->setText(QStringLiteral("%1 filas").arg(logica_.filas().recordCount()));
 }
 
