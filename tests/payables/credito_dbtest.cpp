@@ -124,7 +124,8 @@ TEST_F(CreditoTest, AStoredCreditCarriesTheInvoiceBalanceIsPostedAndPrinted) {
     EXPECT_EQ(guardado(57, static_cast<int>(id)), QStringLiteral("1200000.00"));
     EXPECT_EQ(saldoTercero(test::kTransportes, hoy()),
               saldoTercero(test::kTransportes, hoy().addDays(-1)));
-    EXPECT_EQ(texto(QStringLiteral("select count(*) from CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")),
+    EXPECT_EQ(texto(QStringLiteral(
+                  "select count(*) from CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")),
               QStringLiteral("0"));
     EXPECT_EQ(guardado(21, 9001), QStringLiteral("0.00"));
     // The invoice's histories name the credit that took its balance.
@@ -199,7 +200,8 @@ TEST_F(CreditoTest, AStoredCreditCarriesTheInvoiceBalanceIsPostedAndPrinted) {
     EXPECT_EQ(texto(QStringLiteral("select count(*) from COMPROBANTE_ENCABEZADO where "
                                    "ENCO_TIPOREF = 57 and ENCO_ANULADO = 'N'")),
               QStringLiteral("0"));
-    EXPECT_EQ(texto(QStringLiteral("select count(*) from CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")),
+    EXPECT_EQ(texto(QStringLiteral(
+                  "select count(*) from CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")),
               QStringLiteral("0"));
 }
 
@@ -295,7 +297,8 @@ TEST_F(CreditoTest, TheLedgerCheckDropsASettlementWhoseCreditIsGone) {
     run(QStringLiteral("execute procedure CXP_REGISTRE_ABONO('R', 999, 0, 21, 9001, '2022/09/20', "
                        "1000, 0, 0, 0, 0, 0)"));
     EXPECT_EQ(guardado(21, 9001), QStringLiteral("1199000.00"));
-    EXPECT_EQ(texto(QStringLiteral("select count(*) from CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")),
+    EXPECT_EQ(texto(QStringLiteral(
+                  "select count(*) from CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")),
               QStringLiteral("1"));
     EXPECT_EQ(guardado(21, 9001), QStringLiteral("1200000.00"));
     EXPECT_EQ(texto(QStringLiteral("select count(*) from ABONOS_PROVEEDOR")), QStringLiteral("0"));

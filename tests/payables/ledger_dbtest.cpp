@@ -187,13 +187,15 @@ TEST_F(LibroTest, ChequeoEncuentraYReparaSaldosAlterados) {
     pago(600, 2, 51, 600, QStringLiteral("50"));
     auto filas = [this] {
         QStringList r;
-        auto q = dm->sql().select(QStringLiteral(
-            "select TIPO, ID, PREF, NUMERO, ERROR from CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')"));
+        auto q = dm->sql().select(
+            QStringLiteral("select TIPO, ID, PREF, NUMERO, ERROR from "
+                           "CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')"));
         while (q && q->next())
             r << QStringLiteral("%1/%2 %3%4 %5")
                      .arg(q->value(QStringLiteral("TIPO")).toInt())
                      .arg(q->value(QStringLiteral("ID")).toInt())
-                     .arg(q->value(QStringLiteral("PREF")).toString(), q->value(QStringLiteral("NUMERO")).toString(),
+                     .arg(q->value(QStringLiteral("PREF")).toString(),
+                          q->value(QStringLiteral("NUMERO")).toString(),
                           q->value(QStringLiteral("ERROR")).toString());
         return r;
     };
@@ -202,9 +204,11 @@ TEST_F(LibroTest, ChequeoEncuentraYReparaSaldosAlterados) {
     run(QStringLiteral("update MOVIMIENTO_PROVEEDOR set MVPR_SALDO = 7 where MVPR_TIPOREF = 21 and MVPR_IDREF = 600"));
     // A lost movement is rebuilt from its voucher line.
     run(QStringLiteral("delete from ABONOS_PROVEEDOR where ABPR_TIPOREF = 51 and ABPR_IDREF = 600"));
-    EXPECT_EQ(filas(), (QStringList{QStringLiteral("21/600 0000000600 Saldo guardado 7,00; recalculado 600,00"),
-                                    QStringLiteral("51/600 0000000600 Movimiento faltante creado (pago del egreso "
-                                                   "0000000600, línea 2): 50,00")}));
+    EXPECT_EQ(
+        filas(),
+        (QStringList{QStringLiteral("21/600 0000000600 Saldo guardado 7,00; recalculado 600,00"),
+                     QStringLiteral("51/600 0000000600 Movimiento faltante creado (pago del egreso "
+                                    "0000000600, línea 2): 50,00")}));
     EXPECT_EQ(guardado(21, 600), QStringLiteral("600.00"));
     EXPECT_EQ(saldo(51, 600, kHoy), QStringLiteral("150.00"));
     EXPECT_TRUE(filas().isEmpty());

@@ -176,7 +176,8 @@ class AnulacionTest : public PagosTest {
         EXPECT_EQ(e.banco, esperado.banco);
         EXPECT_EQ(e.caja, esperado.caja);
         EXPECT_EQ(saldos_del_registro(), lineas(S(kRecalculo)));
-        EXPECT_EQ(lineas(S("select TIPO || '/' || ID from CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")),
+        EXPECT_EQ(lineas(S("select TIPO || '/' || ID from CHEQUEO_SALDOS_DOC_CXPAGAR('', "
+                           "'ZZZZZZZZZZZZZZZZZZZZ')")),
                   QStringList());
         EXPECT_EQ(libro_descuadrado(dm->sql()), QStringList());
         EXPECT_EQ(documentos_a_medias(dm->sql(), {}), QStringList());

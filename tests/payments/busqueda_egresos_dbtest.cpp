@@ -166,7 +166,9 @@ TEST_F(BusquedaEgresosTest,
         EXPECT_EQ(filas(doc.arg(id).arg(QLatin1Char('S'))), c.reutilizar ? 0 : 1);
         EXPECT_EQ(razon(id, "A"), S("Cheque mal girado"));
     }
-    EXPECT_EQ(texto(S("select count(*) from CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")), S("0"));
+    EXPECT_EQ(
+        texto(S("select count(*) from CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")),
+        S("0"));
 
     // The last one, annulled with its cheque kept: a clerk may not delete
     // it, an administrator may, and the cheque's number stays spent unless

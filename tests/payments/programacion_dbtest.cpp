@@ -116,7 +116,8 @@ TEST_P(ProgramacionConfirmada, PaysThroughPostedVouchers) {
                      "current_date and exists (select 1 from EGRESODETALLE d where d.EGRE_ID = "
                      "l.PRPG_IDEGRE and d.EGDE_IDDOC = l.PRPG_IDDOC)"),
               3);
-    EXPECT_EQ(lee(S("select * from CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")).size(), 0);
+    EXPECT_EQ(lee(S("select * from CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")).size(),
+              0);
     EXPECT_EQ(libro_descuadrado(dm->sql()), QStringList());
     EXPECT_EQ(medios_de_pago_descuadrados(dm->sql()), QStringList());
     // What is left to pay with at the vouchers' date.

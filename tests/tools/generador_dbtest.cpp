@@ -89,7 +89,8 @@ TEST(Generador, StoresWhatItReportsAndTheLedgerChecksClean) {
               0);
 
     // Rebuilding the ledger finds no wrong balance.
-    EXPECT_EQ(count(db, QStringLiteral("CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")), 0);
+    EXPECT_EQ(count(db, QStringLiteral("CHEQUEO_SALDOS_DOC_CXPAGAR('', 'ZZZZZZZZZZZZZZZZZZZZ')")),
+              0);
 
     // Valid NITs with their check digit.
     QSqlQuery q(db);
