@@ -143,5 +143,36 @@ TEST_F(ProgramacionVentanaTest, SearchListsAnnulsWithAReasonAndDeletesAsAdminist
     EXPECT_TRUE(dialogs.allAnswered());
 }
 
+// A clerk needs option 112 to start a schedule and 114 to annul one: without
+// them the search says so, starts nothing and annuls nothing.
+TEST_F(ProgramacionVentanaTest, SearchKeysNeedTheirAccessOptions) {
+    const qint64 id = guarde_programacion();
+    ASSERT_GT(id, 0) << dialogs.lastError().toStdString();
+    dm->ctx.es_administrador = false;
+    dm->ctx.usuario = S("AUXILIAR");
+    b = al_frente(new Tfbuscaprogpagos(*dm));
+    ASSERT_EQ(b->logica().actual(), id);
+    for (int key : {Qt::Key_F5, Qt::Key_F3}) {
+        dialogs.clear();
+        tecla(b, key);
+        libere();
+        EXPECT_EQ(dialogs.errors(),
+                  QStringList{S("Acceso no permitido. comuníquese con el administrador del "
+                                "sistema.")})
+            << key;
+    }
+    EXPECT_EQ(filas(S("PROGRAMACION_PAGOS_ENC where PRPG_ANULADO = 'N'")), 1);
+
+    // Option 114 granted: F3 asks for the annulment.
+    run(
+        S("update or insert into ACCESO_USUARIO values ('AUXILIAR', 'C. X PAGAR', 114, 'S') "
+          "matching (USER_COD, ACUS_MODULO, ACUS_OPCION)"));
+    b = al_frente(new Tfbuscaprogpagos(*dm));
+    dialogs.clear();
+    tecla(b, Qt::Key_F3);
+    EXPECT_TRUE(b->panel_razon()->isVisible());
+    EXPECT_TRUE(dialogs.errors().isEmpty()) << dialogs.lastError().toStdString();
+}
+
 }  // namespace
 }  // namespace ledgrix::test
