@@ -8,8 +8,8 @@
    from then on. The supplier's total debt does not move. Annulling or
    deleting the credit removes the movement and gives the document its
    balance back; a credit already paid cannot be annulled (the position's
-   own rule). CHEQUEO_SALDOS_DOC_CXPAGAR rebuilds the movement by touching
-   the credits, like every other document.
+   own rule). CHEQUEO_SALDOS_DOC_CXPAGAR compares that movement with the
+   credit, like every other document's, and repairs a difference.
 
    Posting (CONTABIL_CAUSACRED[_NIIF], through CNT_CONTABILICE with type 57
    and the interface of the credit's series in INTERFAZ_CXPAGAR): the
