@@ -156,7 +156,6 @@ void Tfprocusr::lea_criterios() {
 }
 
 void Tfprocusr::SBGenerarClick() {
-    carga_.stop();
     lea_criterios();
     const bool generado = logica_.genere([this](const QString& texto) {
         espera_->setText(texto);
@@ -165,7 +164,9 @@ void Tfprocusr::SBGenerarClick() {
         espera_->repaint();
     });
     if (!generado) {
-        termine_carga();
+        // Input refused leaves the rows of the last run coming in.
+        if (logica_.completo())
+            termine_carga();
         parametro(0)->setFocus();
         return;
     }
@@ -177,7 +178,7 @@ void Tfprocusr::SBGenerarClick() {
         pie_->muestre({});
         carga_.start(0);
     }
-    cuenta_->setText(QStringLiteral("%1 filas").arg(logica_.filas().recordCount()));
+    cuente();
 }
 
 void Tfprocusr::siguiente_paquete() {
@@ -185,7 +186,12 @@ void Tfprocusr::siguiente_paquete() {
         carga_.start(0);
     else
         termine_carga();
-    cuenta_->setText(QStringLiteral("%1 filas").arg(logica_.filas().recordCount()));
+    cuente();
+}
+
+void Tfprocusr::cuente() {
+    const auto filas = Currency::fromInt(logica_.filas().recordCount());
+    cuenta_->setText(FormatoNumero::instalacion().escriba(filas, 0) + QStringLiteral(" filas"));
 }
 
 void Tfprocusr::termine_carga() {

@@ -48,6 +48,7 @@ class Tfprocusr : public Tflista {
     void lea_criterios();
     void siguiente_paquete();
     void termine_carga();
+    void cuente();
     void sume();
     // The boxes Enter walks, in order.
     QList<QWidget*> cajas() const;
