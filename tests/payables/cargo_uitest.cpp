@@ -8,10 +8,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QScrollBar>
 
 #include "core/data/field.h"
 #include "payables/ui/cargos/tfnotasdebitocxp.h"
+#include "tests/support/area_trabajo.h"
 #include "tests/support/documentos_fixture.h"
 #include "tests/support/teclado.h"
 
@@ -23,11 +23,6 @@ namespace {
 
 const QString kCancelar =
     QStringLiteral("Si cancela ahora perderá los datos no grabados, continuar?");
-
-// The work area the main window leaves for its windows when maximised on a
-// 1366x768 screen: its menu, panels and status line measured at 1366x768,
-// less a 40-pixel taskbar and a 30-pixel title bar.
-const QSize kAreaTrabajo(1247, 610);
 
 class CargoVentanaTest : public test::DocumentosTest {
   protected:
@@ -162,21 +157,12 @@ TEST_F(CargoVentanaTest, LeavingAPercentageThatShowsZeroOpensItsAmount) {
 // in sight, its keys and totals included, and typing goes to the supplier.
 TEST_F(CargoVentanaTest, OpensInsideTheMainWindowsWorkAreaWithTheCursorInTheSupplier) {
     QMdiArea area;
-    area.resize(kAreaTrabajo);
-    area.show();
-    QApplication::setActiveWindow(&area);
     auto* v = new Tfnotasdebitocxp(*dm);
-    QMdiSubWindow* marco = area.addSubWindow(v);
-    marco->show();
-    QApplication::processEvents();
+    QMdiSubWindow* marco = test::abra_en_area(area, v);
     const QRect vista = area.viewport()->rect();
-    EXPECT_TRUE(vista.contains(marco->geometry()))
-        << marco->width() << "x" << marco->height() << " in " << vista.width() << "x"
-        << vista.height();
+    EXPECT_TRUE(test::a_la_vista(area, marco)) << marco->width() << "x" << marco->height();
     EXPECT_GE(v->height(), v->minimumSizeHint().height());
     EXPECT_GE(v->width(), v->minimumSizeHint().width());
-    EXPECT_FALSE(area.verticalScrollBar()->isVisible());
-    EXPECT_FALSE(area.horizontalScrollBar()->isVisible());
     for (QWidget* w : {static_cast<QWidget*>(v->total()), static_cast<QWidget*>(v->neto()),
                        static_cast<QWidget*>(v->editor(QStringLiteral("NDPR_OBS")))}) {
         EXPECT_TRUE(w->isVisible());

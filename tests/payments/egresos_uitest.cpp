@@ -8,7 +8,6 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "core/data/client_dataset.h"
 #include "core/data/field.h"
@@ -19,6 +18,7 @@
 #include "payments/ui/egresos/panel_banco.h"
 #include "payments/ui/egresos/tfegresos.h"
 #include "tests/payments/ventana_egreso.h"
+#include "tests/support/area_trabajo.h"
 
 using namespace ledgrix;
 using test::tecla;
@@ -209,19 +209,12 @@ TEST_F(EgresoVentanaTest, ARefusedSaveKeepsTheVoucherAsTypedForTheNextTry) {
 // panels and its keys are in sight without scrolling.
 TEST_F(EgresoVentanaTest, FitsTheWorkAreaOfA1366x768Screen) {
     QMdiArea area;
-    area.resize(QSize(1247, 610));
-    area.show();
-    QApplication::setActiveWindow(&area);
     v = new Tfegresos(*dm);
-    QMdiSubWindow* marco = area.addSubWindow(v);
-    marco->show();
-    QApplication::processEvents();
+    QMdiSubWindow* marco = test::abra_en_area(area, v);
     const QRect vista = area.viewport()->rect();
-    EXPECT_TRUE(vista.contains(marco->geometry())) << marco->width() << "x" << marco->height();
+    EXPECT_TRUE(test::a_la_vista(area, marco)) << marco->width() << "x" << marco->height();
     EXPECT_GE(v->height(), v->minimumSizeHint().height());
     EXPECT_GE(v->width(), v->minimumSizeHint().width());
-    EXPECT_FALSE(area.verticalScrollBar()->isVisible());
-    EXPECT_FALSE(area.horizontalScrollBar()->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), v->editor(QStringLiteral("TERC_NIT")));
     proveedor();
     elija_factura();
