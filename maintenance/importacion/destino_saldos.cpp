@@ -43,37 +43,47 @@ const Tabla kCargos{51, "NDPR", "NOTAS_DEBITO_PROVEEDOR", "CAMBIE_ID_NOTADBPROV"
 const Tabla kDescuentos{52, "NCPR", "NOTAS_CREDITO_PROVEEDOR", "CAMBIE_ID_NOTACRPROV", "descuento"};
 
 // The document as the charge and discount windows store it: the id from the
-// table's procedure, not annulled, not sent, the general cost kind.
+// table's procedure, not annulled, not sent, the general cost kind, and what
+// the windows take from the supplier when his NIT is typed (the accounts
+// and, for a charge without a due date, his payment days). The row is read
+// from the supplier's (which the checks made sure exists).
 QString insercion(const Tabla& t) {
     const QString p = QLatin1String(t.prefijo) + QLatin1Char('_');
-    QStringList columnas{p + QStringLiteral("ID"),     QStringLiteral("PREF_PRE"),
-                         p + QStringLiteral("NUMERO"), p + QStringLiteral("FECHA"),
-                         QStringLiteral("TERC_NIT"),   p + QStringLiteral("CONC"),
-                         p + QStringLiteral("MONEDA"), p + QStringLiteral("DTOFECHA"),
-                         p + QStringLiteral("USUARIO")};
-    QStringList valores{QStringLiteral("(select ID from %1)").arg(QLatin1String(t.generador)),
-                        QStringLiteral("?"),
-                        QStringLiteral("?"),
-                        QStringLiteral("?"),
-                        QStringLiteral("?"),
-                        QStringLiteral("?"),
-                        QStringLiteral("?"),
-                        QStringLiteral("?"),
-                        QStringLiteral("?")};
-    for (const Importe& i : kImportes) {
-        columnas << p + QLatin1String(i.columna);
-        valores << QStringLiteral("cast(? as varchar(40))");
-    }
+    QList<std::pair<QString, QString>> c{
+        {p + QStringLiteral("ID"),
+         QStringLiteral("(select ID from %1)").arg(QLatin1String(t.generador))},
+        {QStringLiteral("PREF_PRE"), QStringLiteral("cast(? as varchar(4))")},
+        {p + QStringLiteral("NUMERO"), QStringLiteral("cast(? as varchar(8))")},
+        {p + QStringLiteral("FECHA"), QStringLiteral("cast(? as date)")},
+        {p + QStringLiteral("CONC"), QStringLiteral("cast(? as varchar(60))")},
+        {p + QStringLiteral("MONEDA"), QStringLiteral("cast(? as integer)")},
+        {p + QStringLiteral("DTOFECHA"), QStringLiteral("cast(? as date)")},
+        {p + QStringLiteral("USUARIO"), QStringLiteral("cast(? as varchar(10))")},
+    };
+    for (const Importe& i : kImportes)
+        c.append({p + QLatin1String(i.columna), QStringLiteral("cast(? as varchar(40))")});
     if (t.tipo == 51) {
-        columnas << p + QStringLiteral("VENCE");
-        valores << QStringLiteral("?");
+        c.append({p + QStringLiteral("VENCE"),
+                  QStringLiteral("coalesce(cast(? as date), dateadd(coalesce(v.PROV_DIASPAGO, 0) "
+                                 "day to cast(? as date)))")});
+        c.append({p + QStringLiteral("FECFAC"), QStringLiteral("cast(? as date)")});
     }
-    columnas << QStringLiteral("TIDO_COD") << p + QStringLiteral("ANULADO")
-             << p + QStringLiteral("TRANSMIT") << QStringLiteral("NUMOK")
-             << p + QStringLiteral("TIPOCOSTO");
-    valores << QString::number(t.tipo) << QStringLiteral("'N'") << QStringLiteral("'N'")
-            << QStringLiteral("'N'") << QStringLiteral("'A'");
-    return QStringLiteral("insert into %1 (%2) values (%3)")
+    c.append({QStringLiteral("TERC_NIT"), QStringLiteral("v.TERC_NIT")});
+    c.append({p + QStringLiteral("CTAPAGAR"), QStringLiteral("v.PROV_CTAPAGAR")});
+    c.append({p + QStringLiteral("CTACAUSA"), QStringLiteral("v.PROV_CTACAUSA")});
+    c.append({p + QStringLiteral("CTAPAGARN"), QStringLiteral("v.PROV_CTAPAGNIIF")});
+    c.append({p + QStringLiteral("CTACAUSAN"), QStringLiteral("v.PROV_CTACAUSANIIF")});
+    c.append({QStringLiteral("TIDO_COD"), QString::number(t.tipo)});
+    for (const char* x : {"ANULADO", "TRANSMIT"})
+        c.append({p + QLatin1String(x), QStringLiteral("'N'")});
+    c.append({QStringLiteral("NUMOK"), QStringLiteral("'N'")});
+    c.append({p + QStringLiteral("TIPOCOSTO"), QStringLiteral("'A'")});
+    QStringList columnas, valores;
+    for (const auto& [columna, valor] : c) {
+        columnas << columna;
+        valores << valor;
+    }
+    return QStringLiteral("insert into %1 (%2) select %3 from PROVEEDORES v where v.TERC_NIT = ?")
         .arg(QLatin1String(t.tabla), columnas.join(QStringLiteral(", ")),
              valores.join(QStringLiteral(", ")));
 }
@@ -212,7 +222,7 @@ bool DestinoSaldos::escriba(const Registro& r) {
         !prefijo_->ejecute({d.tabla.tipo, d.prefijo, d.numero}))
         return falle(prefijo_->error());
     const QDate el_dia = fecha(r, "FECHA");
-    QVariantList valores{d.prefijo, d.numero, el_dia,  texto(r, "NIT"), texto_o_nulo(r, "CONCEPTO"),
+    QVariantList valores{d.prefijo, d.numero, el_dia,  texto_o_nulo(r, "CONCEPTO"),
                          moneda(r), el_dia,   usuario_};
     for (const Importe& i : kImportes) {
         qint64 valor = monto(r, i.dato);
@@ -223,9 +233,16 @@ bool DestinoSaldos::escriba(const Registro& r) {
     Sentencia& s = d.tabla.tipo == 51 ? *cargo_ : *descuento_;
     if (d.tabla.tipo == 51) {
         const QDate vence = fecha(r, "VENCE");
-        valores << (vence.isValid() ? vence : el_dia);
+        valores << (vence.isValid() ? QVariant(vence) : QVariant(QMetaType::fromType<QDate>()))
+                << el_dia << el_dia;
     }
-    return s.ejecute(valores) || falle(s.error());
+    valores << texto(r, "NIT");
+    if (!s.ejecute(valores))
+        return falle(s.error());
+    // The supplier's row gives the document's: none, nothing stored.
+    return s.consulta().numRowsAffected() == 1 ||
+           falle(QStringLiteral("El NIT ") + texto(r, "NIT") +
+                 QStringLiteral(" no es un proveedor."));
 }
 
 QString DestinoSaldos::avance(const Registro& r) const {

@@ -116,11 +116,14 @@ TEST_F(ImportacionTest, ProveedoresNuevosSeAgreganYUnNitExistenteSeActualizaSinD
 // balance, the payables relation lists them, a missing prefix is created
 // without automatic numbering, and an empty rate is the local currency's.
 TEST_F(ImportacionTest, SaldosInicialesSonCargosYDescuentosQueElRegistroYLaRelacionVen) {
+    ASSERT_TRUE(dm->sql().execute(QStringLiteral(
+        "update PROVEEDORES set PROV_CTAPAGAR = '22051001' where TERC_NIT = '800987654'")));
     const ResultadoImportacion r = importe(
         Clase::SaldosIniciales,
         {QStringLiteral("D;IM;45;01/09/2022;900123456;30/09/2022;Saldo inicial;1.000.000,00;;COP;"
                         "0;1.000.000;0;160.000"),
          QStringLiteral("C;0000;7;05/09/2022;900123456;;Nota crédito inicial;200.000,50;;;"),
+         // No due date: the supplier's payment days (45) from the date.
          QStringLiteral("D;IM;46;02/09/2022;800987654;;Saldo en dólares;100,00;4.000,00;USD")});
     ASSERT_TRUE(r.importado()) << r.mensaje.toStdString();
     EXPECT_EQ(r.importados, 3);
@@ -137,6 +140,12 @@ TEST_F(ImportacionTest, SaldosInicialesSonCargosYDescuentosQueElRegistroYLaRelac
                                    "|| ' ' || NDPR_IVAMONTO from NOTAS_DEBITO_PROVEEDOR where "
                                    "PREF_PRE = 'IM' and NDPR_NUMERO = '000045'")),
               QStringLiteral("000045 1.00 1 2022-09-30 NNN ADMIN 1000000.00 160000.00"));
+    // What the charge window takes from the supplier: his accounts, and his
+    // payment days when no due date is given.
+    EXPECT_EQ(texto(QStringLiteral("select NDPR_VENCE || ' ' || NDPR_FECFAC || ' ' || "
+                                   "coalesce(NDPR_CTAPAGAR, '-') from NOTAS_DEBITO_PROVEEDOR "
+                                   "where NDPR_NUMERO = '000046'")),
+              QStringLiteral("2022-10-17 2022-09-02 22051001"));
     EXPECT_GT(dm->sql()
                   .scalar(QStringLiteral("select NDPR_ID from NOTAS_DEBITO_PROVEEDOR where "
                                          "NDPR_NUMERO = '000045'"))
