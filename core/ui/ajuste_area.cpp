@@ -13,7 +13,12 @@ void ajuste_al_area(QWidget* ventana) {
     if (!marco || !marco->mdiArea())
         return;
     const QSize borde = marco->size() - ventana->size();
-    marco->resize((ventana->sizeHint() + borde).boundedTo(marco->mdiArea()->viewport()->size()));
+    // A window that asks for less than its own minimum (a wrapped text's
+    // hint is narrow) would be cut at the frame's edge.
+    const QSize pedido = ventana->sizeHint()
+                             .expandedTo(ventana->minimumSizeHint())
+                             .expandedTo(ventana->minimumSize());
+    marco->resize((pedido + borde).boundedTo(marco->mdiArea()->viewport()->size()));
     centre_en_area(ventana, 0, 0);
 }
 

@@ -74,6 +74,10 @@ void Tfcambiavence::muestre() {
     vence_->setText(sql::dateText(logica_.vence));
     proveedor_->setText(logica_.proveedor);
     numprov_->setText(logica_.numero_proveedor);
+    // The new due date starts from the one the charge has: typed over or
+    // moved by days, never typed into an empty box the editor cannot read.
+    if (logica_.vence.isValid() && nuevo_vence_->date() == kSinFecha)
+        nuevo_vence_->setDate(logica_.vence);
 }
 
 void Tfcambiavence::SBCambiarClick() {
