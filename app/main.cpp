@@ -32,12 +32,14 @@
 #include "core/services/clock.h"
 #include "core/tfdm/tfdm.h"
 #include "core/ui/desktop_dialogs.h"
+#include "core/ui/fechas_al_teclado.h"
 
 int main(int argc, char** argv) {
     ledgrix::Programa app(argc, argv);
     ledgrix::Programa::setApplicationName(QStringLiteral("C x Pagar - Ledgrix"));
     ledgrix::Programa::setApplicationVersion(ledgrix::revision_programa());
     ledgrix::instale_traducciones_qt(app);
+    ledgrix::instale_fechas_al_teclado(app);
     ledgrix::DesktopDialogs dialogs;
     ledgrix::SystemClock clock;
     ledgrix::Tfdm dm(dialogs, clock);

@@ -61,9 +61,6 @@ bool VentanaMantenimiento::eventFilter(QObject* watched, QEvent* event) {
         if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) &&
             (qobject_cast<QLineEdit*>(watched) || qobject_cast<QAbstractSpinBox*>(watched))) {
             focusNextChild();
-            // A date reached by Enter is typed over whole, as a box is.
-            if (auto* fecha = qobject_cast<QAbstractSpinBox*>(focusWidget()))
-                fecha->selectAll();
             return true;
         }
     }
