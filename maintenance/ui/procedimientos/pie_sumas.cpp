@@ -26,6 +26,16 @@ PieSumas::PieSumas(QTableView* grilla, QWidget* parent) : QWidget(parent), grill
 
 void PieSumas::muestre(const QHash<int, QString>& textos) {
     textos_ = textos;
+    // A sum is wider than the rows it adds up: its column widens so that no
+    // digit is cut ("110.117.734,00" must not read "10.117.734,00").
+    QHeaderView* h = grilla_->horizontalHeader();
+    for (auto it = textos_.cbegin(); it != textos_.cend(); ++it) {
+        if (it.key() >= h->count())
+            continue;
+        const int ancho = fontMetrics().horizontalAdvance(it.value()) + 3 * kMargen;
+        if (h->sectionSize(it.key()) < ancho)
+            h->resizeSection(it.key(), ancho);
+    }
     update();
 }
 
