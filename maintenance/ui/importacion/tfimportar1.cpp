@@ -26,7 +26,9 @@ Tfimportar1::Tfimportar1(Tfdm& dm, QWidget* parent)
     setObjectName(S("Tfimportar1"));
     setWindowTitle(S("Importar datos"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(900, 600);
+    // Room for the layout and the preview side by side in the last step;
+    // the work area bounds it on a small screen.
+    setMinimumSize(900, 560);
 
     auto* caja = new QVBoxLayout(this);
     pasos_ = new QStackedWidget(this);

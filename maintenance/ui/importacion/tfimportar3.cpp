@@ -169,6 +169,9 @@ void Tfimportar3::importe() {
     if (importando_)
         return;
     tome_disposicion();
+    // The clerk may have fixed the file since the step opened: the preview
+    // shows what is imported now.
+    muestre_vista();
     importando_ = true;
     progreso_->reinicie();
     resultado_->clear();
