@@ -169,6 +169,14 @@ TEST_F(ImportacionTest, SaldosInicialesSonCargosYDescuentosQueElRegistroYLaRelac
                                    "' ') from (select * from CXPAGAR_PROVEEDOR('900123456', "
                                    "'2022-09-21', 1) order by TIPO)")),
               QStringLiteral("51:IM000045=1160000.00 52:0000000007=-200000.50"));
+    // And the aging at the cut-off: the charge not yet due, the credit note
+    // with its balance outside the due buckets.
+    EXPECT_EQ(
+        texto(QStringLiteral(
+            "select list(TIPO || '|' || SALDO || '|' || CORRIENTE, ' ') from rep_analisis_cxpagar("
+            "'900123456', '900123456', '', 'zz', '2022/09/21', 'S', 'N', 'N', 30, 0, 'N', "
+            "0) where TIPO in (51, 52)")),
+        QStringLiteral("51|1160000.00|1160000.00 52|-200000.50|0.00"));
 }
 
 struct CasoRechazo {
