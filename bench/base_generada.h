@@ -53,6 +53,19 @@ inline bool base_generada(const generador::Parametros& p) {
     return true;
 }
 
+// The base the payment benchmarks work on: 2,000 suppliers x 120 documents
+// in local currency, a third of them paid, up to `hasta`.
+inline generador::Parametros base_de_pagos(const QString& ubicacion, const QDate& hasta) {
+    generador::Parametros p;
+    p.ubicacion = ubicacion;
+    p.proveedores = 2000;
+    p.documentosPorProveedor = 120;
+    p.partePagada = 0.3;
+    p.parteExtranjera = 0;
+    p.hasta = hasta;
+    return p;
+}
+
 // The installation a benchmark that saves documents works on: LEDGRIX_BENCH_DB
 // when set, else `p.ubicacion` generated with `p` on the first run. Answers
 // a fresh copy of its company database (named after `sufijo`, next to the

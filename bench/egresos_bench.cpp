@@ -115,14 +115,9 @@ BENCHMARK(BM_GrabeEgreso50_servidor)->Unit(benchmark::kMillisecond)->Iterations(
 // those documents.
 bool prepare() {
     reloj = std::make_unique<FixedClock>(QDateTime::currentDateTime());
-    generador::Parametros p;
-    p.ubicacion = QStringLiteral("/tmp/ledgrix-bench-egresos");
-    p.proveedores = 2000;
-    p.documentosPorProveedor = 120;
-    p.partePagada = 0.3;
-    p.parteExtranjera = 0;
-    p.hasta = reloj->today();
-    base = bench::copia_de_trabajo(p, QStringLiteral("corrida"));
+    base = bench::copia_de_trabajo(
+        bench::base_de_pagos(QStringLiteral("/tmp/ledgrix-bench-egresos"), reloj->today()),
+        QStringLiteral("corrida"));
     if (base.isEmpty())
         return false;
     Tfdm dm(dialogos, *reloj);

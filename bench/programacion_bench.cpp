@@ -88,14 +88,9 @@ BENCHMARK(BM_ProgramacionConfirmadaYArchivo)
 
 bool prepare() {
     reloj = std::make_unique<FixedClock>(QDateTime::currentDateTime());
-    generador::Parametros p;
-    p.ubicacion = QStringLiteral("/tmp/ledgrix-bench-programacion");
-    p.proveedores = 2000;
-    p.documentosPorProveedor = 120;
-    p.partePagada = 0.3;
-    p.parteExtranjera = 0;
-    p.hasta = reloj->today();
-    base = bench::copia_de_trabajo(p, QStringLiteral("programacion"));
+    base = bench::copia_de_trabajo(
+        bench::base_de_pagos(QStringLiteral("/tmp/ledgrix-bench-programacion"), reloj->today()),
+        QStringLiteral("programacion"));
     if (base.isEmpty())
         return false;
     Tfdm dm(dialogos, *reloj);
