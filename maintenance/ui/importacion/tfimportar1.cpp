@@ -55,15 +55,15 @@ Tfimportar1::Tfimportar1(Tfdm& dm, QWidget* parent)
 
     auto* barra = new QHBoxLayout;
     barra->addStretch(1);
-    auto* atras = new QPushButton(S("Esc: Atrás"), this);
-    auto* adelante = new QPushButton(S("F5: Siguiente / F2: Importar"), this);
-    for (QPushButton* b : {atras, adelante}) {
+    atras_ = new QPushButton(S("Esc: Salir"), this);
+    adelante_ = new QPushButton(S("F5: Siguiente"), this);
+    for (QPushButton* b : {atras_, adelante_}) {
         b->setFocusPolicy(Qt::NoFocus);
         barra->addWidget(b);
     }
     caja->addLayout(barra);
-    connect(atras, &QPushButton::clicked, this, &Tfimportar1::anterior);
-    connect(adelante, &QPushButton::clicked, this, &Tfimportar1::siguiente);
+    connect(atras_, &QPushButton::clicked, this, &Tfimportar1::anterior);
+    connect(adelante_, &QPushButton::clicked, this, &Tfimportar1::siguiente);
 
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
@@ -77,6 +77,9 @@ int Tfimportar1::paso() const {
 
 void Tfimportar1::vaya(int paso) {
     pasos_->setCurrentIndex(paso - 1);
+    // The keys say what they do in this step.
+    atras_->setText(paso == 1 ? S("Esc: Salir") : S("Esc: Atrás"));
+    adelante_->setText(paso == 3 ? S("F2: Importar") : S("F5: Siguiente"));
     if (paso == 1)
         clases_.front()->setFocus();
     else if (paso == 2)

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 
+class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 
@@ -47,6 +48,8 @@ class Tfimportar1 : public QWidget {
     Tfdm& dm_;
     std::unique_ptr<importacion::AsistenteImportacion> asistente_;
     QStackedWidget* pasos_;
+    QPushButton* atras_ = nullptr;
+    QPushButton* adelante_ = nullptr;
     QList<QRadioButton*> clases_;
     Tfimportar2* paso2_;
     Tfimportar3* paso3_;
