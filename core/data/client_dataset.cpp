@@ -3,6 +3,8 @@
 #include <QSqlField>
 #include <QSqlRecord>
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <stdexcept>
 
 #include "core/data/provider.h"
@@ -10,6 +12,23 @@
 namespace ledgrix {
 
 namespace {
+
+// A scaled numeric as the driver hands it: the stored integer times a power
+// of ten, as a double ("99.99" arrives as 99.99000000000001). The column's
+// scale gives the stored integer back exactly while it stays inside a
+// double's 53 bits, which fifteen digits do; anything else takes the
+// general way.
+std::optional<Currency> importe_leido(const Field& f, const QVariant& v) {
+    static constexpr int64_t potencia[] = {1, 10, 100, 1000, 10000};
+    const int escala = f.scale();
+    if (f.type() != Field::Type::Currency || escala < 0 || escala > Currency::kDecimals ||
+        v.typeId() != QMetaType::Double)
+        return std::nullopt;
+    const double escalado = v.toDouble() * static_cast<double>(potencia[escala]);
+    if (!(std::fabs(escalado) < 9007199254740992.0))
+        return std::nullopt;
+    return Currency::fromUnits(std::llround(escalado) * potencia[Currency::kDecimals - escala]);
+}
 
 Field::Type typeOf(const QSqlField& f) {
     switch (f.metaType().id()) {
@@ -212,10 +231,11 @@ void ClientDataset::addFetched(std::vector<QVector<QVariant>>& raw) {
         row->values.resize(fieldCount());
         for (int i = 0; i < values.size() && i < fieldCount(); ++i) {
             const Field& f = *fields_[static_cast<size_t>(i)];
+            if (const auto exacto = importe_leido(f, values[i])) {
+                row->values[i] = QVariant::fromValue(*exacto);
+                continue;
+            }
             row->values[i] = Field::normalize(f.type(), values[i]);
-            // The driver formats scaled numerics through a double ("99.99"
-            // arrives as "99.99000000000001"); the column's scale restores
-            // the exact value, as 15 digits stay well inside a double.
             if (f.scale() >= 0 && f.scale() <= Currency::kDecimals && row->values[i].isValid())
                 row->values[i] = QVariant::fromValue(R(row->values[i].value<Currency>(), -f.scale()));
         }

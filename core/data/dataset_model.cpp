@@ -74,6 +74,21 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const {
         if (f->type() == Field::Type::Currency && v.isValid())
             return displayText(*f, v);
         return v;
+    case OrdenRole:
+        if (!v.isValid())
+            return {};
+        switch (f->type()) {
+        case Field::Type::Currency:
+            return QVariant::fromValue<qlonglong>(Field::currencyOf(v).units());
+        case Field::Type::Integer:
+            return QVariant::fromValue<qlonglong>(v.toLongLong());
+        case Field::Type::Date:
+        case Field::Type::DateTime:
+        case Field::Type::Time:
+            return v;
+        default:
+            return {};
+        }
     case Qt::TextAlignmentRole:
         if (f->type() == Field::Type::Currency || f->type() == Field::Type::Integer)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

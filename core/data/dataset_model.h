@@ -14,6 +14,11 @@ class Field;
 class DatasetModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // The value a sorted view orders by: amounts and integers as numbers,
+    // dates as dates (their texts would put "1.234,00" before "999,00");
+    // nothing for texts, which sort by what is shown.
+    static constexpr int OrdenRole = Qt::UserRole + 40;
+
     explicit DatasetModel(ClientDataset* dataset, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;

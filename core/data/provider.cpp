@@ -114,7 +114,10 @@ std::optional<DataError> Provider::open(const QString& sql, const QVariantMap& p
         return DataError{QStringLiteral("Connection not open: ") + connectionName_, {}};
     auto q = std::make_unique<QSqlQuery>(db);
     q->setForwardOnly(true);
-    q->setNumericalPrecisionPolicy(QSql::HighPrecision);
+    // Scaled numerics come as doubles and the dataset rounds them back to
+    // their column's scale: asked for text, the driver would format that
+    // same double, and the dataset parse it again, for every amount read.
+    q->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!q->prepare(openedSql_))
         return readError(q->lastError());
     for (auto it = params.begin(); it != params.end(); ++it)

@@ -2,6 +2,7 @@
 
 #include "core/data/client_dataset.h"
 #include "core/data/dataset_model.h"
+#include "core/ui/grid/grid_filter_proxy.h"
 #include "core/data/provider.h"
 #include "data_scratch_db.h"
 
@@ -165,6 +166,45 @@ TEST_F(DatasetTest, FieldsComeFromTheQueryAndFormatForGrids) {
     EXPECT_EQ(f(ds, "EGRE_VALOR").asCurrency().toString(2), QStringLiteral("1000.50"));
     EXPECT_EQ(ds->state(), ClientDataset::State::Edit);
     EXPECT_EQ(ds->recNo(), 1);
+}
+
+// A sorted grid orders amounts by value: as texts "10,50" came before
+// "2,50" and "1.234.567,50" before "999,50".
+TEST_F(DatasetTest, SortedGridsOrderAmountsByValue) {
+    seed(12);
+    ClientDataset* ds = egresos();
+    ds->open();
+    ds->moveTo(4);
+    ds->edit();
+    f(ds, "EGRE_VALOR").setValue(QStringLiteral("1234567.5"));
+    ds->post();
+    ds->moveTo(8);
+    ds->edit();
+    f(ds, "EGRE_VALOR").clear();
+    ds->post();
+    DatasetModel model(ds);
+    GridFilterProxy proxy;
+    proxy.setSourceModel(&model);
+    const int valor = 4;
+    ASSERT_EQ(f(ds, "EGRE_VALOR").index(), valor);
+    const auto columna = [&] {
+        QStringList textos;
+        for (int r = 0; r < proxy.rowCount(); ++r)
+            textos << proxy.index(r, valor).data().toString();
+        return textos;
+    };
+    proxy.sort(valor, Qt::AscendingOrder);
+    EXPECT_EQ(columna(), (QStringList{QString(), QStringLiteral("1,50"), QStringLiteral("2,50"),
+                                      QStringLiteral("3,50"), QStringLiteral("4,50"),
+                                      QStringLiteral("6,50"), QStringLiteral("7,50"),
+                                      QStringLiteral("8,50"), QStringLiteral("10,50"),
+                                      QStringLiteral("11,50"), QStringLiteral("12,50"),
+                                      QStringLiteral("1.234.567,50")}));
+    proxy.sort(valor, Qt::DescendingOrder);
+    EXPECT_EQ(columna().first(), QStringLiteral("1.234.567,50"));
+    // Texts still sort as shown.
+    proxy.sort(2, Qt::AscendingOrder);
+    EXPECT_EQ(proxy.index(0, 2).data().toString(), QStringLiteral("800"));
 }
 
 TEST_F(DatasetTest, FiltersAndCalculatedFields) {

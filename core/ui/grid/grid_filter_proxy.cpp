@@ -1,5 +1,7 @@
 #include "core/ui/grid/grid_filter_proxy.h"
 
+#include "core/data/dataset_model.h"
+
 namespace ledgrix {
 
 QString GridFilterProxy::folded(const QString& text) {
@@ -47,6 +49,16 @@ void GridFilterProxy::clearColumnFilters() {
         return;
     filters_.clear();
     invalidateRowsFilter();
+}
+
+bool GridFilterProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    const QVariant a = left.data(DatasetModel::OrdenRole);
+    const QVariant b = right.data(DatasetModel::OrdenRole);
+    if (!a.isValid() && !b.isValid())
+        return QSortFilterProxyModel::lessThan(left, right);
+    if (!a.isValid() || !b.isValid())
+        return !a.isValid();
+    return QVariant::compare(a, b) == QPartialOrdering::Less;
 }
 
 bool GridFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {

@@ -26,6 +26,9 @@ class GridFilterProxy : public QSortFilterProxyModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   protected:
+    // Amounts, integers and dates of a dataset by value, empty ones first;
+    // everything else by its text.
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
   private:
