@@ -121,7 +121,7 @@ void BM_SoloDriver(benchmark::State& state) {
     for (auto _ : state) {
         QSqlQuery q(dm->ledgrix());
         q.setForwardOnly(true);
-        q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+        q.setNumericalPrecisionPolicy(state.range(0) ? QSql::LowPrecisionDouble : QSql::HighPrecision);
         if (!q.exec(sentencia)) {
             state.SkipWithError("sin filas");
             return;
@@ -137,7 +137,7 @@ void BM_SoloDriver(benchmark::State& state) {
 BENCHMARK(BM_EstadoCuenta)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoloConsulta)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoloMaqueta)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SoloDriver)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SoloDriver)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 bool prepare() {
     const QString env = qEnvironmentVariable("LEDGRIX_BENCH_DB");
