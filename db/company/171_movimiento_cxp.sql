@@ -56,12 +56,11 @@
    against a credit document are negative). FINAL = INICIAL + DEBITOS -
    CREDITOS - ABONOS.
 
-   Speed: one supplier's period is one set the engine reads and sorts:
-   its documents by the (NIT, type, date) index, each joined by key to its
-   own table, and its movements by their (NIT, date) index, each joined to
-   its voucher; its balances in local currency are sums over the (NIT,
-   date) indexes, back from today's open positions or forward from its
-   first document, whichever is nearer.
+   Speed: one supplier's period is two date-ordered reads of the (NIT,
+   date) indexes of the ledger and of its movements, merged, with one read
+   by key of each row's document or voucher; its balances in local
+   currency are sums over the same indexes, back from today's open
+   positions or forward from its first document, whichever is nearer.
    The summary and the analysis read the period by
    IX_MOVIMIENTO_PROVEEDOR_FECHA and IX_ABONOS_PROVEEDOR_FECHA;
    the summary takes today's per-supplier totals of the relation (one
@@ -73,9 +72,6 @@
 /* The period's documents of every supplier. One more entry per document
    stored, in date order, so it grows at its end. */
 CREATE INDEX IX_MOVIMIENTO_PROVEEDOR_FECHA ON MOVIMIENTO_PROVEEDOR (MVPR_FECHA);
-/* One supplier's documents of one type in a period, each then read by key
-   from its own table: the rows of a statement. */
-CREATE INDEX IX_MOVIMIENTO_PROV_NIT_TIPO ON MOVIMIENTO_PROVEEDOR (TERC_NIT, MVPR_TIPOREF, MVPR_FECHA);
 
 SET TERM ^ ;
 
@@ -168,15 +164,15 @@ END^
    in the header). ES_ABONO 0: a document, VALOR its MVPR_VALOR and
    RTFTE..RTICA the withholdings its recording took; 1: a settling movement,
    VALOR its ABPR_VALOR and RTFTE..RTICA what it withheld. Amounts in the
-   currency asked. On one day the documents come before the movements,
-   each kind in the order it was entered; the few movements dated before
-   their own document (back-dated entries) come first, at their dates.
-   A year of a busy supplier is tens of thousands of rows, so the rows are
-   one set read by the engine: the documents of each type through the
-   ledger's (NIT, type, date) index, each joined by key to its own table;
-   the movements through their (NIT, date) index, each joined to its
-   voucher (the key is NULL for the other kinds' tables). Reading them one
-   by one in PSQL, or joining every row to every table, cost twice as much. */
+   currency asked.
+   A year of a busy supplier is tens of thousands of rows, so nothing is
+   sorted and nothing is joined that the row does not need: the documents
+   and the period's settling movements come in date order through the
+   (NIT, date) indexes and are merged here (a day's documents before its
+   movements), after the few movements dated before their own document;
+   each row then reads its one document or voucher by key. Joining every
+   row to all six document tables probed each table for every row whatever
+   its type, and sorting the period cost as much as reading it. */
 CREATE OR ALTER PROCEDURE CXP_MOVIMIENTOS_PERIODO (NIT VARCHAR(20), DESDE DATE, HASTA DATE,
     AGENCIA INTEGER, MONEDA INTEGER)
 RETURNS (
@@ -193,107 +189,181 @@ RETURNS (
     RTICA    NUMERIC(15,2)
 )
 AS
+DECLARE TIPO INTEGER;
+DECLARE ID INTEGER;
+DECLARE PREF_DOC VARCHAR(4);
+DECLARE NUM_DOC VARCHAR(8);
+DECLARE MONEDADOC INTEGER;
+DECLARE TRM NUMERIC(15,4);
+DECLARE ORIGEN VARCHAR(1);
+DECLARE RETUVO INTEGER;
+DECLARE RTCREE NUMERIC(15,2);
+DECLARE SIGNO INTEGER;
 DECLARE TODO INTEGER;
+/* The next row of each stream; HAY_* 0 once it is exhausted. */
+DECLARE HAY_ANTES INTEGER;
+DECLARE HAY_DOC INTEGER;
+DECLARE HAY_PAGO INTEGER;
+DECLARE D_TIPO INTEGER;
+DECLARE D_ID INTEGER;
+DECLARE D_PREF VARCHAR(4);
+DECLARE D_NUM VARCHAR(8);
+DECLARE D_FECHA DATE;
+DECLARE D_MONEDA INTEGER;
+DECLARE D_TRM NUMERIC(15,4);
+DECLARE D_VALOR NUMERIC(15,2);
+DECLARE D_RETUVO INTEGER;
+DECLARE P_TIPO INTEGER;
+DECLARE P_ID INTEGER;
+DECLARE P_PREF VARCHAR(4);
+DECLARE P_NUM VARCHAR(8);
+DECLARE P_FECHA DATE;
+DECLARE P_MONEDA INTEGER;
+DECLARE P_TRM NUMERIC(15,4);
+DECLARE P_VALOR NUMERIC(15,2);
+DECLARE P_ORIGEN VARCHAR(1);
+DECLARE P_RTFTE NUMERIC(15,2);
+DECLARE P_RTIVA NUMERIC(15,2);
+DECLARE P_RTICA NUMERIC(15,2);
+DECLARE ANTES CURSOR FOR (
+    SELECT M.MVPR_TIPOREF, A.ABPR_IDORI, M.MVPR_PREFIJO, M.MVPR_NUMERO, A.ABPR_FECHA, M.MVPR_MONEDA, M.MVPR_TRM,
+           A.ABPR_VALOR, A.ABPR_ORIGEN, A.ABPR_RTFTE, A.ABPR_RTIVA, A.ABPR_RTICA + A.ABPR_RCREE AS RTICA
+    FROM MOVIMIENTO_PROVEEDOR M
+    JOIN ABONOS_PROVEEDOR A ON A.ABPR_TIPOREF = M.MVPR_TIPOREF AND A.ABPR_IDREF = M.MVPR_IDREF
+    WHERE M.TERC_NIT = :NIT AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA AND A.ABPR_FECHA + 0 < :DESDE
+      AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+    ORDER BY A.ABPR_FECHA);
+DECLARE DOCS CURSOR FOR (
+    SELECT M.MVPR_TIPOREF, M.MVPR_IDREF, M.MVPR_PREFIJO, M.MVPR_NUMERO, M.MVPR_FECHA, M.MVPR_MONEDA, M.MVPR_TRM,
+           M.MVPR_VALOR, IIF(M.MVPR_RETCAUSA = 'S' AND M.MVPR_TOTAL <> M.MVPR_VALOR, 1, 0) AS RETUVO
+    FROM MOVIMIENTO_PROVEEDOR M
+    WHERE M.TERC_NIT = :NIT AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA AND M.MVPR_ANULADO = 'N'
+      AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+    ORDER BY M.TERC_NIT, M.MVPR_FECHA);
+DECLARE PAGOS CURSOR FOR (
+    SELECT M.MVPR_TIPOREF, A.ABPR_IDORI, M.MVPR_PREFIJO, M.MVPR_NUMERO, A.ABPR_FECHA, M.MVPR_MONEDA, M.MVPR_TRM,
+           A.ABPR_VALOR, A.ABPR_ORIGEN, A.ABPR_RTFTE, A.ABPR_RTIVA, A.ABPR_RTICA + A.ABPR_RCREE AS RTICA
+    FROM ABONOS_PROVEEDOR A
+    JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
+    WHERE A.TERC_NIT = :NIT AND A.ABPR_FECHA BETWEEN :DESDE AND :HASTA AND M.MVPR_FECHA + 0 <= :HASTA
+      AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
+    ORDER BY A.TERC_NIT, A.ABPR_FECHA);
 BEGIN
     AGENCIA = COALESCE(AGENCIA, 0);
     MONEDA = COALESCE(MONEDA, 0);
-    /* Every agency in local currency: nothing to choose or convert. */
+    /* Every agency in local currency: nothing to choose among the rows. */
     TODO = IIF(AGENCIA = 0 AND MONEDA IN (0, 1), 1, 0);
-    FOR SELECT X.ES_ABONO, X.TIPODOC, X.IDDOC, X.PREFIJO, X.NUMERO, X.FECHA, X.CONCEPTO,
-               IIF(:TODO = 1, X.VALOR, CXP_MONTO_EN(X.VALOR, X.TRM, :MONEDA)),
-               IIF(:TODO = 1, X.RTFTE, CXP_MONTO_EN(X.RTFTE, X.TRM, :MONEDA)),
-               IIF(:TODO = 1, X.RTIVA, CXP_MONTO_EN(X.RTIVA, X.TRM, :MONEDA)),
-               IIF(:TODO = 1, X.RTICA, CXP_MONTO_EN(X.RTICA, X.TRM, :MONEDA))
-        FROM (
-            /* The period's live documents, with what their recording withheld
-               (signed like the document) when it withheld. A credit payable
-               withholds nothing of its own. */
-            SELECT 0 AS ES_ABONO, D.TIPODOC, D.IDDOC, D.PREFIJO, D.NUMERO, D.FECHA, D.CONCEPTO, D.VALOR,
-                   D.RETUVO * D.SIGNO * COALESCE(D.RTFTE, 0) AS RTFTE,
-                   D.RETUVO * D.SIGNO * COALESCE(D.RTIVA, 0) AS RTIVA,
-                   D.RETUVO * D.SIGNO * (COALESCE(D.RTICA, 0) + COALESCE(D.RTCREE, 0)) AS RTICA,
-                   D.TIPODOC AS TIPO, D.PREFIJO AS PREF_DOC, D.MONEDADOC, D.TRM, D.IDDOC AS ENTRADA
-            FROM (SELECT TIPODOC, IDDOC, PREFIJO, NUMERO, FECHA, VALOR, MONEDADOC, TRM, CONCEPTO, RTFTE, RTIVA,
-                         RTICA, RTCREE, IIF(RETCAUSA = 'S' AND TOTAL <> VALOR, 1, 0) AS RETUVO,
-                         IIF(TIPODOC IN (24, 52, 55), -1, 1) AS SIGNO
-                  FROM (
-                  SELECT M.MVPR_TIPOREF, M.MVPR_IDREF, M.MVPR_PREFIJO, M.MVPR_NUMERO, M.MVPR_FECHA, M.MVPR_VALOR,
-                         M.MVPR_MONEDA, M.MVPR_TRM, M.MVPR_RETCAUSA, M.MVPR_TOTAL,
-                         F.FACO_CONC, F.FACO_RTFTEMONTO, F.FACO_RTIVAMONTO, F.FACO_RTICAMONTO, F.FACO_RTCREEM
-                  FROM MOVIMIENTO_PROVEEDOR M LEFT JOIN FACTURAS_COMPRA F ON F.FACO_ID = M.MVPR_IDREF
-                  WHERE M.TERC_NIT = :NIT AND M.MVPR_TIPOREF = 21 AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA
-                    AND M.MVPR_ANULADO = 'N'
-                  UNION ALL
-                  SELECT M.MVPR_TIPOREF, M.MVPR_IDREF, M.MVPR_PREFIJO, M.MVPR_NUMERO, M.MVPR_FECHA, M.MVPR_VALOR,
-                         M.MVPR_MONEDA, M.MVPR_TRM, M.MVPR_RETCAUSA, M.MVPR_TOTAL,
-                         F.DECO_CONC, F.DECO_RTFTEMONTO, F.DECO_RTIVAMONTO, F.DECO_RTICAMONTO, F.DECO_RTCREEM
-                  FROM MOVIMIENTO_PROVEEDOR M LEFT JOIN DEVOLUCIONES_COMPRAS F ON F.DECO_ID = M.MVPR_IDREF
-                  WHERE M.TERC_NIT = :NIT AND M.MVPR_TIPOREF = 24 AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA
-                    AND M.MVPR_ANULADO = 'N'
-                  UNION ALL
-                  SELECT M.MVPR_TIPOREF, M.MVPR_IDREF, M.MVPR_PREFIJO, M.MVPR_NUMERO, M.MVPR_FECHA, M.MVPR_VALOR,
-                         M.MVPR_MONEDA, M.MVPR_TRM, M.MVPR_RETCAUSA, M.MVPR_TOTAL,
-                         F.NDPR_CONC, F.NDPR_RTFTEMONTO, F.NDPR_RTIVAMONTO, F.NDPR_RTICAMONTO, F.NDPR_RTCREEM
-                  FROM MOVIMIENTO_PROVEEDOR M LEFT JOIN NOTAS_DEBITO_PROVEEDOR F ON F.NDPR_ID = M.MVPR_IDREF
-                  WHERE M.TERC_NIT = :NIT AND M.MVPR_TIPOREF = 51 AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA
-                    AND M.MVPR_ANULADO = 'N'
-                  UNION ALL
-                  SELECT M.MVPR_TIPOREF, M.MVPR_IDREF, M.MVPR_PREFIJO, M.MVPR_NUMERO, M.MVPR_FECHA, M.MVPR_VALOR,
-                         M.MVPR_MONEDA, M.MVPR_TRM, M.MVPR_RETCAUSA, M.MVPR_TOTAL,
-                         F.NCPR_CONC, F.NCPR_RTFTEMONTO, F.NCPR_RTIVAMONTO, F.NCPR_RTICAMONTO, F.NCPR_RTCREEM
-                  FROM MOVIMIENTO_PROVEEDOR M LEFT JOIN NOTAS_CREDITO_PROVEEDOR F ON F.NCPR_ID = M.MVPR_IDREF
-                  WHERE M.TERC_NIT = :NIT AND M.MVPR_TIPOREF = 52 AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA
-                    AND M.MVPR_ANULADO = 'N'
-                  UNION ALL
-                  SELECT M.MVPR_TIPOREF, M.MVPR_IDREF, M.MVPR_PREFIJO, M.MVPR_NUMERO, M.MVPR_FECHA, M.MVPR_VALOR,
-                         M.MVPR_MONEDA, M.MVPR_TRM, M.MVPR_RETCAUSA, M.MVPR_TOTAL,
-                         F.ANPR_CONC, F.ANPR_RTFTEMONTO, F.ANPR_RTIVAMONTO, F.ANPR_RTICAMONTO, 0
-                  FROM MOVIMIENTO_PROVEEDOR M LEFT JOIN ANTICIPOS_PROVEEDOR F ON F.ANPR_ID = M.MVPR_IDREF
-                  WHERE M.TERC_NIT = :NIT AND M.MVPR_TIPOREF = 55 AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA
-                    AND M.MVPR_ANULADO = 'N'
-                  UNION ALL
-                  SELECT M.MVPR_TIPOREF, M.MVPR_IDREF, M.MVPR_PREFIJO, M.MVPR_NUMERO, M.MVPR_FECHA, M.MVPR_VALOR,
-                         M.MVPR_MONEDA, M.MVPR_TRM, M.MVPR_RETCAUSA, M.MVPR_TOTAL, F.CRCX_CONC, 0, 0, 0, 0
-                  FROM MOVIMIENTO_PROVEEDOR M LEFT JOIN CREDITO_CXPAGAR F ON F.CRCX_ID = M.MVPR_IDREF
-                  WHERE M.TERC_NIT = :NIT AND M.MVPR_TIPOREF = 57 AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA
-                    AND M.MVPR_ANULADO = 'N'
-                  ) (TIPODOC, IDDOC, PREFIJO, NUMERO, FECHA, VALOR, MONEDADOC, TRM, RETCAUSA, TOTAL, CONCEPTO, RTFTE,
-                     RTIVA, RTICA, RTCREE)) D
-            UNION ALL
-            /* The settling movements: those of the period on documents dated
-               up to its end, and those dated before it on documents of the
-               period. */
-            SELECT 1, IIF(S.ORIGEN IN ('E', 'C'), 54, IIF(S.ORIGEN = 'A', 53, 57)), S.IDORI,
-                   COALESCE(EG.PREF_PRE, AP.PREF_PRE, CR.CRCX_PREF),
-                   COALESCE(EG.EGRE_NUMERO, AP.APPR_NUMERO, CR.CRCX_NUMERO), S.FECHA,
-                   CAST('Abono a ' || COALESCE(TRIM(S.PREF_DOC), '') || '-' || COALESCE(S.NUM_DOC, '')
-                        AS VARCHAR(60)),
-                   S.VALOR, S.RTFTE, S.RTIVA, S.RTICA, S.TIPO, S.PREF_DOC, S.MONEDADOC, S.TRM, S.ENTRADA
-            FROM (SELECT A.ABPR_ORIGEN AS ORIGEN, A.ABPR_IDORI AS IDORI, A.ABPR_FECHA AS FECHA,
-                         A.ABPR_VALOR AS VALOR, A.ABPR_RTFTE AS RTFTE, A.ABPR_RTIVA AS RTIVA,
-                         A.ABPR_RTICA + A.ABPR_RCREE AS RTICA, A.ABPR_ID AS ENTRADA, M.MVPR_TIPOREF AS TIPO,
-                         M.MVPR_PREFIJO AS PREF_DOC, M.MVPR_NUMERO AS NUM_DOC, M.MVPR_MONEDA AS MONEDADOC,
-                         M.MVPR_TRM AS TRM
-                  FROM ABONOS_PROVEEDOR A
-                  JOIN MOVIMIENTO_PROVEEDOR M ON M.MVPR_TIPOREF = A.ABPR_TIPOREF AND M.MVPR_IDREF = A.ABPR_IDREF
-                  WHERE A.TERC_NIT = :NIT AND A.ABPR_FECHA BETWEEN :DESDE AND :HASTA
-                    AND M.MVPR_FECHA + 0 <= :HASTA AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)
-                  UNION ALL
-                  SELECT A.ABPR_ORIGEN, A.ABPR_IDORI, A.ABPR_FECHA, A.ABPR_VALOR, A.ABPR_RTFTE, A.ABPR_RTIVA,
-                         A.ABPR_RTICA + A.ABPR_RCREE, A.ABPR_ID, M.MVPR_TIPOREF, M.MVPR_PREFIJO, M.MVPR_NUMERO,
-                         M.MVPR_MONEDA, M.MVPR_TRM
-                  FROM MOVIMIENTO_PROVEEDOR M
-                  JOIN ABONOS_PROVEEDOR A ON A.ABPR_TIPOREF = M.MVPR_TIPOREF AND A.ABPR_IDREF = M.MVPR_IDREF
-                  WHERE M.TERC_NIT = :NIT AND M.MVPR_FECHA BETWEEN :DESDE AND :HASTA
-                    AND A.ABPR_FECHA + 0 < :DESDE AND M.MVPR_TIPOREF + 0 IN (21, 24, 51, 52, 55, 57)) S
-            LEFT JOIN EGRESOS EG ON EG.EGRE_ID = IIF(S.ORIGEN IN ('E', 'C'), S.IDORI, NULL)
-            LEFT JOIN APLICACION_PROVEDOR AP ON AP.APPR_ID = IIF(S.ORIGEN = 'A', S.IDORI, NULL)
-            LEFT JOIN CREDITO_CXPAGAR CR ON CR.CRCX_ID = IIF(S.ORIGEN = 'R', S.IDORI, NULL)) X
-        WHERE :TODO = 1 OR CXP_DOC_EN_SELECCION(X.TIPO, X.PREF_DOC, X.MONEDADOC, :AGENCIA, :MONEDA) = 1
-        ORDER BY X.FECHA, X.ES_ABONO, X.TIPODOC, X.ENTRADA
-        INTO :ES_ABONO, :TIPODOC, :IDDOC, :PREFIJO, :NUMERO, :FECHA, :CONCEPTO, :VALOR, :RTFTE, :RTIVA, :RTICA
-    DO
-        SUSPEND;
+    OPEN ANTES;
+    OPEN DOCS;
+    OPEN PAGOS;
+    FETCH ANTES INTO :P_TIPO, :P_ID, :P_PREF, :P_NUM, :P_FECHA, :P_MONEDA, :P_TRM, :P_VALOR, :P_ORIGEN, :P_RTFTE,
+                     :P_RTIVA, :P_RTICA;
+    HAY_ANTES = ROW_COUNT;
+    HAY_PAGO = HAY_ANTES;
+    IF (HAY_ANTES = 0) THEN
+    BEGIN
+        FETCH PAGOS INTO :P_TIPO, :P_ID, :P_PREF, :P_NUM, :P_FECHA, :P_MONEDA, :P_TRM, :P_VALOR, :P_ORIGEN,
+                         :P_RTFTE, :P_RTIVA, :P_RTICA;
+        HAY_PAGO = ROW_COUNT;
+    END
+    FETCH DOCS INTO :D_TIPO, :D_ID, :D_PREF, :D_NUM, :D_FECHA, :D_MONEDA, :D_TRM, :D_VALOR, :D_RETUVO;
+    HAY_DOC = ROW_COUNT;
+    WHILE (HAY_DOC = 1 OR HAY_PAGO = 1) DO
+    BEGIN
+        IF (HAY_ANTES = 0 AND HAY_DOC = 1 AND (HAY_PAGO = 0 OR D_FECHA <= P_FECHA)) THEN
+        BEGIN
+            ES_ABONO = 0; TIPO = D_TIPO; ID = D_ID; PREF_DOC = D_PREF; NUM_DOC = D_NUM; FECHA = D_FECHA;
+            MONEDADOC = D_MONEDA; TRM = D_TRM; VALOR = D_VALOR; RETUVO = D_RETUVO;
+            FETCH DOCS INTO :D_TIPO, :D_ID, :D_PREF, :D_NUM, :D_FECHA, :D_MONEDA, :D_TRM, :D_VALOR, :D_RETUVO;
+            HAY_DOC = ROW_COUNT;
+        END
+        ELSE
+        BEGIN
+            ES_ABONO = 1; TIPO = P_TIPO; ID = P_ID; PREF_DOC = P_PREF; NUM_DOC = P_NUM; FECHA = P_FECHA;
+            MONEDADOC = P_MONEDA; TRM = P_TRM; VALOR = P_VALOR; ORIGEN = P_ORIGEN;
+            RTFTE = P_RTFTE; RTIVA = P_RTIVA; RTICA = P_RTICA;
+            IF (HAY_ANTES = 1) THEN
+            BEGIN
+                FETCH ANTES INTO :P_TIPO, :P_ID, :P_PREF, :P_NUM, :P_FECHA, :P_MONEDA, :P_TRM, :P_VALOR, :P_ORIGEN,
+                                 :P_RTFTE, :P_RTIVA, :P_RTICA;
+                HAY_ANTES = ROW_COUNT;
+            END
+            IF (HAY_ANTES = 0) THEN
+            BEGIN
+                FETCH PAGOS INTO :P_TIPO, :P_ID, :P_PREF, :P_NUM, :P_FECHA, :P_MONEDA, :P_TRM, :P_VALOR, :P_ORIGEN,
+                                 :P_RTFTE, :P_RTIVA, :P_RTICA;
+                HAY_PAGO = ROW_COUNT;
+            END
+        END
+        IF (TODO = 1 OR CXP_DOC_EN_SELECCION(TIPO, PREF_DOC, MONEDADOC, AGENCIA, MONEDA) = 1) THEN
+        BEGIN
+            IF (ES_ABONO = 0) THEN
+            BEGIN
+                TIPODOC = TIPO; IDDOC = ID; PREFIJO = PREF_DOC; NUMERO = NUM_DOC;
+                CONCEPTO = NULL; RTCREE = 0;
+                /* A credit payable withholds nothing of its own. */
+                IF (TIPO = 21) THEN
+                    SELECT FACO_CONC, FACO_RTFTEMONTO, FACO_RTIVAMONTO, FACO_RTICAMONTO, FACO_RTCREEM
+                    FROM FACTURAS_COMPRA WHERE FACO_ID = :ID
+                    INTO :CONCEPTO, :RTFTE, :RTIVA, :RTICA, :RTCREE;
+                ELSE IF (TIPO = 24) THEN
+                    SELECT DECO_CONC, DECO_RTFTEMONTO, DECO_RTIVAMONTO, DECO_RTICAMONTO, DECO_RTCREEM
+                    FROM DEVOLUCIONES_COMPRAS WHERE DECO_ID = :ID
+                    INTO :CONCEPTO, :RTFTE, :RTIVA, :RTICA, :RTCREE;
+                ELSE IF (TIPO = 51) THEN
+                    SELECT NDPR_CONC, NDPR_RTFTEMONTO, NDPR_RTIVAMONTO, NDPR_RTICAMONTO, NDPR_RTCREEM
+                    FROM NOTAS_DEBITO_PROVEEDOR WHERE NDPR_ID = :ID
+                    INTO :CONCEPTO, :RTFTE, :RTIVA, :RTICA, :RTCREE;
+                ELSE IF (TIPO = 52) THEN
+                    SELECT NCPR_CONC, NCPR_RTFTEMONTO, NCPR_RTIVAMONTO, NCPR_RTICAMONTO, NCPR_RTCREEM
+                    FROM NOTAS_CREDITO_PROVEEDOR WHERE NCPR_ID = :ID
+                    INTO :CONCEPTO, :RTFTE, :RTIVA, :RTICA, :RTCREE;
+                ELSE IF (TIPO = 55) THEN
+                    SELECT ANPR_CONC, ANPR_RTFTEMONTO, ANPR_RTIVAMONTO, ANPR_RTICAMONTO
+                    FROM ANTICIPOS_PROVEEDOR WHERE ANPR_ID = :ID
+                    INTO :CONCEPTO, :RTFTE, :RTIVA, :RTICA;
+                ELSE
+                    SELECT CRCX_CONC FROM CREDITO_CXPAGAR WHERE CRCX_ID = :ID INTO :CONCEPTO;
+                IF (RETUVO = 1) THEN
+                BEGIN
+                    /* Signed like the document. */
+                    SIGNO = IIF(TIPO IN (24, 52, 55), -1, 1);
+                    RTFTE = SIGNO * COALESCE(RTFTE, 0);
+                    RTIVA = SIGNO * COALESCE(RTIVA, 0);
+                    RTICA = SIGNO * (COALESCE(RTICA, 0) + COALESCE(RTCREE, 0));
+                END
+                ELSE
+                BEGIN
+                    RTFTE = 0; RTIVA = 0; RTICA = 0;
+                END
+            END
+            ELSE
+            BEGIN
+                TIPODOC = IIF(ORIGEN IN ('E', 'C'), 54, IIF(ORIGEN = 'A', 53, 57));
+                IDDOC = ID; PREFIJO = NULL; NUMERO = NULL;
+                IF (TIPODOC = 54) THEN
+                    SELECT PREF_PRE, EGRE_NUMERO FROM EGRESOS WHERE EGRE_ID = :ID INTO :PREFIJO, :NUMERO;
+                ELSE IF (TIPODOC = 53) THEN
+                    SELECT PREF_PRE, APPR_NUMERO FROM APLICACION_PROVEDOR WHERE APPR_ID = :ID
+                    INTO :PREFIJO, :NUMERO;
+                ELSE
+                    SELECT CRCX_PREF, CRCX_NUMERO FROM CREDITO_CXPAGAR WHERE CRCX_ID = :ID INTO :PREFIJO, :NUMERO;
+                CONCEPTO = CAST('Abono a ' || COALESCE(TRIM(PREF_DOC), '') || '-' || COALESCE(NUM_DOC, '')
+                                AS VARCHAR(60));
+            END
+            IF (TODO = 0) THEN
+            BEGIN
+                VALOR = CXP_MONTO_EN(VALOR, TRM, MONEDA);
+                RTFTE = CXP_MONTO_EN(RTFTE, TRM, MONEDA);
+                RTIVA = CXP_MONTO_EN(RTIVA, TRM, MONEDA);
+                RTICA = CXP_MONTO_EN(RTICA, TRM, MONEDA);
+            END
+            SUSPEND;
+        END
+    END
+    CLOSE ANTES;
+    CLOSE DOCS;
+    CLOSE PAGOS;
 END^
 
 CREATE OR ALTER PROCEDURE REP_MOVIMIENTO_PROVEEDOR (PROV_DESDE VARCHAR(60), PROV_HASTA VARCHAR(60),
