@@ -174,59 +174,43 @@ class Generador {
     // lines written are the lines read.
     QByteArray estropee(QByteArray b, const QString& texto, const FormatoArchivo& f) {
         const auto posicion = [&] { return b.isEmpty() ? 0 : entre(0, int(b.size()) - 1); };
-        const auto byte = [&] {
-            char c;
-            do
-                c = char(entre(0, 255));
-            while (c == '\r' || c == '\n');
-            return c;
-        };
-        switch (entre(0, 11)) {
-            case 0:
-                for (int n = entre(1, 4); n > 0 && !b.isEmpty(); --n)
-                    b[posicion()] = byte();
+        const QByteArray sep(1, f.separador.toLatin1());
+        switch (entre(0, 6)) {
+            case 0:  // stray bytes (nulls, controls, halves of UTF-8), over or between others
+                for (int n = entre(1, 4); n > 0; --n) {
+                    char c;
+                    do
+                        c = char(entre(0, 255));
+                    while (c == '\r' || c == '\n');
+                    if (una_de(2) && !b.isEmpty())
+                        b[posicion()] = c;
+                    else
+                        b.insert(posicion(), c);
+                }
                 break;
             case 1:
-                b.insert(posicion(), byte());
-                break;
-            case 2:
                 b.truncate(posicion());
                 break;
-            case 3: {  // long lines, now and then far past the limit
-                const int largo = una_de(50) ? 100000 : entre(2000, 9000);
-                b += QByteArray(largo, char(entre(0x20, 0x7E)));
+            case 2:  // long lines, now and then far past the limit
+                b += QByteArray(una_de(50) ? 100000 : entre(2000, 9000), char(entre(0x20, 0x7E)));
                 break;
-            }
-            case 4:  // written in another encoding than the one declared
+            case 3:  // written in another encoding than the one declared
                 b = codifique(texto + S(" Ñandú ü"),
                               f.codificacion == S("UTF-8") ? S("ISO-8859-1") : S("UTF-8"));
                 break;
-            case 5:
-                for (int n = entre(1, 30); n > 0; --n)
-                    b.insert(posicion(), f.separador.toLatin1());
+            case 4:  // columns run together or shifted
+                if (una_de(2))
+                    b.replace(sep, QByteArray());
+                else
+                    for (int n = entre(1, 30); n > 0; --n)
+                        b.insert(posicion(), sep);
                 break;
-            case 6:
-                b.replace(f.separador.toLatin1(), QByteArray());
-                break;
-            case 7:
-                b.insert(posicion(), elija(QList<QByteArray>{"\"", "'", "\"\"", "\"x\"y"}));
-                break;
-            case 8:  // amounts in the other convention
-                b += f.separador.toLatin1() +
-                     elija(QList<QByteArray>{"1.234,50", "1,234.50", "1e5", "-0", "١٢"});
-                break;
-            case 9: {
-                const QByteArray fechas[]{"31/02/2026", "00/00/0000", "2026-13-01", "1/1/26",
-                                          "29022025",   "99999999",   "12/31/2026"};
-                b.insert(posicion(), fechas[entre(0, 6)] + f.separador.toLatin1());
-                break;
-            }
-            case 10:
-                b.insert(posicion(), elija(QList<QByteArray>{QByteArray(1, '\0'), "\x1B", "\x7F",
-                                                             "\t", "\x85"}));
-                break;
-            case 11:
-                b.replace(QByteArray("-"), QByteArray("-7"));
+            default:  // what other systems write: stray quotes, dates and amounts we refuse
+                b.insert(posicion(), elija(QList<QByteArray>{
+                                         "\"", "'", "\"\"", "\"x\"y", "31/02/2026", "00/00/0000",
+                                         "2026-13-01", "1/1/26", "29022025", "12/31/2026",
+                                         "1.234,50", "1,234.50", "1e5", "-0", "-7", "١٢"}) +
+                                         (una_de(2) ? sep : QByteArray()));
                 break;
         }
         return b;
