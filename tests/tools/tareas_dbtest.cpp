@@ -5,7 +5,6 @@
 // authority), the access option of the task's window refuses a user, bad
 // arguments stop before anything runs, and the real program splits its
 // output between stdout and stderr.
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSqlRecord>
@@ -15,7 +14,6 @@
 #include "core/money/currency.h"
 #include "core/money/formato_numero.h"
 #include "core/services/clock.h"
-#include "core/services/paths.h"
 #include "core/sql/sqltext.h"
 #include "tests/electronic/servicio/entorno_prueba.h"
 #include "tests/support/testdb.h"
@@ -83,8 +81,13 @@ class TareasTest : public ::testing::Test {
 
     QString archivo(const QString& nombre) const { return carpeta_->filePath(nombre); }
 
-    Corrida corra(QStringList args, const QString& usuario = QStringLiteral("ADMIN"),
+    // The task's arguments in one line split at spaces; a word starting with
+    // '@' names a file in the test's folder.
+    Corrida corra(const QString& linea, const QString& usuario = QStringLiteral("ADMIN"),
                   const QString& clave = QStringLiteral("admin")) {
+        QStringList args;
+        for (const QString& p : linea.split(u' ', Qt::SkipEmptyParts))
+            args << (p.startsWith(u'@') ? archivo(p.mid(1)) : p);
         args << QStringLiteral("--usuario") << usuario << QStringLiteral("--compania")
              << QStringLiteral("001") << QStringLiteral("--ubicacion") << inst_->location();
         QProcessEnvironment entorno;
@@ -142,119 +145,77 @@ TEST_F(TareasTest, AgingAndRelationWriteTheSupplierAndItsBalanceToPdfAndSpreadsh
     const QString nit = p[0], nombre = p[1];
     const Currency saldo = Currency::fromText(p[2]);
     ASSERT_FALSE(saldo.isZero());
+    const QString escrito = FormatoNumero::instalacion().escriba(saldo);
 
-    const struct {
-        const char* tarea;
-        const char* archivo;
-        QStringList extra;
-    } casos[] = {
-        {"vencimientos", "vencimientos.pdf", {QStringLiteral("--detalle")}},
-        {"vencimientos", "vencimientos.xlsx", {}},
-        {"relacion", "relacion.pdf", {}},
-        {"relacion", "relacion.xlsx", {QStringLiteral("--consolidado")}},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.archivo);
-        const QString ruta = archivo(QString::fromLatin1(c.archivo));
-        const Corrida r =
-            corra(QStringList{QString::fromLatin1(c.tarea), QStringLiteral("--corte"),
-                              QStringLiteral("2025-11-28"), QStringLiteral("--proveedor"), nit,
-                              QStringLiteral("--salida"), ruta} +
-                  c.extra);
+    for (const char* tarea :
+         {"vencimientos @vencimientos.pdf --detalle", "vencimientos @vencimientos.xlsx",
+          "relacion @relacion.pdf", "relacion @relacion.xlsx --consolidado"}) {
+        SCOPED_TRACE(tarea);
+        const QStringList partes = S(tarea).split(u' ');
+        const QString ruta = archivo(partes[1].mid(1));
+        const Corrida r = corra(S("%1 --corte 2025-11-28 --proveedor %2 --salida %3")
+                                    .arg(partes[0], nit, partes.mid(1).join(u' ')));
         ASSERT_EQ(r.codigo, 0) << r.errores.toStdString();
         EXPECT_EQ(r.salida.count(u'\n'), 1) << r.salida.toStdString();
-        const QString escrito = FormatoNumero::instalacion().escriba(saldo);
         EXPECT_TRUE(r.salida.contains(S("saldo ") + escrito)) << r.salida.toStdString();
         EXPECT_FALSE(r.errores.contains(S("Error"))) << r.errores.toStdString();
-        const QString texto =
-            ruta.endsWith(QStringLiteral(".pdf")) ? texto_pdf(ruta) : texto_xlsx(ruta);
+        const bool pdf = ruta.endsWith(QStringLiteral(".pdf"));
+        const QString texto = pdf ? texto_pdf(ruta) : texto_xlsx(ruta);
         // Twelve letters: the PDF's font joins "fi" into one glyph.
         EXPECT_TRUE(texto.contains(nombre.left(12))) << texto.left(2000).toStdString();
         // The sheet holds the supplier's line, the PDF the report's total.
-        const QString total =
-            ruta.endsWith(QStringLiteral(".pdf")) ? escrito : S("<v>%1</v>").arg(saldo.wholePart());
+        const QString total = pdf ? escrito : S("<v>%1</v>").arg(saldo.wholePart());
         EXPECT_TRUE(texto.contains(total)) << total.toStdString() << "\n"
                                            << texto.left(3000).toStdString();
     }
-
-    // A supplier with nothing owed: nothing to report, and no file.
-    const Corrida vacio =
-        corra({QStringLiteral("relacion"), QStringLiteral("--corte"), QStringLiteral("2025-11-28"),
-               QStringLiteral("--proveedor"), QStringLiteral("1"), QStringLiteral("--salida"),
-               archivo(QStringLiteral("vacio.pdf"))});
-    EXPECT_EQ(vacio.codigo, 1);
-    EXPECT_TRUE(vacio.errores.contains(S("No hay datos para el reporte.")))
-        << vacio.errores.toStdString();
-    EXPECT_TRUE(vacio.salida.isEmpty());
-    EXPECT_FALSE(QFile::exists(archivo(QStringLiteral("vacio.pdf"))));
 }
 
+// Bad arguments stop before logging in (code 2, the way to --help); a run
+// that cannot be done fails with code 1 and says why; neither writes a
+// summary or a file.
 TEST_F(TareasTest, BadArgumentsStopBeforeLoggingInAndRefusalsSayWhy) {
-    const QString pdf = archivo(QStringLiteral("x.pdf"));
+    const QString recalculo = S("recalculo --desde 1 --hasta 9");
     const struct {
-        QStringList args;
+        QString args;
+        int codigo;
         const char* mensaje;
-    } malos[] = {
-        {{}, "Falta la tarea"},
-        {{QStringLiteral("vencer")}, "La tarea «vencer» no existe"},
-        {{QStringLiteral("relacion"), QStringLiteral("--salida"), pdf}, "Falta la opción --corte"},
-        {{QStringLiteral("relacion"), QStringLiteral("--corte"), QStringLiteral("2025-13-01"),
-          QStringLiteral("--salida"), pdf},
+        const char* usuario = "ADMIN";
+        const char* clave = "admin";
+    } casos[] = {
+        {{}, 2, "Falta la tarea"},
+        {S("vencer"), 2, "La tarea «vencer» no existe"},
+        {S("relacion --salida @x.pdf"), 2, "Falta la opción --corte"},
+        {S("relacion --corte 2025-13-01 --salida @x.pdf"), 2,
          "no es válida: escríbala como AAAA-MM-DD"},
-        {{QStringLiteral("relacion"), QStringLiteral("--corte=2025-11-28"),
-          QStringLiteral("--salida"), archivo(QStringLiteral("x.txt"))},
-         "debe terminar en .pdf o .xlsx"},
-        {{QStringLiteral("relacion"), QStringLiteral("--corte=2025-11-28"),
-          QStringLiteral("--salida"), pdf, QStringLiteral("--rango-dias"), QStringLiteral("30")},
+        {S("relacion --corte=2025-11-28 --salida @x.txt"), 2, "debe terminar en .pdf o .xlsx"},
+        {S("relacion --corte=2025-11-28 --salida @x.pdf --rango-dias 30"), 2,
          "La tarea relacion no tiene la opción --rango-dias"},
-        {{QStringLiteral("soportes"), QStringLiteral("--documento"), QStringLiteral("cargos"),
-          QStringLiteral("--prefijo"), QStringLiteral("0000"), QStringLiteral("--desde"),
-          QStringLiteral("9"), QStringLiteral("--hasta"), QStringLiteral("3")},
+        {S("soportes --documento cargos --prefijo 0000 --desde 9 --hasta 3"), 2,
          "El rango está invertido"},
-        {{QStringLiteral("recalculo"), QStringLiteral("--desde"), QStringLiteral("1"),
-          QStringLiteral("--hasta"), QStringLiteral("9"), QStringLiteral("--clave"),
-          QStringLiteral("admin")},
-         "La clave no se escribe en la línea de órdenes"},
+        {recalculo + S(" --clave admin"), 2, "La clave no se escribe en la línea de órdenes"},
+        {recalculo, 2, "LEDGRIX_CLAVE", "ADMIN", ""},
+        // The clerk may not open the recalculation window, nor run its task.
+        {recalculo, 1, "Acceso no permitido. Comuníquese con el administrador del sistema.",
+         "AUXILIAR", "auxiliar"},
+        {recalculo, 1, "El nombre de Usuario o la clave son incorrectas.", "ADMIN", "otra"},
+        {S("relacion --corte 2025-11-28 --salida @no/hay/x.pdf"), 1, "no existe"},
+        {S("vencimientos --corte 2025-11-28 --moneda XYZ --salida @x.pdf"), 1,
+         "la moneda «XYZ» no existe"},
+        // A supplier with nothing owed: nothing to report.
+        {S("relacion --corte 2025-11-28 --proveedor 1 --salida @x.pdf"), 1,
+         "No hay datos para el reporte."},
     };
-    for (const auto& m : malos) {
-        const Corrida r = corra(m.args);
-        EXPECT_EQ(r.codigo, 2) << m.mensaje;
-        EXPECT_TRUE(r.errores.contains(S(m.mensaje))) << r.errores.toStdString();
-        EXPECT_TRUE(r.errores.contains(QStringLiteral("--help"))) << m.mensaje;
-        EXPECT_TRUE(r.salida.isEmpty()) << m.mensaje;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.args.toStdString());
+        const Corrida r = corra(c.args, S(c.usuario), S(c.clave));
+        EXPECT_EQ(r.codigo, c.codigo);
+        EXPECT_TRUE(r.errores.contains(S(c.mensaje))) << r.errores.toStdString();
+        EXPECT_EQ(r.errores.contains(QStringLiteral("--help")), c.codigo == 2);
+        EXPECT_TRUE(r.salida.isEmpty()) << r.salida.toStdString();
     }
-    const QStringList recalculo{QStringLiteral("recalculo"), QStringLiteral("--desde"),
-                                QStringLiteral("1"), QStringLiteral("--hasta"),
-                                QStringLiteral("9")};
-    const Corrida sin_clave = corra(recalculo, QStringLiteral("ADMIN"), QString());
-    EXPECT_EQ(sin_clave.codigo, 2);
-    EXPECT_TRUE(sin_clave.errores.contains(S("LEDGRIX_CLAVE"))) << sin_clave.errores.toStdString();
+    EXPECT_FALSE(QFile::exists(archivo(QStringLiteral("x.pdf"))));
 
-    // The clerk may not open the recalculation window, nor run its task.
-    const Corrida auxiliar =
-        corra(recalculo, QStringLiteral("AUXILIAR"), QStringLiteral("auxiliar"));
-    EXPECT_EQ(auxiliar.codigo, 1);
-    EXPECT_TRUE(auxiliar.errores.contains(
-        S("Acceso no permitido. Comuníquese con el administrador del sistema.")))
-        << auxiliar.errores.toStdString();
-    const Corrida mala_clave = corra(recalculo, QStringLiteral("ADMIN"), QStringLiteral("otra"));
-    EXPECT_EQ(mala_clave.codigo, 1);
-    EXPECT_TRUE(mala_clave.errores.contains(S("El nombre de Usuario o la clave son incorrectas.")))
-        << mala_clave.errores.toStdString();
-    const Corrida sin_carpeta =
-        corra({QStringLiteral("relacion"), QStringLiteral("--corte"), QStringLiteral("2025-11-28"),
-               QStringLiteral("--salida"), archivo(QStringLiteral("no/hay/x.pdf"))});
-    EXPECT_EQ(sin_carpeta.codigo, 1);
-    EXPECT_TRUE(sin_carpeta.errores.contains(S("no existe"))) << sin_carpeta.errores.toStdString();
-
-    const Corrida moneda = corra({QStringLiteral("vencimientos"), QStringLiteral("--corte"),
-                                  QStringLiteral("2025-11-28"), QStringLiteral("--moneda"),
-                                  QStringLiteral("XYZ"), QStringLiteral("--salida"), pdf});
-    EXPECT_EQ(moneda.codigo, 1);
-    EXPECT_TRUE(moneda.errores.contains(S("la moneda «XYZ» no existe")))
-        << moneda.errores.toStdString();
-
-    const Corrida ayuda = corra({QStringLiteral("dispersion"), QStringLiteral("--help")});
+    const Corrida ayuda = corra(S("dispersion --help"));
     EXPECT_EQ(ayuda.codigo, 0);
     EXPECT_TRUE(ayuda.salida.contains(QStringLiteral("--programacion")))
         << ayuda.salida.toStdString();
@@ -264,12 +225,11 @@ TEST_F(TareasTest, ConfirmedScheduleWritesThePabFileAndAnUnconfirmedOneNone) {
     ejecute(
         S("update CONFIGURACION set CONF_VALOR = '800111222' where CONF_MODULO = 'CXPAGAR' and "
           "CONF_CATEGORIA = 'DOCUMENTO SOPORTE' and CONF_PROPIEDAD = 'NIT EMISOR'"));
-    ejecute(
-        S("update PROVEEDORES set PROV_BANCO = '07', PROV_TIPOCTA = 'A', PROV_CUENTA = "
-          "'605-000111-22' where TERC_NIT = '900123456'"));
-    ejecute(
-        S("update PROVEEDORES set PROV_BANCO = '01', PROV_TIPOCTA = 'C', PROV_CUENTA = "
-          "'0123456789' where TERC_NIT = '860045678'"));
+    for (const char* cuenta : {"'07', PROV_TIPOCTA = 'A', PROV_CUENTA = '605-000111-22' where "
+                               "TERC_NIT = '900123456'",
+                               "'01', PROV_TIPOCTA = 'C', PROV_CUENTA = '0123456789' where "
+                               "TERC_NIT = '860045678'"})
+        ejecute(S("update PROVEEDORES set PROV_BANCO = ") + S(cuenta));
     for (const auto& [id, numero, confirmado] :
          {std::tuple{71, "000071", "S"}, std::tuple{72, "000072", "N"}}) {
         ejecute(
@@ -288,14 +248,12 @@ TEST_F(TareasTest, ConfirmedScheduleWritesThePabFileAndAnUnconfirmedOneNone) {
                         .arg(factura)
                         .arg(QLatin1String(abono)));
     }
-    const auto dispersion = [this](const char* numero, const QString& ruta) {
-        return corra({QStringLiteral("dispersion"), QStringLiteral("--programacion"),
-                      QLatin1String(numero), QStringLiteral("--formato"), QStringLiteral("PAB"),
-                      QStringLiteral("--fecha"), QStringLiteral("2025-12-01"),
-                      QStringLiteral("--secuencia"), QStringLiteral("A"),
-                      QStringLiteral("--salida"), ruta});
+    const auto dispersion = [this](const char* numero, const char* archivo) {
+        return corra(S("dispersion --programacion %1 --formato PAB --fecha 2025-12-01 --secuencia "
+                       "A --salida @%2")
+                         .arg(QLatin1String(numero), QLatin1String(archivo)));
     };
-    const Corrida r = dispersion("71", archivo(QStringLiteral("pab")));
+    const Corrida r = dispersion("71", "pab");
     ASSERT_EQ(r.codigo, 0) << r.errores.toStdString();
     EXPECT_TRUE(r.salida.contains(
         S("2 pagos por ") +
@@ -308,7 +266,7 @@ TEST_F(TareasTest, ConfirmedScheduleWritesThePabFileAndAnUnconfirmedOneNone) {
     for (int i = 0; i + 1 < lineas.size(); ++i)
         EXPECT_EQ(lineas[i].size(), 264 + 1) << i;  // and its CR
 
-    const Corrida sin_confirmar = dispersion("0000000072", archivo(QStringLiteral("no.txt")));
+    const Corrida sin_confirmar = dispersion("0000000072", "no.txt");
     EXPECT_EQ(sin_confirmar.codigo, 1);
     EXPECT_TRUE(sin_confirmar.errores.contains(S("no está confirmada")))
         << sin_confirmar.errores.toStdString();
@@ -321,17 +279,20 @@ TEST_F(TareasTest, SupportDocumentsOfARangeGoOutAndARejectionFailsTheRun) {
         ejecute(S("update CONFIGURACION set CONF_VALOR = %1 where CONF_PROPIEDAD = '%2'")
                     .arg(sql::quoted(valor), QLatin1String(propiedad)));
     };
-    configure("CERTIFICADO DE FIRMA", c.firma_p12);
-    configure("CLAVE DEL CERTIFICADO", c.clave);
-    configure("CERTIFICADOS DE CONFIANZA DEL SERVICIO", c.servidor_pem);
-    configure("PIN DEL SOFTWARE", prueba::kPin);
-    configure("SEGUNDOS DE ESPERA DEL SERVICIO", QStringLiteral("10"));
-    // Off, the run says so instead of sending nothing.
-    configure("ENVIAR FACTURA ELECTRONICA AUTOMATICAMENTE AL GRABAR", QStringLiteral("NO"));
-    const Corrida apagado =
-        corra({QStringLiteral("soportes"), QStringLiteral("--documento"), QStringLiteral("cargos"),
-               QStringLiteral("--prefijo"), QStringLiteral("0000"), QStringLiteral("--desde"),
-               QStringLiteral("1"), QStringLiteral("--hasta"), QStringLiteral("999999")});
+    // Sending off: the run says so instead of sending nothing.
+    for (const auto& [propiedad, valor] :
+         {std::pair{"CERTIFICADO DE FIRMA", c.firma_p12},
+          {"CLAVE DEL CERTIFICADO", c.clave},
+          {"CERTIFICADOS DE CONFIANZA DEL SERVICIO", c.servidor_pem},
+          {"PIN DEL SOFTWARE", prueba::kPin},
+          {"SEGUNDOS DE ESPERA DEL SERVICIO", S("10")},
+          {"ENVIAR FACTURA ELECTRONICA AUTOMATICAMENTE AL GRABAR", S("NO")}})
+        configure(propiedad, valor);
+    const auto envie = [this](const QString& desde, const QString& hasta) {
+        return corra(S("soportes --documento cargos --prefijo 0000 --desde %1 --hasta %2")
+                         .arg(desde, hasta));
+    };
+    const Corrida apagado = envie(QStringLiteral("1"), QStringLiteral("999999"));
     EXPECT_EQ(apagado.codigo, 1);
     EXPECT_TRUE(apagado.errores.contains(S("el envío de cargos está apagado")))
         << apagado.errores.toStdString();
@@ -340,11 +301,6 @@ TEST_F(TareasTest, SupportDocumentsOfARangeGoOutAndARejectionFailsTheRun) {
         S("select first 3 NDPR_NUMERO from NOTAS_DEBITO_PROVEEDOR where PREF_PRE = '0000' and "
           "coalesce(NDPR_NRONDE, '') = '' and NDPR_ANULADO = 'N' order by NDPR_NUMERO"));
     ASSERT_EQ(numeros.size(), 3);
-    const auto envie = [this](const QString& desde, const QString& hasta) {
-        return corra({QStringLiteral("soportes"), QStringLiteral("--documento"),
-                      QStringLiteral("cargos"), QStringLiteral("--prefijo"), QStringLiteral("0000"),
-                      QStringLiteral("--desde"), desde, QStringLiteral("--hasta"), hasta});
-    };
     {
         prueba::ServicioLocal local;
         ASSERT_FALSE(local.url().isEmpty());
@@ -381,15 +337,13 @@ TEST_F(TareasTest, RecalculationRepairsABalanceChangedByHandAndListsItInTheCsv) 
     ejecute(S("update MOVIMIENTO_PROVEEDOR set MVPR_SALDO = MVPR_SALDO + 7 where MVPR_TIPOREF = "
               "%1 and MVPR_IDREF = %2")
                 .arg(d[0], d[1]));
-    const QString csv = archivo(QStringLiteral("errores.csv"));
     const auto recalcule = [&] {
-        return corra({QStringLiteral("recalculo"), QStringLiteral("--desde"), d[3],
-                      QStringLiteral("--hasta"), d[3], QStringLiteral("--salida"), csv});
+        return corra(S("recalculo --desde %1 --hasta %1 --salida @errores.csv").arg(d[3]));
     };
     const Corrida r = recalcule();
     ASSERT_EQ(r.codigo, 0) << r.errores.toStdString();
     EXPECT_TRUE(r.salida.contains(S("1 documentos corregidos"))) << r.salida.toStdString();
-    QFile f(csv);
+    QFile f(archivo(QStringLiteral("errores.csv")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString contenido = QString::fromUtf8(f.readAll());
     EXPECT_TRUE(contenido.contains(d[2]) && contenido.contains(S("Saldo guardado")))
@@ -405,15 +359,14 @@ TEST(TareasPrograma, ExitsWithItsCodeAndSplitsStdoutFromStderr) {
     const auto inst = TestInstallation::create();
     ASSERT_TRUE(inst);
     QTemporaryDir dir(TestInstallation::scratchRoot() + QStringLiteral("/tareas-bin-XXXXXX"));
-    const auto corra = [&inst](const QStringList& args) {
+    const auto corra = [&inst](QStringList args) {
         QProcess p;
         QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
         e.insert(QStringLiteral("LEDGRIX_DIR"), inst->dir());
         e.insert(QStringLiteral("LEDGRIX_CLAVE"), QStringLiteral("admin"));
         p.setProcessEnvironment(e);
         p.start(QStringLiteral(LEDGRIX_TAREAS),
-                args + QStringList{QStringLiteral("--usuario"), QStringLiteral("ADMIN"),
-                                   QStringLiteral("--compania"), QStringLiteral("001")});
+                args << S("--usuario") << S("ADMIN") << S("--compania") << S("001"));
         EXPECT_TRUE(p.waitForFinished(120000));
         return Corrida{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
                        QString::fromUtf8(p.readAllStandardError())};
@@ -421,8 +374,8 @@ TEST(TareasPrograma, ExitsWithItsCodeAndSplitsStdoutFromStderr) {
     // The demo's invoices are dated from the day it was built: a late
     // cut-off sees them all.
     const QString pdf = dir.filePath(QStringLiteral("vencimientos.pdf"));
-    const Corrida bien = corra({QStringLiteral("vencimientos"), QStringLiteral("--corte"),
-                                QStringLiteral("2099-12-31"), QStringLiteral("--salida"), pdf});
+    const Corrida bien =
+        corra({S("vencimientos"), S("--corte"), S("2099-12-31"), S("--salida"), pdf});
     EXPECT_EQ(bien.codigo, 0) << bien.errores.toStdString();
     EXPECT_TRUE(bien.salida.startsWith(QStringLiteral("vencimientos: ")))
         << bien.salida.toStdString();
@@ -431,7 +384,7 @@ TEST(TareasPrograma, ExitsWithItsCodeAndSplitsStdoutFromStderr) {
     EXPECT_TRUE(texto_pdf(pdf).contains(S("Transportes del Norte")))
         << texto_pdf(pdf).toStdString();
 
-    const Corrida mal = corra({QStringLiteral("vencimientos"), QStringLiteral("--salida"), pdf});
+    const Corrida mal = corra({S("vencimientos"), S("--salida"), pdf});
     EXPECT_EQ(mal.codigo, 2);
     EXPECT_TRUE(mal.salida.isEmpty());
     EXPECT_TRUE(mal.errores.contains(S("Falta la opción --corte"))) << mal.errores.toStdString();
