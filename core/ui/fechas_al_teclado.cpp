@@ -4,6 +4,7 @@
 #include <QDateTimeEdit>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 #include <QVariant>
@@ -19,6 +20,10 @@ class FechasAlTeclado : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress)
             return separador_de_mas(watched, static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::MouseButtonRelease) {
+            parte_pulsada(watched);
+            return false;
+        }
         if (event->type() != QEvent::FocusIn)
             return false;
         const auto razon = static_cast<QFocusEvent*>(event)->reason();
@@ -36,6 +41,24 @@ class FechasAlTeclado : public QObject {
     }
 
   private:
+    // A click leaves the editor's cursor inside the part clicked, where a
+    // full part takes no more digits: the clerk's typing did nothing. The
+    // part clicked is selected instead, so typing writes over it (and a
+    // whole date typed from the year on fills every part), unless the
+    // click dragged a selection of its own.
+    static void parte_pulsada(QObject* watched) {
+        auto* linea = qobject_cast<QLineEdit*>(watched);
+        auto* fecha = linea ? qobject_cast<QDateTimeEdit*>(linea->parent()) : nullptr;
+        if (!fecha)
+            return;
+        QPointer<QDateTimeEdit> caja(fecha);
+        QPointer<QLineEdit> texto(linea);
+        QTimer::singleShot(0, fecha, [caja, texto] {
+            if (caja && texto && caja->hasFocus() && !texto->hasSelectedText())
+                caja->setSelectedSection(caja->currentSection());
+        });
+    }
+
     // A part filled up moves the editor to the next part by itself, so the
     // separator the clerk types right after it ("2026" then "/") would skip
     // one more: it is swallowed then.

@@ -4,6 +4,7 @@
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 #include "core/ui/fechas_al_teclado.h"
@@ -50,4 +51,36 @@ TEST(FechasAlTeclado, ADateReachedFromTheKeyboardIsTypedOverWhole) {
         escriba(fecha, QString::fromLatin1(escrito));
         EXPECT_EQ(fecha->date().toString(QStringLiteral("yyyy/MM/dd")), QLatin1String(esperada));
     }
+}
+
+// A clerk clicks into a date box and types: the editor placed its cursor in
+// the part clicked, where a full part took no digit, and the date stayed.
+TEST(FechasAlTeclado, AClickedPartIsTypedOver) {
+    instale_fechas_al_teclado(*QCoreApplication::instance());
+    QDateEdit fecha(QDate(2026, 12, 1));
+    fecha.setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+    fecha.resize(200, 30);
+    fecha.show();
+    QApplication::setActiveWindow(&fecha);
+    auto* linea = fecha.findChild<QLineEdit*>();
+    ASSERT_NE(linea, nullptr);
+    const auto pulse = [&](int caracter) {
+        const QPoint punto(linea->contentsRect().left() + 4 +
+                               linea->fontMetrics().horizontalAdvance(linea->text().left(caracter)),
+                           linea->height() / 2);
+        for (const QEvent::Type tipo : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(tipo, punto, linea->mapToGlobal(punto), Qt::LeftButton,
+                          tipo == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+            QApplication::sendEvent(linea, &e);
+        }
+        QCoreApplication::processEvents();
+    };
+    fecha.setFocus(Qt::MouseFocusReason);
+    pulse(1);  // in the year
+    escriba(&fecha, QStringLiteral("20260601"));
+    EXPECT_EQ(fecha.date(), QDate(2026, 6, 1));
+    pulse(9);  // in the day
+    escriba(&fecha, QStringLiteral("15"));
+    EXPECT_EQ(fecha.date(), QDate(2026, 6, 15));
 }
