@@ -623,8 +623,8 @@ END^
 /* The period's live documents, MONTO their signed total and SALDO their
    balance at the end of FECHA_HASTA, in local currency. RETENCION is what
    the document itself withholds (source, VAT, ICA and CREE), signed like
-   MONTO, whether taken when recorded or left for the payment; IDDOC its row
-   in its own table, for opening it. */
+   MONTO, whether taken when recorded or left for the payment, as the
+   ledger holds it; IDDOC its row in its own table, for opening it. */
 CREATE OR ALTER PROCEDURE ANALISIS_CXPAGAR (FECHA_DESDE DATE, FECHA_HASTA DATE)
 RETURNS (
     FECHA        DATE,
@@ -650,9 +650,11 @@ BEGIN
                M.MVPR_SALDO + COALESCE((SELECT SUM(A.ABPR_VALOR) FROM ABONOS_PROVEEDOR A
                                         WHERE A.ABPR_TIPOREF = M.MVPR_TIPOREF AND A.ABPR_IDREF = M.MVPR_IDREF
                                           AND A.ABPR_FECHA > :FECHA_HASTA), 0),
-               CXP_SIGNO(M.MVPR_TIPOREF) *
-                   COALESCE((SELECT F.RTFTE + F.RTIVA + F.RTICA + F.RCREE
-                             FROM CXP_FIGURAS_DOCUMENTO(M.MVPR_TIPOREF, M.MVPR_IDREF) F), 0),
+               /* Taken when recorded, the withholdings are what the total
+                  lost on the way to the balance; left for the payment, the
+                  ledger keeps them whole. */
+               IIF(M.MVPR_RETCAUSA = 'S', M.MVPR_TOTAL - M.MVPR_VALOR,
+                   M.MVPR_RTFTE + M.MVPR_RTIVA + M.MVPR_RTICA + M.MVPR_RCREE),
                M.MVPR_IDREF
         FROM MOVIMIENTO_PROVEEDOR M
         LEFT JOIN TERCEROS T ON T.TERC_NIT = M.TERC_NIT
