@@ -53,7 +53,8 @@ Currency Field::currencyOf(const QVariant& value) {
     switch (value.typeId()) {
     case QMetaType::Double:
     case QMetaType::Float:
-        // Doubles only come from code; their shortest text is what was meant.
+        // A double from code, or an amount read beyond a double's exact
+        // range: its shortest text to four decimals is what was meant.
         return Currency::fromText(QString::number(value.toDouble(), 'f', 4));
     default:
         return Currency::fromVariant(value);
